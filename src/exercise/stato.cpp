@@ -1,0 +1,7 @@
+#include "exercise/stato.h"
+
+StatoProgramma& stato()
+{
+    static StatoProgramma s;
+    return s;
+}

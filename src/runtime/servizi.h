@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+// The few platform services the drill leans on. Logic reaches them only through
+// services(), so a test can install a scripted implementation and pose any question.
+class Services {
+public:
+    // Message-box styles that the drill uses.
+    static constexpr int StyleOkOnly = 0;
+    static constexpr int StyleInformation = 64;
+    // The only window style the drill passes: a normal window that takes the focus.
+    static constexpr int WindowNormalFocus = 1;
+
+    virtual ~Services() = default;
+
+    // Restarts the random sequence from a seed (the drill uses the time of day).
+    virtual void randomize(double seed) = 0;
+    // Next random value, 0 <= r < 1.
+    virtual float rnd() = 0;
+    // Seconds since local midnight, with a fraction.
+    virtual double timer() = 0;
+    // Starts a program by bare file name: first in the program folder, then on PATH,
+    // never in the current directory. Returns false when it cannot be started.
+    virtual bool startProgram(const QString& fileName, int windowStyle) = 0;
+    // Modal; returns when closed. An empty title stands for the application's title.
+    virtual void messageBox(const QString& prompt, int style, const QString& title = QString()) = 0;
+    // Folder of the running executable, without a trailing separator (but "/" itself).
+    virtual QString programFolder() = 0;
+    // Starts playing a WAV file and returns at once; failures are not reported.
+    virtual void playSound(const QString& path) = 0;
+};
+
+// The installed services; the real ones unless a test installed others.
+Services& services();
+// Installs other services (not owned); nullptr brings back the real ones.
+void installServices(Services* s);
+
+// The application's title, shown on message boxes that have none of their own.
+QString applicationTitle();

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "runtime/servizi.h"
+
+#include <QPointer>
+#include <QSoundEffect>
+#include <QStringList>
+#include <random>
+
+// The services of the running program: the clock, a seeded generator, QProcess,
+// QMessageBox and QSoundEffect.
+class RealServices final : public Services {
+public:
+    RealServices();
+    ~RealServices() override;
+
+    void randomize(double seed) override;
+    float rnd() override;
+    double timer() override;
+    bool startProgram(const QString& fileName, int windowStyle) override;
+    void messageBox(const QString& prompt, int style, const QString& title) override;
+    QString programFolder() override;
+    void playSound(const QString& path) override;
+
+    // Where startProgram looks for a bare name, in order: the program folder, then
+    // each absolute PATH entry. Relative and empty entries (the current directory) never.
+    static QStringList searchFolders(const QString& programFolder, const QString& pathVariable);
+    // The first executable file named fileName in folders, or an empty text.
+    static QString locate(const QString& fileName, const QStringList& folders);
+
+private:
+    std::mt19937 m_generator;
+    // Owned by the application object, so it goes before the audio back end does.
+    QPointer<QSoundEffect> m_sound;
+};

@@ -1,0 +1,39 @@
+#include "runtime/testo.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace testo {
+
+double floorValue(double x) { return std::floor(x); }
+
+QString numberToText(double x)
+{
+    // Shortest round-trip-ish writing of the single-precision value, like a BASIC Str$.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.7g", x);
+    QString s = QString::fromLatin1(buf);
+    if (s.contains(QLatin1Char('e')))  // never reached for the drill's values
+        s = QString::number(x, 'f', 0);
+    if (s.startsWith(QLatin1String("-0")) && x == 0)  // -0 reads as 0
+        s = QStringLiteral("0");
+    if (!s.startsWith(QLatin1Char('-')))
+        s.prepend(QLatin1Char(' '));
+    return s;
+}
+
+QString digits(long long n) { return QString::number(n); }
+
+QString trim(const QString& s)
+{
+    qsizetype b = 0, e = s.size();
+    while (b < e && s.at(b) == QLatin1Char(' ')) ++b;
+    while (e > b && s.at(e - 1) == QLatin1Char(' ')) --e;
+    return s.mid(b, e - b);
+}
+
+QString left(const QString& s, int n) { return s.left(n < 0 ? 0 : n); }
+QString right(const QString& s, int n) { return s.right(n < 0 ? 0 : n); }
+int length(const QString& s) { return static_cast<int>(s.size()); }
+
+} // namespace testo

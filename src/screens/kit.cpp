@@ -1,0 +1,204 @@
+#include "screens/kit.h"
+
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+
+namespace ui {
+
+void place(QWidget* w, int left, int top, int width, int height)
+{
+    w->setGeometry(px(left), px(top), px(width), px(height));
+}
+
+QFont designFont(const QString& face, double points, bool bold)
+{
+    // Liberation Sans is metric-compatible with Arial and stands in for the old
+    // bitmap sans serif too.
+    Q_UNUSED(face);
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(static_cast<int>(points * 96.0 / 72.0 + 0.5));
+    f.setBold(bold);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
+
+// ---- Label ----
+
+Label::Label(QWidget* parent, const QString& name) : QWidget(parent)
+{
+    setObjectName(name);
+    m_foreground = palette().color(QPalette::WindowText);
+    m_background = palette().color(QPalette::Window);
+}
+
+void Label::setText(const QString& text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    if (m_autoSize)
+        fitToText();
+    update();
+    emit changed();
+}
+
+void Label::setAutoSize(bool a)
+{
+    m_autoSize = a;
+    if (a)
+        fitToText();
+}
+
+void Label::fitToText()
+{
+    const QFontMetrics fm(font());
+    resize(qMax(1, fm.horizontalAdvance(m_text)), fm.height());
+}
+
+void Label::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (!m_transparent)
+        p.fillRect(rect(), m_background);
+    if (m_text.isEmpty())
+        return;
+    p.setPen(m_foreground);
+    p.setFont(font());
+    p.drawText(rect(), static_cast<int>(m_alignment | Qt::AlignTop) | Qt::TextWordWrap, m_text);
+}
+
+// ---- Button ----
+
+Button::Button(QWidget* parent, const QString& name, const QString& caption) : QAbstractButton(parent)
+{
+    setObjectName(name);
+    setText(caption);
+    setFocusPolicy(Qt::StrongFocus);
+    m_background = palette().color(QPalette::Button);
+}
+
+void Button::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, m_background);
+
+    // Raised bevel, sunken while pressed.
+    const bool down = isDown();
+    const QColor light = down ? QColor(64, 64, 64) : QColor(255, 255, 255);
+    const QColor dark = down ? QColor(255, 255, 255) : QColor(64, 64, 64);
+    const QColor mid(128, 128, 128);
+    p.setPen(light);
+    p.drawLine(r.left(), r.top(), r.right() - 1, r.top());
+    p.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
+    p.setPen(dark);
+    p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+    if (!down) {
+        p.setPen(mid);
+        p.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
+        p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+    }
+
+    if (text().isEmpty())
+        return;
+    QRect textRect = r.adjusted(3, 3, -3, -3);
+    if (down)
+        textRect.translate(1, 1);
+    p.setFont(font());
+    // Only a button disabled on its own looks disabled: inside a disabled frame the
+    // keys keep their look and simply take no clicks.
+    if (testAttribute(Qt::WA_ForceDisabled)) {
+        p.setPen(Qt::white);
+        p.drawText(textRect.translated(1, 1), Qt::AlignCenter | Qt::TextWordWrap, text());
+        p.setPen(mid);
+    } else {
+        p.setPen(Qt::black);
+    }
+    p.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap, text());
+    if (hasFocus()) {
+        QPen dotted(Qt::black);
+        dotted.setStyle(Qt::DotLine);
+        p.setPen(dotted);
+        p.drawRect(r.adjusted(3, 3, -4, -4));
+    }
+}
+
+// ---- Frame ----
+
+Frame::Frame(QWidget* parent, const QString& name, const QString& caption, bool border)
+    : QWidget(parent), m_caption(caption), m_border(border)
+{
+    setObjectName(name);
+    m_background = palette().color(QPalette::Window);
+}
+
+void Frame::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), m_background);
+    if (!m_border)
+        return;
+    const QFontMetrics fm(font());
+    const int y = fm.height() / 2;
+    const QRect box = rect().adjusted(0, y, -1, -1);
+    // Etched line: dark grey with a white shadow.
+    p.setPen(QColor(128, 128, 128));
+    p.drawRect(box.adjusted(0, 0, -1, -1));
+    p.setPen(Qt::white);
+    p.drawRect(box.adjusted(1, 1, 0, 0));
+    if (m_caption.isEmpty())
+        return;
+    const int w = fm.horizontalAdvance(m_caption);
+    const QRect captionRect(7, 0, w + 4, fm.height());
+    p.fillRect(captionRect, m_background);
+    p.setFont(font());
+    p.setPen(isEnabled() ? palette().color(QPalette::Active, QPalette::WindowText) : QColor(128, 128, 128));
+    p.drawText(captionRect, Qt::AlignCenter, m_caption);
+}
+
+// ---- Line ----
+
+Line::Line(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2) : QWidget(parent)
+{
+    setObjectName(name);
+    const QPoint a(px(x1), px(y1));
+    const QPoint b(px(x2), px(y2));
+    const QRect bounds = QRect(a, b).normalized().adjusted(0, 0, 1, 1);
+    setGeometry(bounds);
+    m_from = a - bounds.topLeft();
+    m_to = b - bounds.topLeft();
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Line::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setPen(Qt::black);
+    p.drawLine(m_from, m_to);
+}
+
+// ---- RoundedBox ----
+
+RoundedBox::RoundedBox(QWidget* parent, const QString& name, const QColor& fill, int borderWidth)
+    : QWidget(parent), m_fill(fill), m_borderWidth(borderWidth)
+{
+    setObjectName(name);
+}
+
+void RoundedBox::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPen pen(Qt::black);
+    pen.setWidth(m_borderWidth);
+    p.setPen(pen);
+    p.setBrush(m_fill);
+    const qreal half = m_borderWidth / 2.0;
+    const QRectF r = QRectF(rect()).adjusted(half, half, -half, -half);
+    // Corners curved by a sixth of the shorter side, as such shapes were drawn.
+    const qreal radius = qMin(r.width(), r.height()) / 6.0;
+    p.drawRoundedRect(r, radius, radius);
+}
+
+} // namespace ui

@@ -1,0 +1,127 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+#include <QWidget>
+
+// The windowing layer of the designed screens: positions in twips, labels that draw
+// only what they are told to, buttons filled flat with their colour, frames with a
+// caption, lines and rounded rectangles.
+namespace ui {
+
+constexpr int TwipsPerPixel = 15;
+constexpr int px(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
+// Places w at Left, Top, Width, Height given in twips, inside its container.
+void place(QWidget* w, int left, int top, int width, int height);
+// A designed font: the face as named ("Arial", "MS Sans Serif"), its size in points
+// (fractional sizes are used as they are: 21.75 pt is 29 px at 96 dpi), bold or not.
+QFont designFont(const QString& face, double points, bool bold);
+inline QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
+
+// A label. setText runs the change handlers at once, inside the call, when the text
+// differs from the one shown.
+class Label : public QWidget {
+    Q_OBJECT
+public:
+    Label(QWidget* parent, const QString& name);
+
+    QString text() const { return m_text; }
+    void setText(const QString& text);
+
+    void setAlignment(Qt::Alignment a) { m_alignment = a; update(); }
+    Qt::Alignment alignment() const { return m_alignment; }
+    // A transparent label draws only its text; others fill their box first.
+    void setTransparent(bool t) { m_transparent = t; update(); }
+    bool isTransparent() const { return m_transparent; }
+    // A label sized to its text grows and shrinks with it.
+    void setAutoSize(bool a);
+    void setBackground(const QColor& c) { m_background = c; update(); }
+    QColor background() const { return m_background; }
+    void setForeground(const QColor& c) { m_foreground = c; update(); }
+    QColor foreground() const { return m_foreground; }
+
+signals:
+    void changed();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    void fitToText();
+
+    QString m_text;
+    Qt::Alignment m_alignment = Qt::AlignLeft;
+    bool m_transparent = false;
+    bool m_autoSize = false;
+    QColor m_background;
+    QColor m_foreground;
+};
+
+// A push button whose face is filled with its background colour, whatever the style.
+class Button : public QAbstractButton {
+    Q_OBJECT
+public:
+    Button(QWidget* parent, const QString& name, const QString& caption = QString());
+
+    void setBackground(const QColor& c) { m_background = c; update(); }
+    QColor background() const { return m_background; }
+    QSize sizeHint() const override { return size(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor m_background;
+};
+
+// A frame: a container with a background, an optional etched border and caption.
+// Its children are placed from its outer top-left corner.
+class Frame : public QWidget {
+    Q_OBJECT
+public:
+    Frame(QWidget* parent, const QString& name, const QString& caption = QString(), bool border = true);
+
+    QString caption() const { return m_caption; }
+    bool hasBorder() const { return m_border; }
+    void setBackground(const QColor& c) { m_background = c; update(); }
+    QColor background() const { return m_background; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QString m_caption;
+    bool m_border;
+    QColor m_background;
+};
+
+// A straight line between two points given in twips within its container.
+class Line : public QWidget {
+    Q_OBJECT
+public:
+    Line(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QPoint m_from;
+    QPoint m_to;
+};
+
+// A filled rectangle with curved corners.
+class RoundedBox : public QWidget {
+    Q_OBJECT
+public:
+    RoundedBox(QWidget* parent, const QString& name, const QColor& fill, int borderWidth);
+    QColor fill() const { return m_fill; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor m_fill;
+    int m_borderWidth;
+};
+
+} // namespace ui

@@ -1,0 +1,205 @@
+// The designed layout of the exercise screen. Positions are in twips, Left, Top,
+// Width, Height, inside each control's container, as designed. Within a container
+// the controls are created in designed order and each is lowered on creation, so
+// one listed earlier lies in front of one listed later.
+#include "exercise/frm_equivmul.h"
+
+#include <QApplication>
+#include <QLayout>
+#include <QMenuBar>
+
+using namespace ui;
+
+namespace {
+
+const QString Arial = QStringLiteral("Arial");
+const QString SansSerif = QStringLiteral("MS Sans Serif");
+
+Label* etichetta(QWidget* in, const char* nome, int l, int t, int w, int h, const QString& testo,
+                 const QFont& f, const QColor& colore, bool centrata, bool trasparente)
+{
+    auto* x = new Label(in, QString::fromLatin1(nome));
+    place(x, l, t, w, h);
+    x->setFont(f);
+    x->setForeground(colore);
+    x->setAlignment(centrata ? Qt::AlignHCenter : Qt::AlignLeft);
+    x->setTransparent(trasparente);
+    x->setText(testo);
+    x->lower();
+    return x;
+}
+
+Button* pulsante(QWidget* in, const char* nome, int l, int t, int w, int h, const QString& testo,
+                 const QFont& f, const QColor& sfondo)
+{
+    auto* x = new Button(in, QString::fromLatin1(nome), testo);
+    place(x, l, t, w, h);
+    x->setFont(f);
+    x->setBackground(sfondo);
+    x->lower();
+    return x;
+}
+
+Frame* cornice(QWidget* in, const char* nome, int l, int t, int w, int h, const QString& titolo,
+               bool bordo, const QColor& sfondo)
+{
+    auto* x = new Frame(in, QString::fromLatin1(nome), titolo, bordo);
+    place(x, l, t, w, h);
+    x->setFont(designFont(Arial, 9.75, true));
+    x->setBackground(sfondo);
+    x->lower();
+    return x;
+}
+
+} // namespace
+
+void FrmEquivMul::creaControlli()
+{
+    const QColor grigio = QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);  // GrayText
+    const QColor barraMenu = QApplication::palette().color(QPalette::Button);                        // MenuBar
+    const QColor giallo(255, 255, 192);
+    const QColor tasto(255, 255, 128);
+    const QColor blu(0, 0, 192);
+
+    MnuEsci = menuBar()->addAction(QStringLiteral("Esci"));
+    MnuEsci->setObjectName(QStringLiteral("MnuEsci"));
+    vuoto = menuBar()->addAction(QString());
+    vuoto->setObjectName(QStringLiteral("vuoto"));
+    mnuQuadro = menuBar()->addAction(QStringLiteral("Il quadro"));
+    mnuQuadro->setObjectName(QStringLiteral("mnuQuadro"));
+
+    m_superficie = new Frame(this, QStringLiteral("superficie"), QString(), false);
+    m_superficie->setBackground(grigio);
+    m_superficie->setFixedSize(px(11910), px(8340));
+    setCentralWidget(m_superficie);
+    QWidget* s = m_superficie;
+
+    const QFont titolo = designFont(Arial, 21.75, true);
+    Label2 = etichetta(s, "Label2", 0, 0, 11955, 555, QString(), titolo, rgb(128, 0, 0), false, false);
+    Label2->setBackground(rgb(255, 224, 192));
+    Label1 = etichetta(s, "Label1", 0, 555, 11955, 555, QString(), titolo, rgb(255, 0, 0), false, false);
+    Label1->setBackground(rgb(255, 224, 192));
+    fraNumero = cornice(s, "fraNumero", 15, 1500, 11475, 2295, QString(), true, grigio);
+    fraSimbolo = cornice(s, "fraSimbolo", 0, 1500, 11475, 2280, QString(), true, rgb(255, 192, 255));
+    LblEsito = etichetta(s, "LblEsito", 315, 3870, 4305, 960, QString(), designFont(Arial, 48, true), blu, true, true);
+    Frame1 = cornice(s, "Frame1", 90, 4995, 4500, 2685, QString(), false, grigio);
+    FraSimboli = cornice(s, "FraSimboli", 4635, 4530, 3315, 3150, QStringLiteral("SIMBOLI"), true, giallo);
+    fraTastierino = cornice(s, "fraTastierino", 4620, 4530, 3330, 3180, QStringLiteral("TASTIERINO"), true, giallo);
+    frmAiuto = cornice(s, "frmAiuto", 8010, 5985, 3615, 1695, QStringLiteral("AIUTO"), true, giallo);
+    frmAiuto->hide();
+    LblIstruzione = etichetta(s, "LblIstruzione", 75, 7905, 11430, 270, QString(), designFont(Arial, 12, true), blu,
+                              false, false);
+    LblIstruzione->setBackground(rgb(192, 255, 255));
+    Label7 = etichetta(s, "Label7", 105, 8235, 840, 255, QString(), designFont(Arial, 8.25, true), rgb(192, 0, 0),
+                       true, true);
+
+    // Number question.
+    const QFont grande = designFont(Arial, 30, true);
+    lblHelp = etichetta(fraNumero, "lblHelp", 6450, 1305, 2940, 630, QString(), designFont(SansSerif, 24, true),
+                        rgb(255, 0, 0), true, true);
+    LblRisultato = etichetta(fraNumero, "LblRisultato", 6450, 285, 3060, 990, QStringLiteral("?"), grande,
+                             rgb(192, 64, 0), true, true);
+    LabelUguale = etichetta(fraNumero, "LabelUguale", 5775, 240, 630, 990, QStringLiteral("="), grande, blu, true,
+                            true);
+    Label11 = etichetta(fraNumero, "Label11", 9960, 240, 1305, 990, QString(), grande, blu, true, true);
+    Label4 = etichetta(fraNumero, "Label4", 855, 240, 3825, 990, QString(), grande, blu, true, true);
+
+    // Symbol question.
+    lblHelpS = etichetta(fraSimbolo, "lblHelpS", 9960, 1380, 1560, 675, QString(), designFont(SansSerif, 18, true),
+                         rgb(255, 0, 0), false, true);
+    Label4S = etichetta(fraSimbolo, "Label4S", 855, 240, 3825, 990, QString(), grande, blu, true, true);
+    lblRisultatoS = etichetta(fraSimbolo, "lblRisultatoS", 9660, 240, 1665, 990, QStringLiteral("?"), grande,
+                              rgb(192, 64, 0), true, true);
+    LabelUgualeS = etichetta(fraSimbolo, "LabelUgualeS", 5775, 240, 630, 990, QStringLiteral("="), grande, blu,
+                             true, true);
+    label11S = etichetta(fraSimbolo, "label11S", 6450, 240, 165, 690, QString(), grande, blu, false, true);
+    label11S->setAutoSize(true);
+
+    // Statistics and main buttons.
+    const QFont bottone = designFont(Arial, 12, true);
+    frmElaborazione = cornice(Frame1, "frmElaborazione", 195, 780, 4215, 1485, QStringLiteral("ELABORAZIONE"),
+                              true, barraMenu);
+    frmElaborazione->setFont(designFont(SansSerif, 8.25, false));
+    CmdOperazione = pulsante(Frame1, "CmdOperazione", 210, 135, 4170, 495,
+                             QStringLiteral("N u o v a   t r a s f o r m a z i o n e"), bottone, barraMenu);
+    CmdVerifica = pulsante(Frame1, "CmdVerifica", 255, 135, 4155, 495, QStringLiteral("V e r i f i c a "),
+                           bottone, barraMenu);
+    cmdSfondo = pulsante(Frame1, "cmdSfondo", 240, 150, 4155, 495, QString(), bottone, barraMenu);
+    cmdSfondo->setEnabled(false);
+
+    const QFont intestazione = designFont(SansSerif, 8.25, true);
+    const QColor testoNormale = QApplication::palette().color(QPalette::WindowText);
+    Label5 = etichetta(frmElaborazione, "Label5", 150, 360, 4005, 255,
+                       QStringLiteral("Oper.    Risp.       Risp.    Tempo      Tempo "), intestazione, testoNormale,
+                       false, true);
+    Label3 = etichetta(frmElaborazione, "Label3", 330, 600, 3615, 255,
+                       QStringLiteral("        Esatte      Errate   parziale     totale"), intestazione,
+                       testoNormale, false, true);
+    const QFont valore = designFont(Arial, 14.25, true);
+    LblOperazione = etichetta(frmElaborazione, "LblOperazione", 60, 960, 660, 480, QString(), valore,
+                              rgb(0, 192, 0), true, true);
+    lblRisEsatte = etichetta(frmElaborazione, "lblRisEsatte", 840, 960, 660, 480, QString(), valore,
+                             rgb(0, 0, 255), true, true);
+    lblRisErrate = etichetta(frmElaborazione, "lblRisErrate", 1590, 960, 660, 480, QString(), valore,
+                             rgb(0, 0, 255), true, true);
+    const QString suggerimento = QStringLiteral("Secondi impiegati per ogni risposta");
+    LblTempoParziale = etichetta(frmElaborazione, "LblTempoParziale", 2400, 960, 660, 480, QString(), valore,
+                                 rgb(255, 0, 0), true, true);
+    LblTempoParziale->setToolTip(suggerimento);
+    lblTempoTotale = etichetta(frmElaborazione, "lblTempoTotale", 3315, 960, 660, 480, QString(), valore,
+                               rgb(255, 0, 0), true, true);
+    lblTempoTotale->setToolTip(suggerimento);
+    Line3 = new Line(frmElaborazione, QStringLiteral("Line3"), 750, 450, 750, 1320);
+    Line1 = new Line(frmElaborazione, QStringLiteral("Line1"), 1560, 390, 1560, 1260);
+    Line2 = new Line(frmElaborazione, QStringLiteral("Line2"), 2250, 360, 2250, 1230);
+    Line4 = new Line(frmElaborazione, QStringLiteral("Line4"), 3150, 390, 3150, 1230);
+    for (Line* l : {Line3, Line1, Line2, Line4})
+        l->lower();
+
+    // Help offer.
+    const QFont medio = designFont(Arial, 14.25, true);
+    Cmdsi = pulsante(frmAiuto, "Cmdsi", 1830, 990, 1680, 555, QStringLiteral("Si"), medio, rgb(255, 224, 192));
+    Cmdno = pulsante(frmAiuto, "Cmdno", 150, 1020, 1620, 555, QStringLiteral("No"), medio, rgb(255, 224, 192));
+    LblAiuto = etichetta(frmAiuto, "LblAiuto", 135, 300, 3330, 555, QStringLiteral("Ti aiuto ?"), titolo,
+                         testoNormale, true, false);
+    LblAiuto->setBackground(tasto);
+
+    // Unit symbols; their captions are set at load.
+    Command26 = pulsante(FraSimboli, "Command26", 150, 330, 1470, 435, QStringLiteral(" kg"), medio, barraMenu);
+    Command25 = pulsante(FraSimboli, "Command25", 150, 885, 1470, 465, QStringLiteral(" hg"), medio, tasto);
+    Command24 = pulsante(FraSimboli, "Command24", 165, 1440, 1470, 465, QStringLiteral(" dag"), medio, tasto);
+    Command23 = pulsante(FraSimboli, "Command23", 165, 1980, 3000, 465, QStringLiteral(" g"), medio, tasto);
+    Command22 = pulsante(FraSimboli, "Command22", 1725, 315, 1470, 465, QStringLiteral(" dg"), medio, tasto);
+    Command21 = pulsante(FraSimboli, "Command21", 1710, 870, 1455, 465, QStringLiteral(" cg"), medio, tasto);
+    Command20 = pulsante(FraSimboli, "Command20", 1725, 1440, 1455, 465, QStringLiteral(" mg"), medio, tasto);
+    Command15 = pulsante(FraSimboli, "Command15", 150, 2490, 2970, 495, QStringLiteral("Cancella"), medio, tasto);
+
+    // Keypad: four rows of three digit keys and a comma, then a comma and "Cancella".
+    const auto key = [&](const char* nome, int l, int t, const char* testo) {
+        return pulsante(fraTastierino, nome, l, t, 765, 465, QString::fromLatin1(testo), medio, tasto);
+    };
+    Command2 = key("Command2", 90, 330, "1");
+    Command3 = key("Command3", 885, 330, "2");
+    Command4 = key("Command4", 1665, 330, "3");
+    Command16 = key("Command16", 2460, 330, ",");
+    Command5 = key("Command5", 105, 870, "4");
+    Command6 = key("Command6", 885, 870, "5");
+    Command7 = key("Command7", 1665, 870, "6");
+    Command17 = key("Command17", 2445, 885, ",");
+    Command8 = key("Command8", 105, 1410, "7");
+    Command9 = key("Command9", 885, 1410, "8");
+    Command10 = key("Command10", 1665, 1410, "9");
+    Command18 = key("Command18", 2460, 1425, ",");
+    Command13 = key("Command13", 105, 1950, "0");
+    Command11 = key("Command11", 885, 1950, "00");
+    Command12 = key("Command12", 1665, 1950, "000");
+    Command19 = key("Command19", 2475, 1935, ",");
+    Command1 = key("Command1", 60, 2505, ",");
+    cmdCancella = pulsante(fraTastierino, "cmdCancella", 840, 2490, 1575, 495, QStringLiteral("Cancella"), medio,
+                           tasto);
+
+    // A single fixed frame with a title bar, not resizable.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+}
