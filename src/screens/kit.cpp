@@ -140,7 +140,8 @@ void Frame::paintEvent(QPaintEvent*)
     if (!m_border)
         return;
     const QFontMetrics fm(font());
-    const int y = fm.height() / 2;
+    // The line runs through the middle of the caption; with no caption it is the edge.
+    const int y = m_caption.isEmpty() ? 0 : fm.height() / 2;
     const QRect box = rect().adjusted(0, y, -1, -1);
     // Etched line: dark grey with a white shadow.
     p.setPen(QColor(128, 128, 128));

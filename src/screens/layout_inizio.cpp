@@ -1,0 +1,140 @@
+// The designed layout of the start screen. Positions are in twips, Left, Top, Width,
+// Height, inside each control's container. Within a container the controls are
+// created in designed order and lowered on creation, so earlier ones lie in front.
+#include "start/frm_inizio.h"
+
+#include <QComboBox>
+#include <QCursor>
+#include <QIcon>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPixmap>
+
+using namespace ui;
+
+namespace {
+
+const QString Arial = QStringLiteral("Arial");
+
+Label* etichetta(QWidget* in, const char* nome, int l, int t, int w, int h, const QFont& f, const QColor& testo,
+                 bool centrata)
+{
+    auto* x = new Label(in, QString::fromLatin1(nome));
+    place(x, l, t, w, h);
+    x->setFont(f);
+    x->setForeground(testo);
+    x->setAlignment(centrata ? Qt::AlignHCenter : Qt::AlignLeft);
+    x->lower();
+    return x;
+}
+
+Button* pulsante(QWidget* in, const char* nome, int l, int t, int w, int h, const QFont& f, const QColor& sfondo)
+{
+    auto* x = new Button(in, QString::fromLatin1(nome));
+    place(x, l, t, w, h);
+    x->setFont(f);
+    x->setBackground(sfondo);
+    x->lower();
+    return x;
+}
+
+QWidget* immagineVuota(QWidget* in, int indice, int l, int t)
+{
+    auto* x = new QWidget(in);
+    x->setObjectName(QStringLiteral("Image1"));
+    x->setProperty("Index", indice);
+    place(x, l, t, 4500, 4500);
+    x->lower();
+    return x;
+}
+
+} // namespace
+
+void FrmInizio::creaControlli()
+{
+    const QColor verde(192, 255, 192);
+    const QColor ciano(0, 255, 255);
+    const QColor bluTitolo(0, 0, 192);
+    const QColor giallo(255, 255, 192);
+    const QColor tasto(255, 255, 128);
+
+    setWindowIcon(QIcon(QStringLiteral(":/assets/icona.xpm")));
+
+    MnuEsci = menuBar()->addAction(QStringLiteral("Esci"));
+    MnuEsci->setObjectName(QStringLiteral("MnuEsci"));
+    mnuVuoto = menuBar()->addAction(QString());
+    mnuVuoto->setObjectName(QStringLiteral("mnuVuoto"));
+    mnuInfo = menuBar()->addAction(QStringLiteral("?"));
+    mnuInfo->setObjectName(QStringLiteral("mnuInfo"));
+    vuoto1 = menuBar()->addAction(QString());
+    vuoto1->setObjectName(QStringLiteral("vuoto1"));
+    mnuAvvertenza = menuBar()->addAction(QStringLiteral("Avvertenza"));
+    mnuAvvertenza->setObjectName(QStringLiteral("mnuAvvertenza"));
+
+    auto* s = new Frame(this, QStringLiteral("superficie"), QString(), false);
+    s->setBackground(verde);
+    s->setFixedSize(px(11910), px(8340));
+    setCentralWidget(s);
+
+    // Title band.
+    frmTitolo = new Frame(s, QStringLiteral("frmTitolo"), QString(), false);
+    place(frmTitolo, 75, 195, 11745, 1545);
+    frmTitolo->setBackground(verde);
+    frmTitolo->lower();
+    Label4 = etichetta(frmTitolo, "Label4", 225, 840, 8925, 435, designFont(Arial, 18, true), bluTitolo, true);
+    Label4->setBackground(ciano);
+    Label2 = etichetta(frmTitolo, "Label2", 9165, 795, 2145, 225, designFont(Arial, 12, true), QColor(0, 0, 128),
+                       false);
+    Label2->setTransparent(true);
+    Label6 = etichetta(frmTitolo, "Label6", 195, 165, 11340, 750, designFont(Arial, 21.75, true), bluTitolo, true);
+    Label6->setBackground(ciano);
+    Shape2 = new RoundedBox(frmTitolo, QStringLiteral("Shape2"), QColor(128, 255, 255), 1);
+    place(Shape2, 90, 90, 11595, 1275);
+    Shape2->lower();
+    Shape1 = new RoundedBox(frmTitolo, QStringLiteral("Shape1"), QColor(0, 192, 192), 2);
+    place(Shape1, 60, 150, 11655, 1260);
+    Shape1->lower();
+
+    // The kind list: choose only, no typing.
+    Combo1 = new QComboBox(s);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setEditable(false);
+    place(Combo1, 225, 1755, 11550, 600);
+    Combo1->setFont(designFont(Arial, 20.25, false));
+    Combo1->setStyleSheet(QStringLiteral(
+        "QComboBox { background-color: rgb(255,255,192); color: black; border: 1px solid rgb(128,128,128); "
+        "padding-left: 3px; }"
+        "QComboBox QAbstractItemView { background-color: rgb(255,255,192); color: black; "
+        "selection-background-color: rgb(0,0,128); selection-color: white; }"));
+    Combo1->lower();
+
+    // The direction buttons and the exit.
+    Frame1 = new Frame(s, QStringLiteral("Frame1"), QString(), true);
+    place(Frame1, 4725, 2475, 6795, 4260);
+    Frame1->setBackground(giallo);
+    Frame1->lower();
+    const QFont direzione = designFont(Arial, 20.25, true);
+    Command1 = pulsante(Frame1, "Command1", 75, 315, 6600, 870, direzione, tasto);
+    Command3 = pulsante(Frame1, "Command3", 60, 1320, 6600, 870, direzione, tasto);
+    Command5 = pulsante(Frame1, "Command5", 75, 2250, 6600, 870, direzione, tasto);
+    Command9 = pulsante(Frame1, "Command9", 60, 3630, 6630, 495, designFont(Arial, 12, true), QColor(255, 224, 192));
+    const QPixmap puntatore(QStringLiteral(":/assets/puntatore.xpm"));
+    if (!puntatore.isNull()) {
+        for (Button* b : {Command1, Command3, Command5, Command9})
+            b->setCursor(QCursor(puntatore, 0, 0));
+    }
+
+    // Credits.
+    Label5 = etichetta(s, "Label5", 7500, 7440, 4005, 465, designFont(Arial, 18, true), QColor(192, 0, 0), false);
+    Label5->setBackground(QColor(128, 255, 255));
+    Label5->setText(QStringLiteral("Il software di Velmaro"));
+    Label3 = etichetta(s, "Label3", 270, 7425, 8655, 495, designFont(Arial, 18, true), QColor(0, 0, 0), false);
+    Label3->setBackground(QColor(128, 255, 255));
+    Label3->setText(QStringLiteral("Ideazione, progettazione e realizzazione"));
+
+    // Two empty picture boxes: they show nothing.
+    Image1_0 = immagineVuota(s, 0, 120, 2565);
+    Image1_7 = immagineVuota(s, 7, 135, 2565);
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
