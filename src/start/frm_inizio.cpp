@@ -15,8 +15,8 @@
 
 namespace {
 FrmInizio* s_caricato = nullptr;
-// Once the program has begun to end, nothing may bring the start screen back.
-bool s_terminato = false;
+// While the program is ending, nothing may bring the start screen back.
+bool s_terminando = false;
 std::function<void()>& fine()
 {
     static std::function<void()> f = [] { QCoreApplication::exit(0); };
@@ -27,7 +27,6 @@ std::function<void()>& fine()
 FrmInizio* FrmInizio::istanza()
 {
     if (!s_caricato) {
-        s_terminato = false;
         s_caricato = new FrmInizio;
         s_caricato->Form_Load();
     }
@@ -40,7 +39,7 @@ void FrmInizio::impostaFine(std::function<void()> f) { fine() = std::move(f); }
 
 void FrmInizio::mostra()
 {
-    if (s_terminato)
+    if (s_terminando)
         return;
     FrmInizio* f = istanza();
     f->show();
@@ -166,15 +165,16 @@ void FrmInizio::chiudi()
     if (m_scaricando)
         return;
     m_scaricando = true;
+    s_terminando = true;
     // The exercise is normally gone already; should the desktop close us while it runs,
     // it goes first.
     if (FrmEquivMul* e = FrmEquivMul::caricato())
         e->scarica();
-    s_terminato = true;
     s_caricato = nullptr;
     hide();
     deleteLater();
     FrmInizioSfondo::scarica();
+    s_terminando = false;
     if (fine())
         fine()();
 }

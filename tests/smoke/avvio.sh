@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# The real program under Xvfb with a window manager: it maps its background and its
+# start screen, and a close request from the desktop ends it with status 0.
+# usage: avvio.sh <path to misure-di-massa>
+set -u
+exe=$1
+for tool in xvfb-run openbox xdotool; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+inner=$(mktemp)
+trap 'rm -f "$inner"' EXIT
+cat >"$inner" <<'INNER'
+set -u
+exe=$1
+openbox --sm-disable >/dev/null 2>&1 &
+sleep 0.5
+"$exe" &
+pid=$!
+fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
+start=$(timeout 20 xdotool search --sync --onlyvisible --name '^TRASFORMAZIONI CON LE MISURE DI MASSA$' | head -n 1)
+[ -n "$start" ] || fail "the start screen was never mapped"
+bg=$(timeout 5 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
+[ -n "$bg" ] || fail "the background was never mapped"
+eval "$(xdotool getwindowgeometry --shell "$bg")"
+[ "$WIDTH" -eq 1024 ] && [ "$HEIGHT" -eq 768 ] || fail "the background covers ${WIDTH}x${HEIGHT}, not the screen"
+xdotool windowactivate --sync "$start" >/dev/null 2>&1
+xdotool key --clearmodifiers alt+F4
+for _ in $(seq 1 100); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the program did not end after the close request"
+wait "$pid"
+rc=$?
+[ "$rc" -eq 0 ] || fail "the program ended with status $rc"
+echo "PASS: started, mapped its screens, ended with status 0"
+INNER
+xvfb-run -a -s "-screen 0 1024x768x24" bash "$inner" "$exe"

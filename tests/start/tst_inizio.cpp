@@ -1,0 +1,320 @@
+// The start screen, the background and the colour schemes, driven through the real widgets.
+#include "exercise/frm_equivmul.h"
+#include "exercise/stato.h"
+#include "servizi_scriptati.h"
+#include "start/frm_inizio.h"
+#include "start/frm_inizio_sfondo.h"
+#include "start/programma.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QtTest>
+
+namespace {
+
+void eliminaDifferiti() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+ui::Button* direzione(int d)
+{
+    FrmInizio* f = FrmInizio::caricato();
+    return d == 1 ? f->Command1 : d == 2 ? f->Command3 : f->Command5;
+}
+
+struct Schema {
+    QColor sfondo, aiuto, pulsanti;
+    bool tastierino, simboli;
+};
+
+Schema schemaPer(int tipo)
+{
+    switch (tipo) {
+    case 1: return {QColor(250, 250, 200), QColor(250, 250, 150), QColor(240, 220, 150), true, false};
+    case 2: return {QColor(200, 255, 255), QColor(200, 255, 205), QColor(200, 200, 255), false, true};
+    default: return {QColor(255, 215, 220), QColor(255, 215, 170), QColor(240, 180, 220), true, true};
+    }
+}
+
+void verificaSchema(int tipo)
+{
+    const Schema s = schemaPer(tipo);
+    FrmEquivMul* e = FrmEquivMul::caricato();
+    QVERIFY(e);
+    const QColor designato(255, 255, 192);
+    QCOMPARE(e->superficie()->background(), s.sfondo);
+    for (ui::Frame* f : {e->Frame1, e->frmAiuto, e->fraNumero, e->fraSimbolo})
+        QCOMPARE(f->background(), s.sfondo);
+    QCOMPARE(e->fraTastierino->background(), s.tastierino ? s.sfondo : designato);
+    QCOMPARE(e->FraSimboli->background(), s.simboli ? s.sfondo : designato);
+    QCOMPARE(e->LblAiuto->background(), s.aiuto);
+    QCOMPARE(e->frmElaborazione->background(), s.pulsanti);
+    const QList<ui::Button*> tutti = e->findChildren<ui::Button*>();
+    QCOMPARE(tutti.size(), 31);
+    for (ui::Button* b : tutti)
+        QVERIFY2(b->background() == s.pulsanti, qPrintable(b->objectName()));
+    QCOMPARE(e->LblRisultato->foreground(), QColor(150, 100, 100));
+    const QColor& p = s.pulsanti;
+    QCOMPARE(stato().ColorePulsanti, QString::number(p.red() + 256 * p.green() + 65536 * p.blue()));
+}
+
+} // namespace
+
+class TstInizio : public QObject {
+    Q_OBJECT
+    ScriptedScope* m_scope = nullptr;
+    int m_fini = 0;
+
+    ScriptedServices& sv() { return m_scope->s; }
+
+private slots:
+    void init()
+    {
+        m_scope = new ScriptedScope;
+        sv().fallback = 0.05f;   // draw 6: kg / hg, generator 6
+        stato() = StatoProgramma{};
+        m_fini = 0;
+        FrmInizio::impostaFine([this] { ++m_fini; });
+        avviaProgramma();
+    }
+
+    void cleanup()
+    {
+        if (FrmInizio* f = FrmInizio::caricato())
+            f->Command9_Click();
+        eliminaDifferiti();
+        QVERIFY(!FrmEquivMul::caricato());
+        QVERIFY(!FrmInizio::caricato());
+        QVERIFY(!FrmInizioSfondo::caricato());
+        delete m_scope;
+    }
+
+    void startsOnTheBackgroundWithTheStartScreenInFront()
+    {
+        FrmInizioSfondo* b = FrmInizioSfondo::caricato();
+        FrmInizio* f = FrmInizio::caricato();
+        QVERIFY(b && f);
+        QVERIFY(b->isVisible());
+        QVERIFY(!b->isEnabled());
+        QVERIFY(f->isVisible());
+        QCOMPARE(f->windowTitle(), QStringLiteral("TRASFORMAZIONI CON LE MISURE DI MASSA"));
+        QCOMPARE(f->Combo1->count(), 3);
+        QCOMPARE(f->Combo1->currentText(), QStringLiteral("Calcolo del risultato"));
+        QVERIFY(!f->Combo1->isEditable());
+        QCOMPARE(f->Command9->text(), QStringLiteral("E s c i "));
+        QCOMPARE(f->Command5->text(), QStringLiteral(" Tuttte"));
+        QVERIFY(!FrmEquivMul::caricato());
+        // The start screen fits inside the background, centred.
+        QVERIFY(b->geometry().contains(f->geometry()));
+    }
+
+    void eachDirectionWithEachKind_data()
+    {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<int>("dir");
+        QTest::addColumn<QString>("label1");
+        QTest::addColumn<QString>("label2");
+        const QString kinds[] = {QStringLiteral(" Calcolo del risultato"), QStringLiteral(" Calcolo del simbolo"),
+                                 QStringLiteral(" Calcolo casuale del risultato o del simbolo")};
+        const QString dirs[] = {QStringLiteral(" Da unità maggiore a unità minore"),
+                                QStringLiteral(" Da unità minore a unità maggiore"),
+                                QStringLiteral(" Da unità maggiore a unità minore e viceversa")};
+        for (int t = 1; t <= 3; ++t)
+            for (int d = 1; d <= 3; ++d)
+                QTest::addRow("kind %d dir %d", t, d) << t << d << kinds[t - 1] << dirs[d - 1];
+    }
+
+    void eachDirectionWithEachKind()
+    {
+        QFETCH(int, tipo);
+        QFETCH(int, dir);
+        QFETCH(QString, label1);
+        QFETCH(QString, label2);
+        FrmInizio::caricato()->Combo1->setCurrentIndex(tipo - 1);
+        QTest::mouseClick(direzione(dir), Qt::LeftButton);
+        FrmEquivMul* e = FrmEquivMul::caricato();
+        QVERIFY(e);
+        QVERIFY(e->isVisible());
+        QCOMPARE(stato().TipoCalcolo, tipo);
+        QCOMPARE(stato().Direzione, dir);
+        QCOMPARE(e->Label1->text(), label1);
+        QCOMPARE(e->Label2->text(), label2);
+        QCOMPARE(e->LblOperazione->text(), QStringLiteral("1"));
+        verificaSchema(tipo);
+        if (QTest::currentTestFailed())
+            return;
+        // The kind's input frame is the one on show.
+        if (tipo == 1)
+            QVERIFY(!e->fraTastierino->isHidden() && e->FraSimboli->isHidden());
+        if (tipo == 2)
+            QVERIFY(e->fraTastierino->isHidden() && !e->FraSimboli->isHidden());
+    }
+
+    void theStartScreenHidesWhileAnExerciseRuns_data()
+    {
+        QTest::addColumn<int>("via");
+        QTest::newRow("close box") << 0;
+        QTest::newRow("menu Esci") << 1;
+    }
+
+    void theStartScreenHidesWhileAnExerciseRuns()
+    {
+        QFETCH(int, via);
+        FrmInizio* f = FrmInizio::caricato();
+        QTest::mouseClick(f->Command1, Qt::LeftButton);
+        QTRY_VERIFY(f->isHidden());
+        FrmEquivMul* e = FrmEquivMul::caricato();
+        if (via == 0)
+            e->close();
+        else
+            e->MnuEsci->trigger();
+        eliminaDifferiti();
+        QVERIFY(!FrmEquivMul::caricato());
+        QCOMPARE(FrmInizio::caricato(), f);
+        QVERIFY(f->isVisible());
+        QCOMPARE(m_fini, 0);
+    }
+
+    void aMessageBoxOrAnotherProgramDoesNotHideIt()
+    {
+        FrmInizio* f = FrmInizio::caricato();
+        QWidget altro;   // stands for any window that is not one of the drill's screens
+        altro.show();
+        altro.activateWindow();
+        QCoreApplication::processEvents();
+        QVERIFY(f->isVisible());
+        f->mnuInfo->trigger();
+        QCoreApplication::processEvents();
+        QVERIFY(f->isVisible());
+    }
+
+    void reopeningKeepsTheKindAndStartsAgain()
+    {
+        FrmInizio* f = FrmInizio::caricato();
+        f->Combo1->setCurrentIndex(1);
+        QTest::mouseClick(f->Command1, Qt::LeftButton);
+        FrmEquivMul* e = FrmEquivMul::caricato();
+        QTest::mouseClick(e->Command23, Qt::LeftButton);   // " g"
+        QTest::mouseClick(e->CmdVerifica, Qt::LeftButton);
+        QVERIFY(stato().NumeroEsatte + stato().NumeroErrate == 1);
+        e->close();
+        eliminaDifferiti();
+
+        // A changed selection does nothing until a direction is pressed.
+        f->Combo1->setCurrentIndex(0);
+        QCOMPARE(stato().TipoCalcolo, 2);
+        QVERIFY(!FrmEquivMul::caricato());
+        f->Combo1->setCurrentIndex(1);
+
+        QTest::mouseClick(f->Command3, Qt::LeftButton);
+        e = FrmEquivMul::caricato();
+        QVERIFY(e);
+        QCOMPARE(stato().TipoCalcolo, 2);
+        QCOMPARE(e->LblOperazione->text(), QStringLiteral("1"));
+        QCOMPARE(stato().NumeroEsatte + stato().NumeroErrate, 0L);
+        QVERIFY(e->lblRisEsatte->text().isEmpty());
+        QVERIFY(e->lblRisErrate->text().isEmpty());
+        QVERIFY(e->LblTempoParziale->text().isEmpty());
+    }
+
+    void kindTwoThenKindOneLeavesNoTrace()
+    {
+        FrmInizio* f = FrmInizio::caricato();
+        f->Combo1->setCurrentIndex(1);
+        QTest::mouseClick(f->Command5, Qt::LeftButton);
+        verificaSchema(2);
+        FrmEquivMul::caricato()->close();
+        eliminaDifferiti();
+        f->Combo1->setCurrentIndex(0);
+        QTest::mouseClick(f->Command5, Qt::LeftButton);
+        verificaSchema(1);
+        QCOMPARE(FrmEquivMul::caricato()->Label1->text(), QStringLiteral(" Calcolo del risultato"));
+    }
+
+    void everyClosingPathEndsTheProgramOnce_data()
+    {
+        QTest::addColumn<int>("via");
+        QTest::newRow("E s c i") << 0;
+        QTest::newRow("menu Esci") << 1;
+        QTest::newRow("close request") << 2;
+        QTest::newRow("close request while an exercise runs") << 3;
+    }
+
+    void everyClosingPathEndsTheProgramOnce()
+    {
+        QFETCH(int, via);
+        FrmInizio* f = FrmInizio::caricato();
+        switch (via) {
+        case 0: QTest::mouseClick(f->Command9, Qt::LeftButton); break;
+        case 1: f->MnuEsci->trigger(); break;
+        case 2: f->close(); break;
+        default:
+            QTest::mouseClick(f->Command1, Qt::LeftButton);
+            f->close();
+            break;
+        }
+        QCOMPARE(m_fini, 1);
+        QVERIFY(!FrmInizio::caricato());
+        QVERIFY(!FrmInizioSfondo::caricato());
+        QVERIFY(!FrmEquivMul::caricato());
+        // Asking again, as the unload events themselves would, changes nothing.
+        f->close();
+        f->Command9_Click();
+        eliminaDifferiti();
+        QCOMPARE(m_fini, 1);
+        QVERIFY(sv().boxes.empty());
+    }
+
+    void menuEntries_data()
+    {
+        QTest::addColumn<QString>("voce");
+        QTest::addColumn<QString>("programma");
+        QTest::addColumn<bool>("presente");
+        QTest::newRow("? missing") << "mnuInfo" << "www.exe" << false;
+        QTest::newRow("Avvertenza missing") << "mnuAvvertenza" << "avvertenza.exe" << false;
+        QTest::newRow("? present") << "mnuInfo" << "www.exe" << true;
+        QTest::newRow("Avvertenza present") << "mnuAvvertenza" << "avvertenza.exe" << true;
+    }
+
+    void menuEntries()
+    {
+        QFETCH(QString, voce);
+        QFETCH(QString, programma);
+        QFETCH(bool, presente);
+        if (presente)
+            sv().startable << programma;
+        FrmInizio* f = FrmInizio::caricato();
+        auto* a = f->findChild<QAction*>(voce);
+        QVERIFY(a);
+        a->trigger();
+        a->trigger();
+        QCOMPARE(sv().started, QStringList({programma, programma}));
+        if (presente) {
+            QVERIFY(sv().boxes.empty());
+        } else {
+            QCOMPARE(sv().boxes.size(), std::size_t(2));
+            for (const auto& b : sv().boxes) {
+                QCOMPARE(b.prompt, QStringLiteral("File mancante"));
+                QCOMPARE(b.style, 0);
+                QVERIFY(b.title.isEmpty());
+            }
+        }
+        QVERIFY(f->isVisible());
+        QCOMPARE(m_fini, 0);
+    }
+
+    void blankMenuEntriesDoNothing()
+    {
+        FrmInizio* f = FrmInizio::caricato();
+        QCOMPARE(f->mnuVuoto->text(), QString());
+        QCOMPARE(f->vuoto1->text(), QString());
+        f->mnuVuoto->trigger();
+        f->vuoto1->trigger();
+        QVERIFY(sv().started.isEmpty());
+        QVERIFY(sv().boxes.empty());
+        QVERIFY(!FrmEquivMul::caricato());
+        QVERIFY(f->isVisible());
+        QCOMPARE(m_fini, 0);
+    }
+};
+
+QTEST_MAIN(TstInizio)
+#include "tst_inizio.moc"
