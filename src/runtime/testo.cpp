@@ -1,7 +1,6 @@
 #include "runtime/testo.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace testo {
 
@@ -10,9 +9,9 @@ double floorValue(double x) { return std::floor(x); }
 QString numberToText(double x)
 {
     // Shortest round-trip-ish writing of the single-precision value, like a BASIC Str$.
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.7g", x);
-    QString s = QString::fromLatin1(buf);
+    // QString::number ignores the C library's numeric locale, which QApplication takes
+    // from the environment and would turn the point into a comma.
+    QString s = QString::number(x, 'g', 7);
     if (s.contains(QLatin1Char('e')))  // never reached for the drill's values
         s = QString::number(x, 'f', 0);
     if (s.startsWith(QLatin1String("-0")) && x == 0)  // -0 reads as 0
