@@ -1,0 +1,72 @@
+#pragma once
+
+// Opens the exercise screen on a question picked by scripted random values, and clicks on it.
+#include "exercise/frm_equivmul.h"
+#include "exercise/stato.h"
+#include "servizi_scriptati.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <deque>
+
+namespace prova {
+
+// A random value that floor(r * N) turns into i.
+inline float verso(int i, int N) { return (static_cast<float>(i) + 0.5f) / static_cast<float>(N); }
+
+// Draw 23 (kg and dag, generator 6) with n = 345: 345 kg = 34500 dag. Then, when c > 0,
+// the choice c out of `di` for the presentation.
+inline std::deque<float> domanda345(int c = 0, int di = 2)
+{
+    std::deque<float> r{verso(22, 100), verso(245, 900)};
+    if (c > 0)
+        r.push_back(verso(c - 1, di));
+    return r;
+}
+
+// Unloads the screen, if loaded, and lets it be deleted.
+inline void chiudi()
+{
+    if (FrmEquivMul* f = FrmEquivMul::caricato())
+        f->scarica();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    FrmEquivMul::impostaRitorno({});
+}
+
+// A fresh program state with the learner's choices, then the screen loaded and shown.
+inline FrmEquivMul* apri(ScriptedServices& s, short tipo, short direzione, std::deque<float> r)
+{
+    chiudi();
+    stato() = StatoProgramma{};
+    stato().TipoCalcolo = tipo;
+    stato().Direzione = direzione;
+    stato().TestoDirezione = QStringLiteral(" kg  hg  dag  g");
+    s.random = std::move(r);
+    FrmEquivMul* f = FrmEquivMul::istanza();
+    f->show();
+    return f;
+}
+
+inline void clic(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+
+inline ui::Button* pulsante(FrmEquivMul* f, const char* nome)
+{
+    auto* b = f->findChild<ui::Button*>(QString::fromLatin1(nome));
+    if (!b)
+        qFatal("no button %s", nome);
+    return b;
+}
+
+// Presses the keypad keys whose captions spell `testo`, one character a key.
+inline void digita(FrmEquivMul* f, const QString& testo)
+{
+    for (const QChar c : testo) {
+        const auto tasti = f->fraTastierino->findChildren<ui::Button*>();
+        const auto it = std::find_if(tasti.begin(), tasti.end(), [c](ui::Button* b) { return b->text() == QString(c); });
+        if (it == tasti.end())
+            qFatal("no key for %c", c.toLatin1());
+        clic(*it);
+    }
+}
+
+} // namespace prova
