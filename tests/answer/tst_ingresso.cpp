@@ -1,0 +1,205 @@
+// Entering an answer on the keypad and the symbol buttons, and the change rule of the answer labels.
+#include "esercizio_prova.h"
+
+using namespace prova;
+
+namespace {
+const QString Tastierino = QStringLiteral("Clicca sul tastierino fino a completare il risultato. Poi clicca su Verifica");
+const QString Verifica = QStringLiteral("Clicca sul pulsante Verifica");
+}
+
+class TstIngresso : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { chiudi(); }
+    void tasti_data();
+    void tasti();
+    void limite_data();
+    void limite();
+    void cancella_data();
+    void cancella();
+    void simboli();
+    void regolaCambio_data();
+    void regolaCambio();
+    void corniceDisabilitata_data();
+    void corniceDisabilitata();
+};
+
+void TstIngresso::tasti_data()
+{
+    QTest::addColumn<QString>("tasti");
+    QTest::addColumn<QString>("risposta");
+    QTest::newRow("1,5") << "Command2 Command16 Command6" << "1,5";
+    QTest::newRow("4 to 9") << "Command5 Command6 Command7 Command8 Command9 Command10" << "456789";
+    QTest::newRow("1 2 3 0") << "Command2 Command3 Command4 Command13" << "1230";
+    QTest::newRow("5 00") << "Command6 Command11" << "500";
+    QTest::newRow("5 000") << "Command6 Command12" << "5000";
+    QTest::newRow("00 alone") << "Command11" << "00";
+    QTest::newRow("leading zero") << "Command13 Command6" << "05";
+    for (const char* virgola : {"Command1", "Command16", "Command17", "Command18", "Command19"})
+        QTest::newRow(virgola) << virgola << ",";
+    QTest::newRow("leading comma") << "Command19 Command6" << ",5";
+    QTest::newRow("two commas") << "Command1 Command17" << ",,";
+}
+
+void TstIngresso::tasti()
+{
+    QFETCH(QString, tasti);
+    QFETCH(QString, risposta);
+    ScriptedScope sc;
+    FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
+    for (const QString& t : tasti.split(QLatin1Char(' ')))
+        clic(pulsante(f, qPrintable(t)));
+    QCOMPARE(stato().RispostaData, risposta);
+    QCOMPARE(f->LblRisultato->text(), risposta);
+    QVERIFY(!f->CmdVerifica->isHidden());
+    QCOMPARE(f->LblIstruzione->text(), Verifica);
+}
+
+void TstIngresso::limite_data()
+{
+    QTest::addColumn<QString>("prima");
+    QTest::addColumn<QString>("tasto");
+    QTest::addColumn<bool>("accettato");
+    QTest::newRow("5 + 1") << "12345" << "Command2" << true;
+    QTest::newRow("6 + 1") << "123456" << "Command2" << false;
+    QTest::newRow("6 + ,") << "12345," << "Command1" << false;
+    QTest::newRow("4 + 00") << "1234" << "Command11" << true;
+    QTest::newRow("5 + 00") << "12345" << "Command11" << false;
+    QTest::newRow("3 + 000") << "123" << "Command12" << true;
+    QTest::newRow("4 + 000") << "1234" << "Command12" << false;
+}
+
+// The entry never grows beyond the six characters the label can show.
+void TstIngresso::limite()
+{
+    QFETCH(QString, prima);
+    QFETCH(QString, tasto);
+    QFETCH(bool, accettato);
+    ScriptedScope sc;
+    FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
+    digita(f, prima);
+    ui::Button* b = pulsante(f, qPrintable(tasto));
+    clic(b);
+    const QString attesa = accettato ? prima + b->text() : prima;
+    QCOMPARE(stato().RispostaData, attesa);
+    QCOMPARE(f->LblRisultato->text(), attesa);
+    QVERIFY(!f->CmdVerifica->isHidden());
+    if (!accettato) {
+        clic(b);
+        QCOMPARE(stato().RispostaData, prima);
+    }
+}
+
+void TstIngresso::cancella_data()
+{
+    QTest::addColumn<bool>("simbolo");
+    QTest::addColumn<QString>("prima");  // keys, or symbol buttons, pressed first
+    QTest::newRow("keypad, empty") << false << "";
+    QTest::newRow("keypad, full") << false << "12,456";
+    QTest::newRow("symbols, empty") << true << "";
+    QTest::newRow("symbols, picked") << true << "Command24";
+}
+
+void TstIngresso::cancella()
+{
+    QFETCH(bool, simbolo);
+    QFETCH(QString, prima);
+    ScriptedScope sc;
+    FrmEquivMul* f = apri(sc.s, simbolo ? 2 : 1, 1, domanda345());
+    ui::Label* etichetta = simbolo ? f->lblRisultatoS : f->LblRisultato;
+    if (simbolo && !prima.isEmpty())
+        clic(pulsante(f, qPrintable(prima)));
+    else if (!prima.isEmpty())
+        digita(f, prima);
+    QCOMPARE(etichetta->text(), simbolo && !prima.isEmpty() ? QStringLiteral(" dag") : prima.isEmpty() ? QStringLiteral("?") : prima);
+    clic(simbolo ? f->Command15 : f->cmdCancella);
+    QCOMPARE(stato().RispostaData, QString());
+    QCOMPARE(etichetta->text(), QStringLiteral("?"));
+    QVERIFY(f->CmdVerifica->isHidden());
+    QCOMPARE(f->LblIstruzione->text(), Tastierino);
+    // The entry starts again from nothing.
+    clic(simbolo ? f->Command23 : f->Command8);
+    QCOMPARE(etichetta->text(), simbolo ? QStringLiteral(" g") : QStringLiteral("7"));
+}
+
+void TstIngresso::simboli()
+{
+    ScriptedScope sc;
+    FrmEquivMul* f = apri(sc.s, 2, 1, domanda345());
+    const char* nomi[] = {"Command26", "Command25", "Command24", "Command23", "Command22", "Command21", "Command20"};
+    const char* attesi[] = {" kg", " hg", " dag", " g", " dg", " cg", " mg"};
+    for (int i = 0; i < 7; ++i) {
+        clic(pulsante(f, nomi[i]));  // each replaces the one before
+        QCOMPARE(stato().RispostaData, QString::fromLatin1(attesi[i]));
+        QCOMPARE(f->lblRisultatoS->text(), QString::fromLatin1(attesi[i]));
+        QVERIFY(!f->CmdVerifica->isHidden());
+    }
+    // The table is read at the click, not copied into the button.
+    stato().SimboliUnita[1] = QStringLiteral(" t");
+    clic(f->Command26);
+    QCOMPARE(stato().RispostaData, QStringLiteral(" t"));
+    QCOMPARE(f->lblRisultatoS->text(), QStringLiteral(" t"));
+}
+
+void TstIngresso::regolaCambio_data()
+{
+    QTest::addColumn<bool>("simbolo");
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<bool>("verifica");
+    for (const bool s : {false, true}) {
+        const QByteArray l = s ? "lblRisultatoS " : "LblRisultato ";
+        QTest::newRow(l + "?") << s << "?" << false;
+        QTest::newRow(l + "text") << s << "3 kg" << true;
+        QTest::newRow(l + "empty") << s << "" << true;
+        QTest::newRow(l + "??") << s << "??" << true;
+    }
+}
+
+// Whoever writes an answer label, the instruction and the check button follow its text.
+void TstIngresso::regolaCambio()
+{
+    QFETCH(bool, simbolo);
+    QFETCH(QString, testo);
+    QFETCH(bool, verifica);
+    ScriptedScope sc;
+    FrmEquivMul* f = apri(sc.s, 3, 3, domanda345(simbolo ? 3 : 1, 4));
+    ui::Label* etichetta = simbolo ? f->lblRisultatoS : f->LblRisultato;
+    etichetta->setText(verifica ? QStringLiteral("?") : QStringLiteral("x"));
+    QCOMPARE(f->CmdVerifica->isHidden(), verifica);
+    etichetta->setText(testo);
+    QCOMPARE(!f->CmdVerifica->isHidden(), verifica);
+    QCOMPARE(f->LblIstruzione->text(), verifica ? Verifica : Tastierino);
+}
+
+void TstIngresso::corniceDisabilitata_data()
+{
+    QTest::addColumn<bool>("simbolo");
+    QTest::newRow("keypad") << false;
+    QTest::newRow("symbols") << true;
+}
+
+// Once checked, the entry is closed: no button of the input frames does anything.
+void TstIngresso::corniceDisabilitata()
+{
+    QFETCH(bool, simbolo);
+    ScriptedScope sc;
+    FrmEquivMul* f = apri(sc.s, simbolo ? 2 : 1, 1, domanda345());
+    ui::Label* etichetta = simbolo ? f->lblRisultatoS : f->LblRisultato;
+    clic(simbolo ? f->Command25 : f->Command2);
+    clic(f->CmdVerifica);
+    QVERIFY(!f->fraTastierino->isEnabled() && !f->FraSimboli->isEnabled());
+    const QString mostrata = etichetta->text();
+    const QString istruzione = f->LblIstruzione->text();
+    const QList<ui::Button*> tutti = (simbolo ? f->FraSimboli : f->fraTastierino)->findChildren<ui::Button*>();
+    QCOMPARE(tutti.size(), simbolo ? 8 : 18);
+    for (ui::Button* b : tutti)
+        clic(b);
+    QCOMPARE(stato().RispostaData, simbolo ? QStringLiteral(" hg") : QStringLiteral("1"));
+    QCOMPARE(etichetta->text(), mostrata);
+    QCOMPARE(f->LblIstruzione->text(), istruzione);
+    QVERIFY(f->CmdVerifica->isHidden());
+}
+
+QTEST_MAIN(TstIngresso)
+#include "tst_ingresso.moc"
