@@ -1,0 +1,88 @@
+#include "finestra.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QStyleFactory>
+
+namespace compagni {
+
+QFont carattere(int pixel, bool grassetto)
+{
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(pixel);
+    f.setBold(grassetto);
+    return f;
+}
+
+QLabel* etichetta(const QString& testo, const QColor& sfondo, const QColor& colore, int pixel, QWidget* genitore)
+{
+    auto* l = new QLabel(testo, genitore);
+    l->setFont(carattere(pixel));
+    l->setAlignment(Qt::AlignCenter);
+    l->setWordWrap(true);
+    l->setAutoFillBackground(true);
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, sfondo);
+    p.setColor(QPalette::WindowText, colore);
+    l->setPalette(p);
+    l->setMargin(6);
+    return l;
+}
+
+Finestra::Finestra(const QString& titoloFinestra, const QString& titoloStriscia, QWidget* genitore)
+    : QWidget(genitore)
+{
+    setWindowTitle(titoloFinestra);
+    setWindowIcon(QIcon(QStringLiteral(":/assets/icona.xpm")));
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Sfondo);
+    setPalette(p);
+
+    auto* esterno = new QVBoxLayout(this);
+    esterno->setContentsMargins(16, 16, 16, 16);
+    esterno->setSpacing(14);
+    auto* striscia = etichetta(titoloStriscia, Striscia, TestoStriscia, 30, this);
+    striscia->setObjectName(QStringLiteral("striscia"));
+    esterno->addWidget(striscia);
+
+    m_corpo = new QVBoxLayout;
+    m_corpo->setSpacing(10);
+    esterno->addLayout(m_corpo, 1);
+
+    m_chiudi = new QPushButton(QStringLiteral("Chiudi"), this);
+    m_chiudi->setObjectName(QStringLiteral("chiudi"));
+    m_chiudi->setFont(carattere(22));
+    m_chiudi->setMinimumSize(200, 48);
+    QPalette pb = m_chiudi->palette();
+    pb.setColor(QPalette::Button, RiquadroForte);
+    pb.setColor(QPalette::ButtonText, TestoStriscia);
+    m_chiudi->setPalette(pb);
+    m_chiudi->setDefault(true);
+    connect(m_chiudi, &QPushButton::clicked, this, &QWidget::close);
+    esterno->addWidget(m_chiudi, 0, Qt::AlignHCenter);
+}
+
+void Finestra::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+int avvia(int argc, char* argv[], const std::function<QWidget*()>& crea)
+{
+    QApplication app(argc, argv);
+    // Fusion honours the button colours whatever the desktop's style.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icona.xpm")));
+    QWidget* finestra = crea();
+    finestra->setAttribute(Qt::WA_DeleteOnClose);
+    finestra->show();
+    return QApplication::exec();
+}
+
+} // namespace compagni

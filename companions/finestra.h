@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <functional>
+
+// What the three companion programs share: the drill's colours and font, a window
+// with a title strip on top and a "Chiudi" button at the bottom, and their main().
+namespace compagni {
+
+inline const QColor Sfondo{192, 255, 192};
+inline const QColor Striscia{0, 255, 255};
+inline const QColor TestoStriscia{0, 0, 192};
+inline const QColor Riquadro{255, 255, 192};
+inline const QColor RiquadroForte{255, 255, 128};
+inline const QColor Crediti{128, 255, 255};
+
+// Liberation Sans bold at a size in pixels, so the windows look alike at any dpi.
+QFont carattere(int pixel, bool grassetto = true);
+
+// A label that fills its box with a colour, centred unless told otherwise.
+QLabel* etichetta(const QString& testo, const QColor& sfondo, const QColor& colore, int pixel,
+                  QWidget* genitore = nullptr);
+
+// A window with a title strip, a body for the program's own content, and "Chiudi".
+// Escape closes it too, as does the window's close box.
+class Finestra : public QWidget {
+    Q_OBJECT
+public:
+    Finestra(const QString& titoloFinestra, const QString& titoloStriscia, QWidget* genitore = nullptr);
+
+    QVBoxLayout* corpo() const { return m_corpo; }
+    QPushButton* chiudi() const { return m_chiudi; }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    QVBoxLayout* m_corpo;
+    QPushButton* m_chiudi;
+};
+
+// The whole main() of a companion: the application, its window, the event loop.
+int avvia(int argc, char* argv[], const std::function<QWidget*()>& crea);
+
+} // namespace compagni

@@ -1,0 +1,6 @@
+#include "quadro.h"
+
+int main(int argc, char* argv[])
+{
+    return compagni::avvia(argc, argv, [] { return new compagni::Quadro; });
+}
