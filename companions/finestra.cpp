@@ -59,18 +59,25 @@ Finestra::Finestra(const QString& titoloFinestra, const QString& titoloStriscia,
     pb.setColor(QPalette::Button, RiquadroForte);
     pb.setColor(QPalette::ButtonText, TestoStriscia);
     m_chiudi->setPalette(pb);
-    m_chiudi->setDefault(true);
     connect(m_chiudi, &QPushButton::clicked, this, &QWidget::close);
     esterno->addWidget(m_chiudi, 0, Qt::AlignHCenter);
 }
 
 void Finestra::keyPressEvent(QKeyEvent* e)
 {
-    if (e->key() == Qt::Key_Escape) {
+    // Nothing on these windows takes typing, so Esc and Enter both mean "Chiudi".
+    if (e->key() == Qt::Key_Escape || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         close();
         return;
     }
     QWidget::keyPressEvent(e);
+}
+
+int esegui(QWidget* finestra)
+{
+    finestra->setAttribute(Qt::WA_DeleteOnClose);
+    finestra->show();
+    return QApplication::exec();
 }
 
 int avvia(int argc, char* argv[], const std::function<QWidget*()>& crea)
@@ -79,10 +86,7 @@ int avvia(int argc, char* argv[], const std::function<QWidget*()>& crea)
     // Fusion honours the button colours whatever the desktop's style.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icona.xpm")));
-    QWidget* finestra = crea();
-    finestra->setAttribute(Qt::WA_DeleteOnClose);
-    finestra->show();
-    return QApplication::exec();
+    return esegui(crea());
 }
 
 } // namespace compagni

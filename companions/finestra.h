@@ -27,7 +27,7 @@ QLabel* etichetta(const QString& testo, const QColor& sfondo, const QColor& colo
                   QWidget* genitore = nullptr);
 
 // A window with a title strip, a body for the program's own content, and "Chiudi".
-// Escape closes it too, as does the window's close box.
+// Esc and Enter close it too, as does the window's close box.
 class Finestra : public QWidget {
     Q_OBJECT
 public:
@@ -44,6 +44,9 @@ private:
     QPushButton* m_chiudi;
 };
 
+// Shows the window, which deletes itself when closed, and runs the event loop until
+// it is; returns the loop's status.
+int esegui(QWidget* finestra);
 // The whole main() of a companion: the application, its window, the event loop.
 int avvia(int argc, char* argv[], const std::function<QWidget*()>& crea);
 
