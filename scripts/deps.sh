@@ -6,6 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins libgl-dev
   fonts-liberation2
   xvfb xauth x11-utils xdotool openbox imagemagick
+  dpkg-dev file appstream desktop-file-utils
 )
 missing=()
 for p in "${packages[@]}"; do
