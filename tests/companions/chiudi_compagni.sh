@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Starts each companion on a real X server with a window manager, closes it the way a
+# child would (Esc, Enter, the window's close box through Alt+F4), and expects status 0.
+# Usage: xvfb-run -a chiudi_compagni.sh BIN_DIR
+set -uo pipefail
+bin=$1
+export QT_QPA_PLATFORM=xcb
+fallito=0
+
+openbox --sm-disable >/dev/null 2>&1 &
+wm=$!
+trap 'kill $wm 2>/dev/null' EXIT
+sleep 1
+
+prova() { # exe title key
+  local exe=$1 titolo=$2 tasto=$3 pid id rc
+  "$bin/$exe" &
+  pid=$!
+  id=$(timeout 30 xdotool search --sync --onlyvisible --name "^${titolo}\$" | head -n1)
+  if [[ -z "$id" ]]; then
+    echo "FAIL $exe: no window titled '$titolo'"; kill "$pid" 2>/dev/null; wait "$pid"; fallito=1; return
+  fi
+  xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
+  sleep 0.3
+  xdotool key --clearmodifiers "$tasto"
+  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$pid" 2>/dev/null; then
+    echo "FAIL $exe: still running after $tasto"; kill "$pid"; wait "$pid"; fallito=1; return
+  fi
+  wait "$pid"; rc=$?
+  if [[ $rc -ne 0 ]]; then echo "FAIL $exe: status $rc after $tasto"; fallito=1; return; fi
+  echo "ok   $exe closed with $tasto"
+}
+
+for tasto in Escape Return alt+F4; do
+  prova quadro.exe "Il quadro delle misure di massa" "$tasto"
+  prova www.exe "Informazioni" "$tasto"
+  prova avvertenza.exe "Avvertenza" "$tasto"
+done
+exit $fallito
