@@ -15,7 +15,7 @@ set -u
 exe=$1
 openbox --sm-disable >/dev/null 2>&1 &
 sleep 0.5
-"$exe" &
+QT_QPA_PLATFORM=xcb "$exe" &
 pid=$!
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
 start=$(timeout 20 xdotool search --sync --onlyvisible --name '^TRASFORMAZIONI CON LE MISURE DI MASSA$' | head -n 1)
