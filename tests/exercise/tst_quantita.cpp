@@ -33,18 +33,22 @@ const float QuasiUno = std::nextafter(1.0f, 0.0f);
 float verso(long i, long N) { return static_cast<float>((static_cast<double>(i) + 0.5) / static_cast<double>(N)); }
 
 // How each generator draws n: floor(r * N) + k, then times f; whether it must avoid multiples of ten;
-// and the value written in the larger unit as n * num / den.
+// the value written in the larger unit as n * num / den; the values n may take, da to a by passo.
 struct Estrazione {
     long N, k, f;
     bool ridisegna;
     long num, den;
+    long da, a, passo;
 };
 const Estrazione tabella[19] = {
-    {}, {9, 0, 1, false, 1, 1}, {9, 1, 10, false, 1, 1}, {9, 1, 100, false, 1, 1}, {80, 10, 1, true, 1, 1},
-    {80, 10, 1, true, 10, 1}, {900, 100, 1, true, 1, 1}, {9, 1, 1, false, 1, 10}, {9, 1, 1, false, 1, 100},
-    {9, 1, 1, false, 1, 1000}, {80, 10, 1, true, 1, 100}, {80, 10, 1, true, 1, 1000}, {800, 100, 1, true, 1, 1000},
-    {89, 10, 1, true, 1, 10}, {800, 100, 1, true, 1, 100}, {3000, 1000, 1, true, 1, 1000},
-    {800, 100, 1, true, 1, 10}, {8000, 1000, 1, true, 1, 100}, {8000, 1000, 1, true, 1, 10},
+    {}, {9, 0, 1, false, 1, 1, 0, 8, 1}, {9, 1, 10, false, 1, 1, 10, 90, 10}, {9, 1, 100, false, 1, 1, 100, 900, 100},
+    {80, 10, 1, true, 1, 1, 11, 89, 1}, {80, 10, 1, true, 10, 1, 11, 89, 1}, {900, 100, 1, true, 1, 1, 101, 999, 1},
+    {9, 1, 1, false, 1, 10, 1, 9, 1}, {9, 1, 1, false, 1, 100, 1, 9, 1}, {9, 1, 1, false, 1, 1000, 1, 9, 1},
+    {80, 10, 1, true, 1, 100, 11, 89, 1}, {80, 10, 1, true, 1, 1000, 11, 89, 1},
+    {800, 100, 1, true, 1, 1000, 101, 899, 1}, {89, 10, 1, true, 1, 10, 11, 98, 1},
+    {800, 100, 1, true, 1, 100, 101, 899, 1}, {3000, 1000, 1, true, 1, 1000, 1001, 3999, 1},
+    {800, 100, 1, true, 1, 10, 101, 899, 1}, {8000, 1000, 1, true, 1, 100, 1001, 8999, 1},
+    {8000, 1000, 1, true, 1, 10, 1001, 8999, 1},
 };
 
 // A quantity text read as digits / 10^decimals, after checking every rule of its form.
@@ -76,7 +80,6 @@ class TstQuantita : public QObject {
     Q_OBJECT
 private slots:
     void generatori();
-    void valoriRaggiunti();
     void ridisegno();
     void esempi_data();
     void esempi();
@@ -88,7 +91,8 @@ private slots:
     void presentazione();
 };
 
-// Every generator at every distance, over its whole range and at both ends of r.
+// Every generator at every distance, over its whole range and at both ends of r: the texts,
+// their values, their lengths and the set of values drawn.
 void TstQuantita::generatori()
 {
     std::set<std::pair<int, int>> dalSorteggio;
@@ -97,6 +101,10 @@ void TstQuantita::generatori()
 
     for (int g = 1; g <= 18; ++g) {
         const Estrazione& x = tabella[g];
+        std::set<long> attesi, visti;
+        for (long v = x.da; v <= x.a; v += x.passo)
+            if (!x.ridisegna || v % 10 != 0)
+                attesi.insert(v);
         for (short d = 1; d <= 3; ++d) {
             std::vector<float> rs{0.0f, QuasiUno};
             for (long i = 0; i < x.N; ++i)
@@ -112,6 +120,7 @@ void TstQuantita::generatori()
                 const QByteArray dove = QStringLiteral("g%1 d%2 r=%3").arg(g).arg(d).arg(double(r), 0, 'g', 9).toUtf8();
                 QVERIFY2(fonte.presi == 1, dove);
                 QVERIFY2(n == static_cast<float>(atteso), dove);
+                visti.insert(atteso);
                 const Valore vM = leggi(maggiore), vm = leggi(minore);
                 QVERIFY2(uguale(vM, Valore{atteso, 0}, x.num, x.den), dove);
                 QVERIFY2(uguale(vm, vM, potenza(d), 1), dove);
@@ -119,6 +128,8 @@ void TstQuantita::generatori()
                 QVERIFY2(maggiore.size() <= limite && minore.size() <= limite, dove);
             }
         }
+        // Every value of the range is reached, and nothing outside it.
+        QVERIFY2(visti == attesi, qPrintable(QStringLiteral("generator %1").arg(g)));
     }
     // Pairings never drawn may need the sixth character.
     Fonte fonte{{QuasiUno}};
@@ -126,34 +137,6 @@ void TstQuantita::generatori()
     QString maggiore, minore;
     generaQuantita(3, 3, fonte.f(), n, maggiore, minore);
     QCOMPARE(minore, QStringLiteral("900000"));
-}
-
-// What each generator can yield: every value of its range, multiples of ten left out where it redraws.
-void TstQuantita::valoriRaggiunti()
-{
-    const struct { int g; long da, a, passo; } campi[] = {
-        {1, 0, 8, 1}, {2, 10, 90, 10}, {3, 100, 900, 100}, {4, 11, 89, 1}, {5, 11, 89, 1}, {6, 101, 999, 1},
-        {7, 1, 9, 1}, {8, 1, 9, 1}, {9, 1, 9, 1}, {10, 11, 89, 1}, {11, 11, 89, 1}, {12, 101, 899, 1},
-        {13, 11, 98, 1}, {14, 101, 899, 1}, {15, 1001, 3999, 1}, {16, 101, 899, 1}, {17, 1001, 8999, 1},
-        {18, 1001, 8999, 1},
-    };
-    for (const auto& c : campi) {
-        std::set<long> attesi, visti;
-        for (long v = c.da; v <= c.a; v += c.passo)
-            if (!tabella[c.g].ridisegna || v % 10 != 0)
-                attesi.insert(v);
-        const long N = tabella[c.g].N;
-        for (long i = -1; i <= N; ++i) {
-            const float r = i < 0 ? 0.0f : i == N ? QuasiUno : verso(i, N);
-            Fonte fonte{{r, verso(1, N)}};  // the second value only serves a redraw
-            float n;
-            QString maggiore, minore;
-            generaQuantita(c.g, 1, fonte.f(), n, maggiore, minore);
-            if (fonte.presi == 1)
-                visti.insert(static_cast<long>(n));
-        }
-        QVERIFY2(visti == attesi, qPrintable(QStringLiteral("generator %1").arg(c.g)));
-    }
 }
 
 // A multiple of ten is drawn again, with a fresh random value each time.
