@@ -124,6 +124,60 @@ void Button::paintEvent(QPaintEvent*)
     }
 }
 
+// ---- DropDown ----
+
+DropDown::DropDown(QWidget* parent, const QString& name) : QComboBox(parent)
+{
+    setObjectName(name);
+    setEditable(false);
+    setBackground(palette().color(QPalette::Base));
+}
+
+void DropDown::setBackground(const QColor& c)
+{
+    m_background = c;
+    QPalette p = palette();
+    p.setColor(QPalette::Base, c);
+    p.setColor(QPalette::Window, c);
+    p.setColor(QPalette::Text, Qt::black);
+    setPalette(p);
+    update();
+}
+
+void DropDown::paintEvent(QPaintEvent*)
+{
+    // Drawn here rather than by the style: a flat face in the designed colour, a sunken
+    // edge and a drop button, the same on every desktop.
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, m_background);
+    p.setPen(QColor(128, 128, 128));
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(Qt::white);
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+
+    const int side = qMin(17, r.height() - 4);
+    const QRect arrowBox(r.right() - 1 - side, r.top() + 2, side, r.height() - 4);
+    p.fillRect(arrowBox, QColor(212, 208, 200));
+    p.setPen(Qt::white);
+    p.drawLine(arrowBox.topLeft(), arrowBox.topRight());
+    p.drawLine(arrowBox.topLeft(), arrowBox.bottomLeft());
+    p.setPen(QColor(64, 64, 64));
+    p.drawLine(arrowBox.bottomLeft(), arrowBox.bottomRight());
+    p.drawLine(arrowBox.topRight(), arrowBox.bottomRight());
+    const QPoint c = arrowBox.center();
+    const QPoint triangle[] = {QPoint(c.x() - 4, c.y() - 2), QPoint(c.x() + 4, c.y() - 2), QPoint(c.x(), c.y() + 2)};
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawPolygon(triangle, 3);
+
+    p.setPen(Qt::black);
+    p.setFont(font());
+    p.drawText(r.adjusted(4, 2, -side - 4, -2), Qt::AlignLeft | Qt::AlignVCenter, currentText());
+}
+
 // ---- Frame ----
 
 Frame::Frame(QWidget* parent, const QString& name, const QString& caption, bool border)

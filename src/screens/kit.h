@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QColor>
 #include <QWidget>
 
@@ -107,6 +108,22 @@ protected:
 private:
     QPoint m_from;
     QPoint m_to;
+};
+
+// A drop-down list to choose from (no typing), filled with its background colour.
+class DropDown : public QComboBox {
+    Q_OBJECT
+public:
+    DropDown(QWidget* parent, const QString& name);
+
+    void setBackground(const QColor& c);
+    QColor background() const { return m_background; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor m_background;
 };
 
 // A filled rectangle with curved corners.

@@ -3,7 +3,6 @@
 // created in designed order and lowered on creation, so earlier ones lie in front.
 #include "start/frm_inizio.h"
 
-#include <QComboBox>
 #include <QCursor>
 #include <QIcon>
 #include <QLayout>
@@ -96,16 +95,10 @@ void FrmInizio::creaControlli()
     Shape1->lower();
 
     // The kind list: choose only, no typing.
-    Combo1 = new QComboBox(s);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setEditable(false);
+    Combo1 = new DropDown(s, QStringLiteral("Combo1"));
     place(Combo1, 225, 1755, 11550, 600);
     Combo1->setFont(designFont(Arial, 20.25, false));
-    Combo1->setStyleSheet(QStringLiteral(
-        "QComboBox { background-color: rgb(255,255,192); color: black; border: 1px solid rgb(128,128,128); "
-        "padding-left: 3px; }"
-        "QComboBox QAbstractItemView { background-color: rgb(255,255,192); color: black; "
-        "selection-background-color: rgb(0,0,128); selection-color: white; }"));
+    Combo1->setBackground(giallo);
     Combo1->lower();
 
     // The direction buttons and the exit.

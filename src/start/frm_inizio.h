@@ -6,7 +6,6 @@
 #include <functional>
 
 class QAction;
-class QComboBox;
 
 // The start screen: the choice of question kind and direction, the menu of companion
 // programs, and every way out of the program. Loaded on first access, it stays loaded
@@ -34,7 +33,7 @@ public:
     ui::Frame* frmTitolo;
     ui::Label *Label4, *Label2, *Label6, *Label5, *Label3;
     ui::RoundedBox *Shape2, *Shape1;
-    QComboBox* Combo1;
+    ui::DropDown* Combo1;
     ui::Frame* Frame1;
     ui::Button *Command1, *Command3, *Command5, *Command9;
     QWidget *Image1_0, *Image1_7;
