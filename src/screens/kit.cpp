@@ -33,12 +33,14 @@ Label::Label(QWidget* parent, const QString& name) : QWidget(parent)
 
 void Label::setText(const QString& text)
 {
-    if (text == m_text)
-        return;
-    m_text = text;
-    if (m_autoSize)
-        fitToText();
-    update();
+    if (text != m_text) {
+        m_text = text;
+        if (m_autoSize)
+            fitToText();
+        update();
+    }
+    // Every write counts, even of the same text: after the answer has been shown, a key
+    // equal to it must still bring the check button back.
     emit changed();
 }
 

@@ -19,8 +19,7 @@ void place(QWidget* w, int left, int top, int width, int height);
 QFont designFont(const QString& face, double points, bool bold);
 inline QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
 
-// A label. setText runs the change handlers at once, inside the call, when the text
-// differs from the one shown.
+// A label. setText runs the change handlers at once, inside the call.
 class Label : public QWidget {
     Q_OBJECT
 public:

@@ -35,6 +35,7 @@ private slots:
     void treRifiuti_data();
     void treRifiuti();
     void rifiutoPoiAiuto();
+    void tastoUgualeAllaRispostaMostrata();
     void quadro_data();
     void quadro();
 };
@@ -206,6 +207,29 @@ void TstVerifica::treRifiuti()
     clic(f->CmdVerifica);
     QCOMPARE(f->LblEsito->text(), QStringLiteral("Esatto"));
     QCOMPARE(f->lblRisEsatte->text(), QStringLiteral("1"));
+}
+
+// After the program has shown the answer 7, the key "7" writes the same text into the
+// label; the check button must come back all the same.
+void TstVerifica::tastoUgualeAllaRispostaMostrata()
+{
+    ScriptedScope sc;
+    // Draw 7: kg and hg, generator 7 with n = 7: 0,7 kg = ? hg.
+    FrmEquivMul* f = apri(sc.s, 1, 1, {verso(6, 100), verso(6, 9)});
+    QCOMPARE(stato().RispostaEsatta, QStringLiteral("7"));
+    for (int i = 0; i < 3; ++i) {
+        clic(f->Command2);
+        clic(f->CmdVerifica);
+        clic(f->Cmdno);
+    }
+    QCOMPARE(f->LblRisultato->text(), QStringLiteral("7"));
+    QVERIFY(f->CmdVerifica->isHidden());
+    clic(f->Command8);
+    QCOMPARE(f->LblRisultato->text(), QStringLiteral("7"));
+    QVERIFY(!f->CmdVerifica->isHidden());
+    QCOMPARE(f->LblIstruzione->text(), QStringLiteral("Clicca sul pulsante Verifica"));
+    clic(f->CmdVerifica);
+    QCOMPARE(f->LblEsito->text(), QStringLiteral("Esatto"));
 }
 
 // Wrong, declined, wrong, accepted: the answer shows at once and one declined offer stays counted.
