@@ -142,6 +142,8 @@ void FrmEquivMul::visualizza()
 }
 
 namespace {
+
+// Frames first, in the order number, keypad, symbol, symbol buttons.
 void mostraCornici(FrmEquivMul* f, bool numero)
 {
     f->fraNumero->setVisible(numero);
@@ -149,46 +151,51 @@ void mostraCornici(FrmEquivMul* f, bool numero)
     f->fraSimbolo->setVisible(!numero);
     f->FraSimboli->setVisible(!numero);
 }
+
+// "dato = ? unita": the number of the other side is asked for.
+void domandaNumero(FrmEquivMul* f, const QString& dato, const QString& unita, const QString& esatta)
+{
+    mostraCornici(f, true);
+    f->Label4->setText(dato);
+    f->LblRisultato->setText(QStringLiteral("?"));   // runs the change rule before the answer is set
+    f->Label11->setText(unita);
+    stato().RispostaEsatta = esatta;
+}
+
+// "dato = numero ?": the unit of the other side is asked for.
+void domandaSimbolo(FrmEquivMul* f, const QString& dato, const QString& numero, const QString& esatta)
+{
+    mostraCornici(f, false);
+    f->Label4S->setText(dato);
+    f->label11S->setText(numero);
+    f->lblRisultatoS->setText(QStringLiteral("?"));
+    stato().RispostaEsatta = esatta;
+}
+
 } // namespace
 
 void FrmEquivMul::DomandaNumeroMinore()
 {
-    StatoProgramma& s = stato();
-    mostraCornici(this, true);
-    Label4->setText(s.ValoreMaggiore + s.UnitaMaggiore);
-    LblRisultato->setText(QStringLiteral("?"));
-    Label11->setText(s.UnitaMinore);
-    s.RispostaEsatta = s.ValoreMinore;
+    const StatoProgramma& s = stato();
+    domandaNumero(this, s.ValoreMaggiore + s.UnitaMaggiore, s.UnitaMinore, s.ValoreMinore);
 }
 
 void FrmEquivMul::DomandaNumeroMaggiore()
 {
-    StatoProgramma& s = stato();
-    mostraCornici(this, true);
-    Label4->setText(s.ValoreMinore + s.UnitaMinore);
-    LblRisultato->setText(QStringLiteral("?"));
-    Label11->setText(s.UnitaMaggiore);
-    s.RispostaEsatta = s.ValoreMaggiore;
+    const StatoProgramma& s = stato();
+    domandaNumero(this, s.ValoreMinore + s.UnitaMinore, s.UnitaMaggiore, s.ValoreMaggiore);
 }
 
 void FrmEquivMul::DomandaSimboloMinore()
 {
-    StatoProgramma& s = stato();
-    mostraCornici(this, false);
-    Label4S->setText(s.ValoreMaggiore + s.UnitaMaggiore);
-    label11S->setText(s.ValoreMinore);
-    lblRisultatoS->setText(QStringLiteral("?"));
-    s.RispostaEsatta = s.UnitaMinore;
+    const StatoProgramma& s = stato();
+    domandaSimbolo(this, s.ValoreMaggiore + s.UnitaMaggiore, s.ValoreMinore, s.UnitaMinore);
 }
 
 void FrmEquivMul::DomandaSimboloMaggiore()
 {
-    StatoProgramma& s = stato();
-    mostraCornici(this, false);
-    Label4S->setText(s.ValoreMinore + s.UnitaMinore);
-    label11S->setText(s.ValoreMaggiore);
-    lblRisultatoS->setText(QStringLiteral("?"));
-    s.RispostaEsatta = s.UnitaMaggiore;
+    const StatoProgramma& s = stato();
+    domandaSimbolo(this, s.ValoreMinore + s.UnitaMinore, s.ValoreMaggiore, s.UnitaMaggiore);
 }
 
 void FrmEquivMul::CmdOperazione_Click()

@@ -258,4 +258,31 @@ void RoundedBox::paintEvent(QPaintEvent*)
     p.drawRoundedRect(r, radius, radius);
 }
 
+// ---- Builders ----
+
+Label* label(QWidget* in, const char* name, int left, int top, int width, int height, const QString& text,
+             const QFont& font, const QColor& colour, bool centred, bool transparent)
+{
+    auto* x = new Label(in, QString::fromLatin1(name));
+    place(x, left, top, width, height);
+    x->setFont(font);
+    x->setForeground(colour);
+    x->setAlignment(centred ? Qt::AlignHCenter : Qt::AlignLeft);
+    x->setTransparent(transparent);
+    x->setText(text);
+    x->lower();
+    return x;
+}
+
+Button* button(QWidget* in, const char* name, int left, int top, int width, int height, const QString& caption,
+               const QFont& font, const QColor& background)
+{
+    auto* x = new Button(in, QString::fromLatin1(name), caption);
+    place(x, left, top, width, height);
+    x->setFont(font);
+    x->setBackground(background);
+    x->lower();
+    return x;
+}
+
 } // namespace ui

@@ -140,4 +140,12 @@ private:
     int m_borderWidth;
 };
 
+// Builders for the designed layouts: each control is named, placed in twips, given its
+// font and colours, and put behind the controls already in its container, so that a
+// control listed earlier in a layout lies in front of one listed later.
+Label* label(QWidget* in, const char* name, int left, int top, int width, int height, const QString& text,
+             const QFont& font, const QColor& colour, bool centred, bool transparent);
+Button* button(QWidget* in, const char* name, int left, int top, int width, int height, const QString& caption,
+               const QFont& font, const QColor& background);
+
 } // namespace ui

@@ -15,31 +15,6 @@ namespace {
 const QString Arial = QStringLiteral("Arial");
 const QString SansSerif = QStringLiteral("MS Sans Serif");
 
-Label* etichetta(QWidget* in, const char* nome, int l, int t, int w, int h, const QString& testo,
-                 const QFont& f, const QColor& colore, bool centrata, bool trasparente)
-{
-    auto* x = new Label(in, QString::fromLatin1(nome));
-    place(x, l, t, w, h);
-    x->setFont(f);
-    x->setForeground(colore);
-    x->setAlignment(centrata ? Qt::AlignHCenter : Qt::AlignLeft);
-    x->setTransparent(trasparente);
-    x->setText(testo);
-    x->lower();
-    return x;
-}
-
-Button* pulsante(QWidget* in, const char* nome, int l, int t, int w, int h, const QString& testo,
-                 const QFont& f, const QColor& sfondo)
-{
-    auto* x = new Button(in, QString::fromLatin1(nome), testo);
-    place(x, l, t, w, h);
-    x->setFont(f);
-    x->setBackground(sfondo);
-    x->lower();
-    return x;
-}
-
 Frame* cornice(QWidget* in, const char* nome, int l, int t, int w, int h, const QString& titolo,
                bool bordo, const QColor& sfondo)
 {
@@ -75,44 +50,44 @@ void FrmEquivMul::creaControlli()
     QWidget* s = m_superficie;
 
     const QFont titolo = designFont(Arial, 21.75, true);
-    Label2 = etichetta(s, "Label2", 0, 0, 11955, 555, QString(), titolo, rgb(128, 0, 0), false, false);
+    Label2 = label(s, "Label2", 0, 0, 11955, 555, QString(), titolo, rgb(128, 0, 0), false, false);
     Label2->setBackground(rgb(255, 224, 192));
-    Label1 = etichetta(s, "Label1", 0, 555, 11955, 555, QString(), titolo, rgb(255, 0, 0), false, false);
+    Label1 = label(s, "Label1", 0, 555, 11955, 555, QString(), titolo, rgb(255, 0, 0), false, false);
     Label1->setBackground(rgb(255, 224, 192));
     fraNumero = cornice(s, "fraNumero", 15, 1500, 11475, 2295, QString(), true, grigio);
     fraSimbolo = cornice(s, "fraSimbolo", 0, 1500, 11475, 2280, QString(), true, rgb(255, 192, 255));
-    LblEsito = etichetta(s, "LblEsito", 315, 3870, 4305, 960, QString(), designFont(Arial, 48, true), blu, true, true);
+    LblEsito = label(s, "LblEsito", 315, 3870, 4305, 960, QString(), designFont(Arial, 48, true), blu, true, true);
     Frame1 = cornice(s, "Frame1", 90, 4995, 4500, 2685, QString(), false, grigio);
     FraSimboli = cornice(s, "FraSimboli", 4635, 4530, 3315, 3150, QStringLiteral("SIMBOLI"), true, giallo);
     fraTastierino = cornice(s, "fraTastierino", 4620, 4530, 3330, 3180, QStringLiteral("TASTIERINO"), true, giallo);
     frmAiuto = cornice(s, "frmAiuto", 8010, 5985, 3615, 1695, QStringLiteral("AIUTO"), true, giallo);
     frmAiuto->hide();
-    LblIstruzione = etichetta(s, "LblIstruzione", 75, 7905, 11430, 270, QString(), designFont(Arial, 12, true), blu,
+    LblIstruzione = label(s, "LblIstruzione", 75, 7905, 11430, 270, QString(), designFont(Arial, 12, true), blu,
                               false, false);
     LblIstruzione->setBackground(rgb(192, 255, 255));
-    Label7 = etichetta(s, "Label7", 105, 8235, 840, 255, QString(), designFont(Arial, 8.25, true), rgb(192, 0, 0),
+    Label7 = label(s, "Label7", 105, 8235, 840, 255, QString(), designFont(Arial, 8.25, true), rgb(192, 0, 0),
                        true, true);
 
     // Number question.
     const QFont grande = designFont(Arial, 30, true);
-    lblHelp = etichetta(fraNumero, "lblHelp", 6450, 1305, 2940, 630, QString(), designFont(SansSerif, 24, true),
+    lblHelp = label(fraNumero, "lblHelp", 6450, 1305, 2940, 630, QString(), designFont(SansSerif, 24, true),
                         rgb(255, 0, 0), true, true);
-    LblRisultato = etichetta(fraNumero, "LblRisultato", 6450, 285, 3060, 990, QStringLiteral("?"), grande,
+    LblRisultato = label(fraNumero, "LblRisultato", 6450, 285, 3060, 990, QStringLiteral("?"), grande,
                              rgb(192, 64, 0), true, true);
-    LabelUguale = etichetta(fraNumero, "LabelUguale", 5775, 240, 630, 990, QStringLiteral("="), grande, blu, true,
+    LabelUguale = label(fraNumero, "LabelUguale", 5775, 240, 630, 990, QStringLiteral("="), grande, blu, true,
                             true);
-    Label11 = etichetta(fraNumero, "Label11", 9960, 240, 1305, 990, QString(), grande, blu, true, true);
-    Label4 = etichetta(fraNumero, "Label4", 855, 240, 3825, 990, QString(), grande, blu, true, true);
+    Label11 = label(fraNumero, "Label11", 9960, 240, 1305, 990, QString(), grande, blu, true, true);
+    Label4 = label(fraNumero, "Label4", 855, 240, 3825, 990, QString(), grande, blu, true, true);
 
     // Symbol question.
-    lblHelpS = etichetta(fraSimbolo, "lblHelpS", 9960, 1380, 1560, 675, QString(), designFont(SansSerif, 18, true),
+    lblHelpS = label(fraSimbolo, "lblHelpS", 9960, 1380, 1560, 675, QString(), designFont(SansSerif, 18, true),
                          rgb(255, 0, 0), false, true);
-    Label4S = etichetta(fraSimbolo, "Label4S", 855, 240, 3825, 990, QString(), grande, blu, true, true);
-    lblRisultatoS = etichetta(fraSimbolo, "lblRisultatoS", 9660, 240, 1665, 990, QStringLiteral("?"), grande,
+    Label4S = label(fraSimbolo, "Label4S", 855, 240, 3825, 990, QString(), grande, blu, true, true);
+    lblRisultatoS = label(fraSimbolo, "lblRisultatoS", 9660, 240, 1665, 990, QStringLiteral("?"), grande,
                               rgb(192, 64, 0), true, true);
-    LabelUgualeS = etichetta(fraSimbolo, "LabelUgualeS", 5775, 240, 630, 990, QStringLiteral("="), grande, blu,
+    LabelUgualeS = label(fraSimbolo, "LabelUgualeS", 5775, 240, 630, 990, QStringLiteral("="), grande, blu,
                              true, true);
-    label11S = etichetta(fraSimbolo, "label11S", 6450, 240, 165, 690, QString(), grande, blu, false, true);
+    label11S = label(fraSimbolo, "label11S", 6450, 240, 165, 690, QString(), grande, blu, false, true);
     label11S->setAutoSize(true);
 
     // Statistics and main buttons.
@@ -120,33 +95,33 @@ void FrmEquivMul::creaControlli()
     frmElaborazione = cornice(Frame1, "frmElaborazione", 195, 780, 4215, 1485, QStringLiteral("ELABORAZIONE"),
                               true, barraMenu);
     frmElaborazione->setFont(designFont(SansSerif, 8.25, false));
-    CmdOperazione = pulsante(Frame1, "CmdOperazione", 210, 135, 4170, 495,
+    CmdOperazione = button(Frame1, "CmdOperazione", 210, 135, 4170, 495,
                              QStringLiteral("N u o v a   t r a s f o r m a z i o n e"), bottone, barraMenu);
-    CmdVerifica = pulsante(Frame1, "CmdVerifica", 255, 135, 4155, 495, QStringLiteral("V e r i f i c a "),
+    CmdVerifica = button(Frame1, "CmdVerifica", 255, 135, 4155, 495, QStringLiteral("V e r i f i c a "),
                            bottone, barraMenu);
-    cmdSfondo = pulsante(Frame1, "cmdSfondo", 240, 150, 4155, 495, QString(), bottone, barraMenu);
+    cmdSfondo = button(Frame1, "cmdSfondo", 240, 150, 4155, 495, QString(), bottone, barraMenu);
     cmdSfondo->setEnabled(false);
 
     const QFont intestazione = designFont(SansSerif, 8.25, true);
     const QColor testoNormale = QApplication::palette().color(QPalette::WindowText);
-    Label5 = etichetta(frmElaborazione, "Label5", 150, 360, 4005, 255,
+    Label5 = label(frmElaborazione, "Label5", 150, 360, 4005, 255,
                        QStringLiteral("Oper.    Risp.       Risp.    Tempo      Tempo "), intestazione, testoNormale,
                        false, true);
-    Label3 = etichetta(frmElaborazione, "Label3", 330, 600, 3615, 255,
+    Label3 = label(frmElaborazione, "Label3", 330, 600, 3615, 255,
                        QStringLiteral("        Esatte      Errate   parziale     totale"), intestazione,
                        testoNormale, false, true);
     const QFont valore = designFont(Arial, 14.25, true);
-    LblOperazione = etichetta(frmElaborazione, "LblOperazione", 60, 960, 660, 480, QString(), valore,
+    LblOperazione = label(frmElaborazione, "LblOperazione", 60, 960, 660, 480, QString(), valore,
                               rgb(0, 192, 0), true, true);
-    lblRisEsatte = etichetta(frmElaborazione, "lblRisEsatte", 840, 960, 660, 480, QString(), valore,
+    lblRisEsatte = label(frmElaborazione, "lblRisEsatte", 840, 960, 660, 480, QString(), valore,
                              rgb(0, 0, 255), true, true);
-    lblRisErrate = etichetta(frmElaborazione, "lblRisErrate", 1590, 960, 660, 480, QString(), valore,
+    lblRisErrate = label(frmElaborazione, "lblRisErrate", 1590, 960, 660, 480, QString(), valore,
                              rgb(0, 0, 255), true, true);
     const QString suggerimento = QStringLiteral("Secondi impiegati per ogni risposta");
-    LblTempoParziale = etichetta(frmElaborazione, "LblTempoParziale", 2400, 960, 660, 480, QString(), valore,
+    LblTempoParziale = label(frmElaborazione, "LblTempoParziale", 2400, 960, 660, 480, QString(), valore,
                                  rgb(255, 0, 0), true, true);
     LblTempoParziale->setToolTip(suggerimento);
-    lblTempoTotale = etichetta(frmElaborazione, "lblTempoTotale", 3315, 960, 660, 480, QString(), valore,
+    lblTempoTotale = label(frmElaborazione, "lblTempoTotale", 3315, 960, 660, 480, QString(), valore,
                                rgb(255, 0, 0), true, true);
     lblTempoTotale->setToolTip(suggerimento);
     Line3 = new Line(frmElaborazione, QStringLiteral("Line3"), 750, 450, 750, 1320);
@@ -158,25 +133,25 @@ void FrmEquivMul::creaControlli()
 
     // Help offer.
     const QFont medio = designFont(Arial, 14.25, true);
-    Cmdsi = pulsante(frmAiuto, "Cmdsi", 1830, 990, 1680, 555, QStringLiteral("Si"), medio, rgb(255, 224, 192));
-    Cmdno = pulsante(frmAiuto, "Cmdno", 150, 1020, 1620, 555, QStringLiteral("No"), medio, rgb(255, 224, 192));
-    LblAiuto = etichetta(frmAiuto, "LblAiuto", 135, 300, 3330, 555, QStringLiteral("Ti aiuto ?"), titolo,
+    Cmdsi = button(frmAiuto, "Cmdsi", 1830, 990, 1680, 555, QStringLiteral("Si"), medio, rgb(255, 224, 192));
+    Cmdno = button(frmAiuto, "Cmdno", 150, 1020, 1620, 555, QStringLiteral("No"), medio, rgb(255, 224, 192));
+    LblAiuto = label(frmAiuto, "LblAiuto", 135, 300, 3330, 555, QStringLiteral("Ti aiuto ?"), titolo,
                          testoNormale, true, false);
     LblAiuto->setBackground(tasto);
 
     // Unit symbols; their captions are set at load.
-    Command26 = pulsante(FraSimboli, "Command26", 150, 330, 1470, 435, QStringLiteral(" kg"), medio, barraMenu);
-    Command25 = pulsante(FraSimboli, "Command25", 150, 885, 1470, 465, QStringLiteral(" hg"), medio, tasto);
-    Command24 = pulsante(FraSimboli, "Command24", 165, 1440, 1470, 465, QStringLiteral(" dag"), medio, tasto);
-    Command23 = pulsante(FraSimboli, "Command23", 165, 1980, 3000, 465, QStringLiteral(" g"), medio, tasto);
-    Command22 = pulsante(FraSimboli, "Command22", 1725, 315, 1470, 465, QStringLiteral(" dg"), medio, tasto);
-    Command21 = pulsante(FraSimboli, "Command21", 1710, 870, 1455, 465, QStringLiteral(" cg"), medio, tasto);
-    Command20 = pulsante(FraSimboli, "Command20", 1725, 1440, 1455, 465, QStringLiteral(" mg"), medio, tasto);
-    Command15 = pulsante(FraSimboli, "Command15", 150, 2490, 2970, 495, QStringLiteral("Cancella"), medio, tasto);
+    Command26 = button(FraSimboli, "Command26", 150, 330, 1470, 435, QStringLiteral(" kg"), medio, barraMenu);
+    Command25 = button(FraSimboli, "Command25", 150, 885, 1470, 465, QStringLiteral(" hg"), medio, tasto);
+    Command24 = button(FraSimboli, "Command24", 165, 1440, 1470, 465, QStringLiteral(" dag"), medio, tasto);
+    Command23 = button(FraSimboli, "Command23", 165, 1980, 3000, 465, QStringLiteral(" g"), medio, tasto);
+    Command22 = button(FraSimboli, "Command22", 1725, 315, 1470, 465, QStringLiteral(" dg"), medio, tasto);
+    Command21 = button(FraSimboli, "Command21", 1710, 870, 1455, 465, QStringLiteral(" cg"), medio, tasto);
+    Command20 = button(FraSimboli, "Command20", 1725, 1440, 1455, 465, QStringLiteral(" mg"), medio, tasto);
+    Command15 = button(FraSimboli, "Command15", 150, 2490, 2970, 495, QStringLiteral("Cancella"), medio, tasto);
 
     // Keypad: four rows of three digit keys and a comma, then a comma and "Cancella".
     const auto key = [&](const char* nome, int l, int t, const char* testo) {
-        return pulsante(fraTastierino, nome, l, t, 765, 465, QString::fromLatin1(testo), medio, tasto);
+        return button(fraTastierino, nome, l, t, 765, 465, QString::fromLatin1(testo), medio, tasto);
     };
     Command2 = key("Command2", 90, 330, "1");
     Command3 = key("Command3", 885, 330, "2");
@@ -195,7 +170,7 @@ void FrmEquivMul::creaControlli()
     Command12 = key("Command12", 1665, 1950, "000");
     Command19 = key("Command19", 2475, 1935, ",");
     Command1 = key("Command1", 60, 2505, ",");
-    cmdCancella = pulsante(fraTastierino, "cmdCancella", 840, 2490, 1575, 495, QStringLiteral("Cancella"), medio,
+    cmdCancella = button(fraTastierino, "cmdCancella", 840, 2490, 1575, 495, QStringLiteral("Cancella"), medio,
                            tasto);
 
     // A single fixed frame with a title bar, not resizable.

@@ -15,28 +15,6 @@ namespace {
 
 const QString Arial = QStringLiteral("Arial");
 
-Label* etichetta(QWidget* in, const char* nome, int l, int t, int w, int h, const QFont& f, const QColor& testo,
-                 bool centrata)
-{
-    auto* x = new Label(in, QString::fromLatin1(nome));
-    place(x, l, t, w, h);
-    x->setFont(f);
-    x->setForeground(testo);
-    x->setAlignment(centrata ? Qt::AlignHCenter : Qt::AlignLeft);
-    x->lower();
-    return x;
-}
-
-Button* pulsante(QWidget* in, const char* nome, int l, int t, int w, int h, const QFont& f, const QColor& sfondo)
-{
-    auto* x = new Button(in, QString::fromLatin1(nome));
-    place(x, l, t, w, h);
-    x->setFont(f);
-    x->setBackground(sfondo);
-    x->lower();
-    return x;
-}
-
 QWidget* immagineVuota(QWidget* in, int indice, int l, int t)
 {
     auto* x = new QWidget(in);
@@ -80,12 +58,13 @@ void FrmInizio::creaControlli()
     place(frmTitolo, 75, 195, 11745, 1545);
     frmTitolo->setBackground(verde);
     frmTitolo->lower();
-    Label4 = etichetta(frmTitolo, "Label4", 225, 840, 8925, 435, designFont(Arial, 18, true), bluTitolo, true);
+    Label4 = label(frmTitolo, "Label4", 225, 840, 8925, 435, QString(), designFont(Arial, 18, true), bluTitolo,
+                   true, false);
     Label4->setBackground(ciano);
-    Label2 = etichetta(frmTitolo, "Label2", 9165, 795, 2145, 225, designFont(Arial, 12, true), QColor(0, 0, 128),
-                       false);
-    Label2->setTransparent(true);
-    Label6 = etichetta(frmTitolo, "Label6", 195, 165, 11340, 750, designFont(Arial, 21.75, true), bluTitolo, true);
+    Label2 = label(frmTitolo, "Label2", 9165, 795, 2145, 225, QStringLiteral("Esercitazione"),
+                   designFont(Arial, 12, true), QColor(0, 0, 128), false, true);
+    Label6 = label(frmTitolo, "Label6", 195, 165, 11340, 750, QString(), designFont(Arial, 21.75, true), bluTitolo,
+                   true, false);
     Label6->setBackground(ciano);
     Shape2 = new RoundedBox(frmTitolo, QStringLiteral("Shape2"), QColor(128, 255, 255), 1);
     place(Shape2, 90, 90, 11595, 1275);
@@ -107,10 +86,11 @@ void FrmInizio::creaControlli()
     Frame1->setBackground(giallo);
     Frame1->lower();
     const QFont direzione = designFont(Arial, 20.25, true);
-    Command1 = pulsante(Frame1, "Command1", 75, 315, 6600, 870, direzione, tasto);
-    Command3 = pulsante(Frame1, "Command3", 60, 1320, 6600, 870, direzione, tasto);
-    Command5 = pulsante(Frame1, "Command5", 75, 2250, 6600, 870, direzione, tasto);
-    Command9 = pulsante(Frame1, "Command9", 60, 3630, 6630, 495, designFont(Arial, 12, true), QColor(255, 224, 192));
+    Command1 = button(Frame1, "Command1", 75, 315, 6600, 870, QString(), direzione, tasto);
+    Command3 = button(Frame1, "Command3", 60, 1320, 6600, 870, QString(), direzione, tasto);
+    Command5 = button(Frame1, "Command5", 75, 2250, 6600, 870, QString(), direzione, tasto);
+    Command9 = button(Frame1, "Command9", 60, 3630, 6630, 495, QString(), designFont(Arial, 12, true),
+                      QColor(255, 224, 192));
     const QPixmap puntatore(QStringLiteral(":/assets/puntatore.xpm"));
     if (!puntatore.isNull()) {
         for (Button* b : {Command1, Command3, Command5, Command9})
@@ -118,12 +98,13 @@ void FrmInizio::creaControlli()
     }
 
     // Credits.
-    Label5 = etichetta(s, "Label5", 7500, 7440, 4005, 465, designFont(Arial, 18, true), QColor(192, 0, 0), false);
+    const QFont crediti = designFont(Arial, 18, true);
+    Label5 = label(s, "Label5", 7500, 7440, 4005, 465, QStringLiteral("Il software di Velmaro"), crediti,
+                   QColor(192, 0, 0), false, false);
     Label5->setBackground(QColor(128, 255, 255));
-    Label5->setText(QStringLiteral("Il software di Velmaro"));
-    Label3 = etichetta(s, "Label3", 270, 7425, 8655, 495, designFont(Arial, 18, true), QColor(0, 0, 0), false);
+    Label3 = label(s, "Label3", 270, 7425, 8655, 495, QStringLiteral("Ideazione, progettazione e realizzazione"),
+                   crediti, QColor(0, 0, 0), false, false);
     Label3->setBackground(QColor(128, 255, 255));
-    Label3->setText(QStringLiteral("Ideazione, progettazione e realizzazione"));
 
     // Two empty picture boxes: they show nothing.
     Image1_0 = immagineVuota(s, 0, 120, 2565);
