@@ -33,8 +33,8 @@ Quadro::Quadro(QWidget* genitore)
         const QColor colore = i < unitaDellEsercizio ? RiquadroForte : Riquadro;
         auto* simbolo = etichetta(QString::fromUtf8(unita[i].simbolo), colore, TestoStriscia, 44);
         simbolo->setObjectName(QStringLiteral("simbolo"));
-        simbolo->setMinimumWidth(110);
-        auto* nome = etichetta(QString::fromUtf8(unita[i].nome), colore, Qt::black, 15);
+        simbolo->setMinimumWidth(96);
+        auto* nome = etichetta(QString::fromUtf8(unita[i].nome), colore, Qt::black, 13);
         nome->setObjectName(QStringLiteral("nome"));
         nome->setWordWrap(false);
         griglia->addWidget(simbolo, 0, colonna);
@@ -76,7 +76,8 @@ Quadro::Quadro(QWidget* genitore)
         corpo()->addWidget(esempio);
     }
     corpo()->addStretch(1);
-    resize(1100, 620);
+    // As wide as the table wants, but never wider than a classroom screen of 1024 x 768.
+    resize(qMax(minimumSizeHint().width(), 1000), 620);
 }
 
 } // namespace compagni

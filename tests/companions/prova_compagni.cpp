@@ -140,6 +140,8 @@ void ProvaCompagni::entraNelloSchermo()
              qPrintable(QStringLiteral("%1 x %2").arg(minimo.width()).arg(minimo.height())));
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QVERIFY2(w->width() <= 1024 && w->height() <= 700,
+             qPrintable(QStringLiteral("opens at %1 x %2").arg(w->width()).arg(w->height())));
     for (const QLabel* l : w->findChildren<QLabel*>()) {
         if (!l->wordWrap())
             QVERIFY2(l->width() >= l->sizeHint().width() - 2 * l->margin(), qPrintable(l->text()));
