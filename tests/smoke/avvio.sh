@@ -18,9 +18,19 @@ sleep 0.5
 QT_QPA_PLATFORM=xcb "$exe" &
 pid=$!
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
-start=$(timeout 20 xdotool search --sync --onlyvisible --name '^TRASFORMAZIONI CON LE MISURE DI MASSA$' | head -n 1)
+# Polled: xdotool's own --sync gives up when a window vanishes during its search.
+find_window() {
+  local id=""
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+    [ -n "$id" ] && break
+    sleep 0.2
+  done
+  echo "$id"
+}
+start=$(find_window '^TRASFORMAZIONI CON LE MISURE DI MASSA$')
 [ -n "$start" ] || fail "the start screen was never mapped"
-bg=$(timeout 5 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
+bg=$(find_window '^Form1$')
 [ -n "$bg" ] || fail "the background was never mapped"
 eval "$(xdotool getwindowgeometry --shell "$bg")"
 [ "$WIDTH" -eq 1024 ] && [ "$HEIGHT" -eq 768 ] || fail "the background covers ${WIDTH}x${HEIGHT}, not the screen"
