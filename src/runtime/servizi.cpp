@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
-#include <QSoundEffect>
+#include <QLibrary>
 #include <QTime>
-#include <QUrl>
 
 namespace {
 Services* g_installed = nullptr;
@@ -100,20 +100,15 @@ QString RealServices::programFolder()
 
 void RealServices::playSound(const QString& path)
 {
-    if (!QFileInfo(path).isFile()) {
+    using Suona = void (*)(const char*);
+    static Suona suona = [] {
+        QLibrary lettore(QCoreApplication::applicationDirPath() + QStringLiteral("/liblettore-suono"));
+        return reinterpret_cast<Suona>(lettore.resolve("massaSuona"));
+    }();
+    // A missing file or a missing player: the desktop's own sound stands in.
+    if (!suona || !QFileInfo(path).isFile()) {
         QApplication::beep();
         return;
     }
-    // Made on first use only: opening the audio device costs time at start-up.
-    if (!m_sound) {
-        m_sound = new QSoundEffect(QCoreApplication::instance());
-        QObject::connect(m_sound, &QSoundEffect::statusChanged, m_sound, [s = m_sound.data()] {
-            if (s->status() == QSoundEffect::Error)
-                QApplication::beep();
-        });
-    }
-    const QUrl url = QUrl::fromLocalFile(path);
-    if (m_sound->source() != url)
-        m_sound->setSource(url);
-    m_sound->play();
+    suona(QFile::encodeName(path).constData());
 }

@@ -2,13 +2,11 @@
 
 #include "runtime/servizi.h"
 
-#include <QPointer>
-#include <QSoundEffect>
 #include <QStringList>
 #include <random>
 
 // The services of the running program: the clock, a seeded generator, QProcess,
-// QMessageBox and QSoundEffect.
+// QMessageBox, and QSoundEffect in a player library loaded on the first sound.
 class RealServices final : public Services {
 public:
     RealServices();
@@ -30,6 +28,4 @@ public:
 
 private:
     std::mt19937 m_generator;
-    // Owned by the application object, so it goes before the audio back end does.
-    QPointer<QSoundEffect> m_sound;
 };
