@@ -3,8 +3,12 @@
 #include "exercise/frm_equivmul.h"
 #include "start/frm_inizio.h"
 
-#include <QEvent>
+#include <QBackingStore>
+#include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
+
+#include <xcb/xcb.h>
 
 namespace {
 FrmInizioSfondo* s_caricato = nullptr;
@@ -21,14 +25,11 @@ FrmInizioSfondo* FrmInizioSfondo::istanza()
 
 FrmInizioSfondo* FrmInizioSfondo::caricato() { return s_caricato; }
 
-FrmInizioSfondo::FrmInizioSfondo() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+FrmInizioSfondo::FrmInizioSfondo()
 {
     setObjectName(QStringLiteral("frmInizioSfondo"));
-    setWindowTitle(QStringLiteral("Form1"));
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(192, 255, 192));
-    setPalette(p);
-    setAutoFillBackground(true);
+    setFlags(Qt::Window | Qt::FramelessWindowHint);
+    setTitle(QStringLiteral("Form1"));
     resize(10695 / 15, 9510 / 15);
 }
 
@@ -54,10 +55,57 @@ void FrmInizioSfondo::Form_Load()
     // The whole screen, without any frame: maximized as designed.
     if (const QScreen* sc = screen())
         setGeometry(sc->geometry());
+    create();
+    m_coloreDalServer = coloreDalServer();
     setWindowState(Qt::WindowMaximized);
     show();
-    setEnabled(false);
+    m_abilitato = false;   // from here on it takes no clicks and no keys
     FrmInizio::mostra();
+}
+
+bool FrmInizioSfondo::coloreDalServer()
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection())
+        return false;
+    xcb_connection_t* c = x11->connection();
+    const xcb_screen_t* schermo = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    const QColor k = colore();
+    // 16-bit channels, as X counts them.
+    xcb_alloc_color_reply_t* r = xcb_alloc_color_reply(
+        c, xcb_alloc_color(c, schermo->default_colormap, uint16_t(k.red() * 257), uint16_t(k.green() * 257),
+                           uint16_t(k.blue() * 257)),
+        nullptr);
+    if (!r)
+        return false;
+    const uint32_t pixel = r->pixel;
+    free(r);
+    xcb_change_window_attributes(c, static_cast<xcb_window_t>(winId()), XCB_CW_BACK_PIXEL, &pixel);
+    xcb_flush(c);
+    return true;
+}
+
+void FrmInizioSfondo::exposeEvent(QExposeEvent*)
+{
+    if (m_coloreDalServer || !isExposed())
+        return;
+    if (!m_superficie)
+        m_superficie = std::make_unique<QBackingStore>(this);
+    const QRect tutto(QPoint(0, 0), size());
+    m_superficie->resize(size());
+    m_superficie->beginPaint(tutto);
+    {
+        QPainter p(m_superficie->paintDevice());
+        p.fillRect(tutto, colore());
+    }
+    m_superficie->endPaint();
+    m_superficie->flush(tutto);
+}
+
+void FrmInizioSfondo::focusInEvent(QFocusEvent*)
+{
+    if (!m_scaricando)
+        Form_GotFocus();
 }
 
 void FrmInizioSfondo::Form_GotFocus()
@@ -69,11 +117,4 @@ void FrmInizioSfondo::Form_GotFocus()
         return;
     }
     FrmInizio::mostra();
-}
-
-void FrmInizioSfondo::changeEvent(QEvent* e)
-{
-    QWidget::changeEvent(e);
-    if (e->type() == QEvent::ActivationChange && isActiveWindow() && !m_scaricando)
-        Form_GotFocus();
 }

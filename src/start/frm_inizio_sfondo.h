@@ -1,10 +1,16 @@
 #pragma once
 
-#include <QWidget>
+#include <QColor>
+#include <QWindow>
+#include <memory>
+
+class QBackingStore;
 
 // The plain light-green background that covers the desktop for the whole run. It
-// takes no input; whenever it is activated it brings the drill's own screen forward.
-class FrmInizioSfondo : public QWidget {
+// takes no input; whenever it receives the focus it brings the drill's own screen
+// forward. A bare window rather than a widget: on X11 the server fills it with its
+// colour, so the full-screen picture a widget would keep in memory is never drawn.
+class FrmInizioSfondo : public QWindow {
     Q_OBJECT
 public:
     static FrmInizioSfondo* istanza();
@@ -12,14 +18,24 @@ public:
     // Unloads it; doing so again, or when it is not loaded, does nothing.
     static void scarica();
 
+    static QColor colore() { return QColor(192, 255, 192); }
+    bool isEnabled() const { return m_abilitato; }
+
 protected:
-    void changeEvent(QEvent* e) override;
+    void exposeEvent(QExposeEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
 
 private:
     FrmInizioSfondo();
     ~FrmInizioSfondo() override;
     void Form_Load();
     void Form_GotFocus();
+    // Asks the X server to fill the window with its colour; false elsewhere.
+    bool coloreDalServer();
 
+    bool m_abilitato = true;
     bool m_scaricando = false;
+    bool m_coloreDalServer = false;
+    // Only where the server cannot fill it.
+    std::unique_ptr<QBackingStore> m_superficie;
 };
