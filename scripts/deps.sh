@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   cmake make g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins libgl-dev libxcb1-dev
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins libgl-dev libxcb1-dev libfontconfig-dev
   fonts-liberation2
   xvfb xauth x11-utils xdotool openbox imagemagick
   dpkg-dev file appstream desktop-file-utils

@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QTimer>
 
 using namespace ui;
 
@@ -35,7 +36,6 @@ void FrmInizio::creaControlli()
     const QColor giallo(255, 255, 192);
     const QColor tasto(255, 255, 128);
 
-    setWindowIcon(QIcon(QStringLiteral(":/assets/icona.xpm")));
 
     MnuEsci = menuBar()->addAction(QStringLiteral("Esci"));
     MnuEsci->setObjectName(QStringLiteral("MnuEsci"));
@@ -91,11 +91,13 @@ void FrmInizio::creaControlli()
     Command5 = button(Frame1, "Command5", 75, 2250, 6600, 870, QString(), direzione, tasto);
     Command9 = button(Frame1, "Command9", 60, 3630, 6630, 495, QString(), designFont(Arial, 12, true),
                       QColor(255, 224, 192));
-    const QPixmap puntatore(QStringLiteral(":/assets/puntatore.xpm"));
-    if (!puntatore.isNull()) {
+    // The pictures are read once the screen is on show: nobody sees them before.
+    QTimer::singleShot(0, this, [this] {
+        setWindowIcon(QIcon(QStringLiteral(":/assets/icona.xpm")));
+        const QPixmap puntatore(QStringLiteral(":/assets/puntatore.xpm"));
         for (Button* b : {Command1, Command3, Command5, Command9})
             b->setCursor(QCursor(puntatore, 0, 0));
-    }
+    });
 
     // Credits.
     const QFont crediti = designFont(Arial, 18, true);
