@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 bin=${1:-$root/build/dev/bin}
 runs=${2:-10}
 idle=10
-for exe in misure-di-massa bare-window bench-apertura; do
+for exe in misure-di-massa bare-window bench-apertura tempo-mappa; do
   [ -x "$bin/$exe" ] || { echo "$bin/$exe is missing: build the dev preset first" >&2; exit 1; }
 done
 for tool in xvfb-run openbox xdotool xwininfo; do
@@ -33,25 +33,15 @@ done
 # CPU time of a process so far, in ms (user + system)
 cpu() { awk -v hz="$hz" '{ sub(/^.*\) /, ""); print ($12 + $13) * 1000 / hz }' "/proc/$1/stat"; }
 peak() { awk '/^VmHWM:/ { print $2 / 1024 }' "/proc/$1/status"; }
-usecs() { local t=${1/./}; echo $((10#$t)); }
-# launch <window name> <command...>: starts it and polls, as tightly as one xdotool call
-# allows, until a visible window of that name is mapped -> LPID, LUS (µs), LWIN
+# launch <window name> <program>: starts it through tempo-mappa, which polls the X
+# server until a visible window of that name is mapped -> LPID, LUS (µs), LWIN
 launch() {
-  local name=$1 t0 t1
-  shift
-  t0=$EPOCHREALTIME
-  "$@" >/dev/null 2>&1 &
-  LPID=$!
-  until xdotool search --onlyvisible --name "$name" >/dev/null 2>&1; do
-    if [ $(( $(usecs "$EPOCHREALTIME") - $(usecs "$t0") )) -gt 30000000 ]; then
-      echo "no window named $name" >&2
-      kill "$LPID"
-      exit 1
-    fi
-  done
-  t1=$EPOCHREALTIME
-  LUS=$(( $(usecs "$t1") - $(usecs "$t0") ))
-  LWIN=$(xdotool search --onlyvisible --name "$name" | head -n 1)
+  local r exact=${1#^}
+  exact=${exact%\$}
+  r=$("$bin/tempo-mappa" "$exact" "$2") || { echo "no window named $1" >&2; exit 1; }
+  LPID=${r% *}
+  LUS=${r#* }
+  LWIN=$(xdotool search --onlyvisible --name "$1" | head -n 1)
 }
 idle_cpu() { # idle_cpu <pid> -> ms of CPU over $idle seconds
   local a b
