@@ -39,7 +39,6 @@ FrmEquivMul::FrmEquivMul()
     setAttribute(Qt::WA_DeleteOnClose, false);
     creaControlli();
     collegaEventi();
-    adjustSize();
     if (const QScreen* sc = screen())
         move(sc->availableGeometry().center() - rect().center());
 }

@@ -2,16 +2,17 @@
 
 #include "screens/kit.h"
 
-#include <QMainWindow>
+#include <QWidget>
 #include <functional>
 
 class QAction;
+class QMenuBar;
 
 // The exercise screen. It is created, and loaded, by its first access through
 // istanza(), and destroyed when the learner leaves it: each opening starts afresh.
 // Its member functions are spread over the subsystems that own them: the question
 // cycle here in exercise/, the answer handlers in answer/, the layout in screens/.
-class FrmEquivMul : public QMainWindow {
+class FrmEquivMul : public QWidget {
     Q_OBJECT
 public:
     // The loaded screen, loading it first when it is not.
@@ -36,6 +37,7 @@ public:
 
     // The screen's background, replaced by the colour schemes.
     ui::Frame* superficie() const { return m_superficie; }
+    QMenuBar* menuBar() const { return m_barra; }
 
     // ---- Controls, named as designed ----
     ui::Label *Label2, *Label1, *LblEsito, *LblIstruzione, *Label7;
@@ -89,5 +91,6 @@ private:
     void cambioRisultato(const ui::Label* etichetta);
 
     ui::Frame* m_superficie = nullptr;
+    QMenuBar* m_barra = nullptr;
     bool m_scaricando = false;
 };

@@ -260,6 +260,15 @@ void RoundedBox::paintEvent(QPaintEvent*)
 
 // ---- Builders ----
 
+QMenuBar* dressWindow(QWidget* window, QWidget* client, int clientWidth, int clientHeight)
+{
+    auto* bar = new QMenuBar(window);
+    bar->setGeometry(0, 0, px(clientWidth), MenuBarHeight);
+    client->setGeometry(0, MenuBarHeight, px(clientWidth), px(clientHeight));
+    window->setFixedSize(px(clientWidth), MenuBarHeight + px(clientHeight));
+    return bar;
+}
+
 Label* label(QWidget* in, const char* name, int left, int top, int width, int height, const QString& text,
              const QFont& font, const QColor& colour, bool centred, bool transparent)
 {

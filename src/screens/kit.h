@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QMenuBar>
 #include <QColor>
 #include <QWidget>
 
@@ -139,6 +140,14 @@ private:
     QColor m_fill;
     int m_borderWidth;
 };
+
+// The classic height of a window's menu bar at 96 dpi, in pixels.
+constexpr int MenuBarHeight = 19;
+// Dresses a designed window without a layout manager: a menu bar of the classic height
+// across the top, the client area of its designed size in twips below it, and the window
+// fixed to their size. Nothing here measures text, so a window can be put on screen
+// before any font has been loaded.
+QMenuBar* dressWindow(QWidget* window, QWidget* client, int clientWidth, int clientHeight);
 
 // Builders for the designed layouts: each control is named, placed in twips, given its
 // font and colours, and put behind the controls already in its container, so that a

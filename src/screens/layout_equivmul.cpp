@@ -5,8 +5,6 @@
 #include "exercise/frm_equivmul.h"
 
 #include <QApplication>
-#include <QLayout>
-#include <QMenuBar>
 
 using namespace ui;
 
@@ -36,17 +34,15 @@ void FrmEquivMul::creaControlli()
     const QColor tasto(255, 255, 128);
     const QColor blu(0, 0, 192);
 
-    MnuEsci = menuBar()->addAction(QStringLiteral("Esci"));
-    MnuEsci->setObjectName(QStringLiteral("MnuEsci"));
-    vuoto = menuBar()->addAction(QString());
-    vuoto->setObjectName(QStringLiteral("vuoto"));
-    mnuQuadro = menuBar()->addAction(QStringLiteral("Il quadro"));
-    mnuQuadro->setObjectName(QStringLiteral("mnuQuadro"));
-
     m_superficie = new Frame(this, QStringLiteral("superficie"), QString(), false);
     m_superficie->setBackground(grigio);
-    m_superficie->setFixedSize(px(11910), px(8340));
-    setCentralWidget(m_superficie);
+    m_barra = dressWindow(this, m_superficie, 11910, 8340);
+    MnuEsci = m_barra->addAction(QStringLiteral("Esci"));
+    MnuEsci->setObjectName(QStringLiteral("MnuEsci"));
+    vuoto = m_barra->addAction(QString());
+    vuoto->setObjectName(QStringLiteral("vuoto"));
+    mnuQuadro = m_barra->addAction(QStringLiteral("Il quadro"));
+    mnuQuadro->setObjectName(QStringLiteral("mnuQuadro"));
     QWidget* s = m_superficie;
 
     const QFont titolo = designFont(Arial, 21.75, true);
@@ -174,7 +170,6 @@ void FrmEquivMul::creaControlli()
                            tasto);
 
     // A single fixed frame with a title bar, not resizable.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 }

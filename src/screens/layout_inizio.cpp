@@ -5,8 +5,6 @@
 
 #include <QCursor>
 #include <QIcon>
-#include <QLayout>
-#include <QMenuBar>
 #include <QPixmap>
 #include <QTimer>
 
@@ -37,21 +35,19 @@ void FrmInizio::creaControlli()
     const QColor tasto(255, 255, 128);
 
 
-    MnuEsci = menuBar()->addAction(QStringLiteral("Esci"));
-    MnuEsci->setObjectName(QStringLiteral("MnuEsci"));
-    mnuVuoto = menuBar()->addAction(QString());
-    mnuVuoto->setObjectName(QStringLiteral("mnuVuoto"));
-    mnuInfo = menuBar()->addAction(QStringLiteral("?"));
-    mnuInfo->setObjectName(QStringLiteral("mnuInfo"));
-    vuoto1 = menuBar()->addAction(QString());
-    vuoto1->setObjectName(QStringLiteral("vuoto1"));
-    mnuAvvertenza = menuBar()->addAction(QStringLiteral("Avvertenza"));
-    mnuAvvertenza->setObjectName(QStringLiteral("mnuAvvertenza"));
-
     auto* s = new Frame(this, QStringLiteral("superficie"), QString(), false);
     s->setBackground(verde);
-    s->setFixedSize(px(11910), px(8340));
-    setCentralWidget(s);
+    m_barra = dressWindow(this, s, 11910, 8340);
+    MnuEsci = m_barra->addAction(QStringLiteral("Esci"));
+    MnuEsci->setObjectName(QStringLiteral("MnuEsci"));
+    mnuVuoto = m_barra->addAction(QString());
+    mnuVuoto->setObjectName(QStringLiteral("mnuVuoto"));
+    mnuInfo = m_barra->addAction(QStringLiteral("?"));
+    mnuInfo->setObjectName(QStringLiteral("mnuInfo"));
+    vuoto1 = m_barra->addAction(QString());
+    vuoto1->setObjectName(QStringLiteral("vuoto1"));
+    mnuAvvertenza = m_barra->addAction(QStringLiteral("Avvertenza"));
+    mnuAvvertenza->setObjectName(QStringLiteral("mnuAvvertenza"));
 
     // Title band.
     frmTitolo = new Frame(s, QStringLiteral("frmTitolo"), QString(), false);
@@ -111,6 +107,4 @@ void FrmInizio::creaControlli()
     // Two empty picture boxes: they show nothing.
     Image1_0 = immagineVuota(s, 0, 120, 2565);
     Image1_7 = immagineVuota(s, 7, 135, 2565);
-
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

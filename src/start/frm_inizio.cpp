@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QScreen>
 #include <QWindow>
 
@@ -47,11 +46,10 @@ void FrmInizio::mostra()
     f->activateWindow();
 }
 
-FrmInizio::FrmInizio() : QMainWindow(nullptr, Qt::Window | Qt::FramelessWindowHint)
+FrmInizio::FrmInizio() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("FrmInizio"));
     creaControlli();
-    adjustSize();
     if (const QScreen* sc = screen())
         move(sc->geometry().center() - rect().center());
 
@@ -67,7 +65,7 @@ FrmInizio::FrmInizio() : QMainWindow(nullptr, Qt::Window | Qt::FramelessWindowHi
     connect(mnuAvvertenza, &QAction::triggered, this, &FrmInizio::mnuAvvertenza_Click);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
         // Only another screen of the drill hides it: not a message box, not another program.
-        if (w && w != windowHandle() && FrmEquivMul::caricato() && w == FrmEquivMul::caricato()->windowHandle())
+        if (w && FrmEquivMul::caricato() && w == FrmEquivMul::caricato()->windowHandle())
             Form_Deactivate();
     });
 }

@@ -2,15 +2,16 @@
 
 #include "screens/kit.h"
 
-#include <QMainWindow>
+#include <QWidget>
 #include <functional>
 
 class QAction;
+class QMenuBar;
 
 // The start screen: the choice of question kind and direction, the menu of companion
 // programs, and every way out of the program. Loaded on first access, it stays loaded
 // (shown or hidden) until the program ends.
-class FrmInizio : public QMainWindow {
+class FrmInizio : public QWidget {
     Q_OBJECT
 public:
     static FrmInizio* istanza();
@@ -38,6 +39,7 @@ public:
     ui::Button *Command1, *Command3, *Command5, *Command9;
     QWidget *Image1_0, *Image1_7;
     QAction *MnuEsci, *mnuVuoto, *mnuInfo, *vuoto1, *mnuAvvertenza;
+    QMenuBar* menuBar() const { return m_barra; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -54,5 +56,6 @@ private:
     // Every closing path: unload the start screen, then the background.
     void chiudi();
 
+    QMenuBar* m_barra = nullptr;
     bool m_scaricando = false;
 };

@@ -186,7 +186,8 @@ void TstLayoutEquivMul::pulsantiPrincipali()
 
 void TstLayoutEquivMul::finestra()
 {
-    QCOMPARE(f->centralWidget(), f->superficie());
+    QCOMPARE(f->superficie()->parentWidget(), f);
+    QCOMPARE(f->superficie()->y(), f->menuBar()->geometry().bottom() + 1);
     QCOMPARE(f->superficie()->objectName(), QStringLiteral("superficie"));
     QCOMPARE(f->superficie()->size(), QSize(794, 556));
     QCOMPARE(f->minimumSize(), f->maximumSize());
