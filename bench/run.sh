@@ -64,11 +64,22 @@ geometry() {
 }
 tw() { echo $(( ($1 + 7) / 15 )); }
 
+startup() { # startup <drill|bare>: one start-up, timed, then ended
+  if [ "$1" = drill ]; then launch "$START_NAME" "$bin/misure-di-massa"; else launch '^bare-window$' "$bin/bare-window"; fi
+  echo "startup $1 $LUS" >>"$out"
+  kill "$LPID"
+  finish "$LPID"
+  sleep 0.3
+}
+
 for run in $(seq 1 "$runs"); do
+  # ---- start-up: both back to back, in turns first, so that neither meets a machine
+  # that has just been idle for long and the other a busy one ----
+  if [ $((run % 2)) -eq 1 ]; then startup bare; startup drill; else startup drill; startup bare; fi
+
   # ---- bare window ----
   launch '^bare-window$' "$bin/bare-window"
-  pid=$LPID us=$LUS w=$LWIN
-  echo "startup bare $us" >>"$out"
+  pid=$LPID w=$LWIN
   sleep 0.5
   echo "idle_start bare $(idle_cpu "$pid")" >>"$out"
   echo "idle_question bare $(idle_cpu "$pid")" >>"$out"
@@ -78,8 +89,7 @@ for run in $(seq 1 "$runs"); do
 
   # ---- the drill: start screen, then a waiting question ----
   launch "$START_NAME" "$bin/misure-di-massa"
-  pid=$LPID us=$LUS w=$LWIN
-  echo "startup drill $us" >>"$out"
+  pid=$LPID w=$LWIN
   sleep 0.5
   echo "idle_start drill $(idle_cpu "$pid")" >>"$out"
   geometry "$w"
