@@ -1,7 +1,7 @@
 #include "screens/kit.h"
 
 #include <QPainter>
-#include <QStyleOptionFocusRect>
+#include <QAction>
 
 namespace ui {
 
@@ -259,6 +259,13 @@ void RoundedBox::paintEvent(QPaintEvent*)
 }
 
 // ---- Builders ----
+
+QAction* menuEntry(QMenuBar* bar, const char* name, const QString& caption)
+{
+    QAction* a = bar->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    return a;
+}
 
 QMenuBar* dressWindow(QWidget* window, QWidget* client, int clientWidth, int clientHeight)
 {

@@ -148,6 +148,8 @@ constexpr int MenuBarHeight = 19;
 // fixed to their size. Nothing here measures text, so a window can be put on screen
 // before any font has been loaded.
 QMenuBar* dressWindow(QWidget* window, QWidget* client, int clientWidth, int clientHeight);
+// A top-level menu entry, named as designed; a blank caption makes a spacer that does nothing.
+QAction* menuEntry(QMenuBar* bar, const char* name, const QString& caption);
 
 // Builders for the designed layouts: each control is named, placed in twips, given its
 // font and colours, and put behind the controls already in its container, so that a

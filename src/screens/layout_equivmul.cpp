@@ -37,12 +37,9 @@ void FrmEquivMul::creaControlli()
     m_superficie = new Frame(this, QStringLiteral("superficie"), QString(), false);
     m_superficie->setBackground(grigio);
     m_barra = dressWindow(this, m_superficie, 11910, 8340);
-    MnuEsci = m_barra->addAction(QStringLiteral("Esci"));
-    MnuEsci->setObjectName(QStringLiteral("MnuEsci"));
-    vuoto = m_barra->addAction(QString());
-    vuoto->setObjectName(QStringLiteral("vuoto"));
-    mnuQuadro = m_barra->addAction(QStringLiteral("Il quadro"));
-    mnuQuadro->setObjectName(QStringLiteral("mnuQuadro"));
+    MnuEsci = menuEntry(m_barra, "MnuEsci", QStringLiteral("Esci"));
+    vuoto = menuEntry(m_barra, "vuoto", QString());
+    mnuQuadro = menuEntry(m_barra, "mnuQuadro", QStringLiteral("Il quadro"));
     QWidget* s = m_superficie;
 
     const QFont titolo = designFont(Arial, 21.75, true);

@@ -38,16 +38,11 @@ void FrmInizio::creaControlli()
     auto* s = new Frame(this, QStringLiteral("superficie"), QString(), false);
     s->setBackground(verde);
     m_barra = dressWindow(this, s, 11910, 8340);
-    MnuEsci = m_barra->addAction(QStringLiteral("Esci"));
-    MnuEsci->setObjectName(QStringLiteral("MnuEsci"));
-    mnuVuoto = m_barra->addAction(QString());
-    mnuVuoto->setObjectName(QStringLiteral("mnuVuoto"));
-    mnuInfo = m_barra->addAction(QStringLiteral("?"));
-    mnuInfo->setObjectName(QStringLiteral("mnuInfo"));
-    vuoto1 = m_barra->addAction(QString());
-    vuoto1->setObjectName(QStringLiteral("vuoto1"));
-    mnuAvvertenza = m_barra->addAction(QStringLiteral("Avvertenza"));
-    mnuAvvertenza->setObjectName(QStringLiteral("mnuAvvertenza"));
+    MnuEsci = menuEntry(m_barra, "MnuEsci", QStringLiteral("Esci"));
+    mnuVuoto = menuEntry(m_barra, "mnuVuoto", QString());
+    mnuInfo = menuEntry(m_barra, "mnuInfo", QStringLiteral("?"));
+    vuoto1 = menuEntry(m_barra, "vuoto1", QString());
+    mnuAvvertenza = menuEntry(m_barra, "mnuAvvertenza", QStringLiteral("Avvertenza"));
 
     // Title band.
     frmTitolo = new Frame(s, QStringLiteral("frmTitolo"), QString(), false);
