@@ -167,24 +167,22 @@ read -r qw qh qx qn <<<"$(ink 2-esercizio "$ax" "$ay" "$aw" "$ah" "$ANSWER_INK")
 note "answer label before any key: ink ${qw}x${qh} at +$qx, $qn px"
 
 # ---- 3. Keypad keys reach the answer label ----
-click "$k1x" "$k1y"
-for _ in $(seq 1 50); do
-  shot 3-tasto1
-  same_region 2-esercizio 3-tasto1 "$ax" "$ay" "$aw" "$ah" || break
-  sleep 0.1
-done
-same_region 2-esercizio 3-tasto1 "$ax" "$ay" "$aw" "$ah" && fail "key 1 left the answer label as it was"
+# press <x> <y> <shot before> <shot after> <what>: clicks, then waits for the answer label to change
+press() {
+  click "$1" "$2"
+  for _ in $(seq 1 50); do
+    shot "$4"
+    same_region "$3" "$4" "$ax" "$ay" "$aw" "$ah" || return 0
+    sleep 0.1
+  done
+  fail "$5 left the answer label as it was"
+}
+press "$k1x" "$k1y" 2-esercizio 3-tasto1 "key 1"
 read -r w1 h1 x1 n1 <<<"$(ink 3-tasto1 "$ax" "$ay" "$aw" "$ah" "$ANSWER_INK")"
 [ "${n1:-0}" -gt 50 ] || fail "after key 1 the answer label shows no digit"
 note "after 1: ink ${w1}x${h1} at +$x1, $n1 px"
 
-click "$k2x" "$k2y"
-for _ in $(seq 1 50); do
-  shot 4-tasto2
-  same_region 3-tasto1 4-tasto2 "$ax" "$ay" "$aw" "$ah" || break
-  sleep 0.1
-done
-same_region 3-tasto1 4-tasto2 "$ax" "$ay" "$aw" "$ah" && fail "key 2 left the answer label as it was"
+press "$k2x" "$k2y" 3-tasto1 4-tasto2 "key 2"
 read -r w2 h2 x2 n2 <<<"$(ink 4-tasto2 "$ax" "$ay" "$aw" "$ah" "$ANSWER_INK")"
 note "after 1 2: ink ${w2}x${h2} at +$x2, ${n2:-0} px"
 # "12" is one digit wider than "1", as high, and stays centred in the label.
