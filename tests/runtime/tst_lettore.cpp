@@ -32,6 +32,16 @@ private slots:
         const auto effetti = qApp->findChildren<QSoundEffect*>();
         QCOMPARE(effetti.size(), 1);
         QCOMPARE(effetti.first()->source(), QUrl::fromLocalFile(file));
+        // The file is read on a loader thread; let it finish before the next case or the end.
+        QTRY_VERIFY_WITH_TIMEOUT(effetti.first()->status() == QSoundEffect::Ready ||
+                                     effetti.first()->status() == QSoundEffect::Error,
+                                 10000);
+    }
+
+    void cleanupTestCase()
+    {
+        qDeleteAll(qApp->findChildren<QSoundEffect*>());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
 
