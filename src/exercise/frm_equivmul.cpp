@@ -36,7 +36,6 @@ void FrmEquivMul::impostaRitorno(std::function<void()> mostraInizio) { ritorno()
 FrmEquivMul::FrmEquivMul()
 {
     setObjectName(QStringLiteral("FrmEquivMul"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     creaControlli();
     collegaEventi();
     if (const QScreen* sc = screen())
