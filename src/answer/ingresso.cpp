@@ -3,6 +3,9 @@
 #include "exercise/stato.h"
 #include "runtime/testo.h"
 
+#include <QAction>
+#include <QKeyEvent>
+
 void FrmEquivMul::tasto(const QString& testoTasto)
 {
     StatoProgramma& s = stato();
@@ -44,5 +47,47 @@ void FrmEquivMul::cambioRisultato(const ui::Label* etichetta)
     } else {
         LblIstruzione->setText(QStringLiteral("Clicca sul pulsante Verifica"));
         CmdVerifica->show();
+    }
+}
+
+void FrmEquivMul::keyPressEvent(QKeyEvent* e)
+{
+    const Richiesta r = m_tasti.traduci(e->key(), e->modifiers(), e->isAutoRepeat());
+    if (r.comando == Comando::Nessuno) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    premi(r);
+}
+
+void FrmEquivMul::premi(const Richiesta& r)
+{
+    // Each control is pressed as a click would press it: one hidden, disabled, in a hidden
+    // or disabled frame, or behind another does nothing.
+    switch (r.comando) {
+    case Comando::Cifra: {
+        ui::Button* const cifre[] = {Command13, Command2, Command3, Command4, Command5,
+                                     Command6, Command7, Command8, Command9, Command10};
+        cifre[r.valore]->premi();
+        break;
+    }
+    case Comando::Virgola: Command16->premi(); break;
+    case Comando::Cancella:
+        if (!cmdCancella->premi())
+            Command15->premi();
+        break;
+    case Comando::Conferma:
+        if (!CmdOperazione->premi())
+            CmdVerifica->premi();
+        break;
+    case Comando::Si: Cmdsi->premi(); break;
+    case Comando::No: Cmdno->premi(); break;
+    case Comando::Simbolo: {
+        ui::Button* const simboli[] = {Command26, Command25, Command24, Command23, Command22, Command21, Command20};
+        simboli[r.valore - 1]->premi();
+        break;
+    }
+    case Comando::Esci: MnuEsci->trigger(); break;
+    case Comando::Nessuno: break;
     }
 }

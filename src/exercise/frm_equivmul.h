@@ -1,5 +1,6 @@
 #pragma once
 
+#include "answer/tastiera.h"
 #include "screens/kit.h"
 
 #include <QWidget>
@@ -12,7 +13,7 @@ class QMenuBar;
 // istanza(), and destroyed when the learner leaves it: each opening starts afresh.
 // Its member functions are spread over the subsystems that own them: the question
 // cycle here in exercise/, the answer handlers in answer/, the layout in screens/.
-class FrmEquivMul : public QWidget {
+class FrmEquivMul : public ui::Finestra {
     Q_OBJECT
 public:
     // The loaded screen, loading it first when it is not.
@@ -34,10 +35,6 @@ public:
     void mnuQuadro_Click();
     void cmdCancella_Click();
     void Command15_Click();
-
-    // The screen's background, replaced by the colour schemes.
-    ui::Frame* superficie() const { return m_superficie; }
-    QMenuBar* menuBar() const { return m_barra; }
 
     // ---- Controls, named as designed ----
     ui::Label *Label2, *Label1, *LblEsito, *LblIstruzione, *Label7;
@@ -68,6 +65,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    // Physical keys press the on-screen controls.
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     FrmEquivMul();
@@ -90,7 +89,9 @@ private:
     void simbolo(int posizione);
     void cambioRisultato(const ui::Label* etichetta);
 
-    ui::Frame* m_superficie = nullptr;
-    QMenuBar* m_barra = nullptr;
+    // The controls that physical keys press.
+    void premi(const Richiesta& r);
+
+    MappaTasti m_tasti;
     bool m_scaricando = false;
 };

@@ -1,7 +1,9 @@
 #include "screens/kit.h"
 
-#include <QPainter>
+#include <QAccessible>
 #include <QAction>
+#include <QPainter>
+#include <QTimerEvent>
 
 namespace ui {
 
@@ -38,6 +40,12 @@ void Label::setText(const QString& text)
         if (m_autoSize)
             fitToText();
         update();
+        // A screen reader reads a label by its text: it hears the new question, verdict
+        // or instruction as it appears.
+        if (QAccessible::isActive()) {
+            QAccessibleEvent e(this, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&e);
+        }
     }
     // Every write counts, even of the same text: after the answer has been shown, a key
     // equal to it must still bring the check button back.
@@ -86,7 +94,7 @@ void Button::paintEvent(QPaintEvent*)
     p.fillRect(r, m_background);
 
     // Raised bevel, sunken while pressed.
-    const bool down = isDown();
+    const bool down = isDown() || m_pressione.isActive();
     const QColor light = down ? QColor(64, 64, 64) : QColor(255, 255, 255);
     const QColor dark = down ? QColor(255, 255, 255) : QColor(64, 64, 64);
     const QColor mid(128, 128, 128);
@@ -124,6 +132,37 @@ void Button::paintEvent(QPaintEvent*)
         p.setPen(dotted);
         p.drawRect(r.adjusted(3, 3, -4, -4));
     }
+}
+
+bool Button::raggiungibile() const
+{
+    if (!isVisible() || !isEnabled())
+        return false;
+    const QWidget* w = window();
+    return w->childAt(mapTo(w, rect().center())) == this;
+}
+
+bool Button::premi()
+{
+    if (!raggiungibile())
+        return false;
+    // The click may close the window this button lies in; it is deleted later, not here.
+    click();
+    if (isVisible()) {
+        m_pressione.start(100, this);
+        update();
+    }
+    return true;
+}
+
+void Button::timerEvent(QTimerEvent* e)
+{
+    if (e->timerId() != m_pressione.timerId()) {
+        QAbstractButton::timerEvent(e);
+        return;
+    }
+    m_pressione.stop();
+    update();
 }
 
 // ---- DropDown ----
@@ -177,7 +216,16 @@ void DropDown::paintEvent(QPaintEvent*)
 
     p.setPen(Qt::black);
     p.setFont(font());
-    p.drawText(r.adjusted(4, 2, -side - 4, -2), Qt::AlignLeft | Qt::AlignVCenter, currentText());
+    const QRect testo = r.adjusted(4, 2, -side - 4, -2);
+    p.drawText(testo, Qt::AlignLeft | Qt::AlignVCenter, currentText());
+    if (hasFocus()) {
+        // Where the keyboard is: a dotted box around the text, as on the buttons.
+        QPen punteggiato(Qt::black);
+        punteggiato.setStyle(Qt::DotLine);
+        p.setPen(punteggiato);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(testo.adjusted(-2, 0, 0, -1));
+    }
 }
 
 // ---- Frame ----
@@ -267,13 +315,80 @@ QAction* menuEntry(QMenuBar* bar, const char* name, const QString& caption)
     return a;
 }
 
-QMenuBar* dressWindow(QWidget* window, QWidget* client, int clientWidth, int clientHeight)
+// ---- Finestra ----
+
+Finestra::Finestra(Qt::WindowFlags flags) : QWidget(nullptr, flags)
 {
-    auto* bar = new QMenuBar(window);
-    bar->setGeometry(0, 0, px(clientWidth), MenuBarHeight);
-    client->setGeometry(0, MenuBarHeight, px(clientWidth), px(clientHeight));
-    window->setFixedSize(px(clientWidth), MenuBarHeight + px(clientHeight));
-    return bar;
+    installaAccessibilita();
+}
+
+void Finestra::vesti(int clientWidth, int clientHeight)
+{
+    m_superficie = new Frame(this, QStringLiteral("superficie"), QString(), false);
+    m_barra = new BarraMenu(this);
+    m_barra->setGeometry(0, 0, px(clientWidth), MenuBarHeight);
+    m_superficie->setGeometry(0, MenuBarHeight, px(clientWidth), px(clientHeight));
+    setFixedSize(px(clientWidth), MenuBarHeight + px(clientHeight));
+}
+
+namespace {
+void catenaTabulazione(const QWidget* contenitore, QList<QWidget*>& catena)
+{
+    for (QWidget* w : ordineDiLettura(contenitore)) {
+        if (w->focusPolicy() & Qt::TabFocus)
+            catena << w;
+        else
+            catenaTabulazione(w, catena);
+    }
+}
+} // namespace
+
+void Finestra::ordinaTabulazione()
+{
+    QList<QWidget*> catena;
+    catenaTabulazione(m_superficie, catena);
+    for (qsizetype i = 1; i < catena.size(); ++i)
+        setTabOrder(catena[i - 1], catena[i]);
+}
+
+// ---- Assistive technology ----
+
+void decorativo(QWidget* w) { w->setProperty("ui_decorativo", true); }
+
+bool offerto(const QWidget* w)
+{
+    if (w->isWindow() || w->property("ui_decorativo").toBool())
+        return false;
+    if (qobject_cast<const Line*>(w) || qobject_cast<const RoundedBox*>(w))
+        return false;
+    if (const auto* b = qobject_cast<const Button*>(w))
+        return !b->text().isEmpty() || !b->accessibleName().isEmpty();
+    return true;
+}
+
+QList<QWidget*> ordineDiLettura(const QWidget* contenitore)
+{
+    QList<QWidget*> figli;
+    for (QObject* o : contenitore->children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (w && offerto(w))
+            figli << w;
+    }
+    std::stable_sort(figli.begin(), figli.end(), [](QWidget* a, QWidget* b) { return a->y() < b->y(); });
+    // A control joins the row of the one above it while it starts within that one's upper
+    // half, so keys a pixel or two out of line still read as one row.
+    QList<QWidget*> ordine;
+    for (qsizetype i = 0; i < figli.size();) {
+        const QRect capo = figli[i]->geometry();
+        qsizetype fine = i + 1;
+        while (fine < figli.size() && figli[fine]->y() < capo.top() + capo.height() / 2)
+            ++fine;
+        QList<QWidget*> riga = figli.mid(i, fine - i);
+        std::stable_sort(riga.begin(), riga.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+        ordine << riga;
+        i = fine;
+    }
+    return ordine;
 }
 
 Label* label(QWidget* in, const char* name, int left, int top, int width, int height, const QString& text,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QBasicTimer>
 #include <QComboBox>
 #include <QMenuBar>
 #include <QColor>
@@ -68,11 +69,21 @@ public:
     QColor background() const { return m_background; }
     QSize sizeHint() const override { return size(); }
 
+    // Whether a mouse click could press it now: on show, enabled with all its frames, and
+    // the control in front at its centre.
+    bool raggiungibile() const;
+    // Presses it from the keyboard or an assistive tool, with the mouse's gating: the click
+    // runs at once, so no key is lost however fast they come, and the face shows the press
+    // for a moment. False when a click could not reach it.
+    bool premi();
+
 protected:
     void paintEvent(QPaintEvent*) override;
+    void timerEvent(QTimerEvent* e) override;
 
 private:
     QColor m_background;
+    QBasicTimer m_pressione;   // runs only for the moment a press from the keyboard shows
 };
 
 // A frame: a container with a background, an optional etched border and caption.
@@ -141,15 +152,56 @@ private:
     int m_borderWidth;
 };
 
+// A menu bar of top-level entries. Blank entries only space the bar: assistive
+// technology is not offered them.
+class BarraMenu : public QMenuBar {
+    Q_OBJECT
+public:
+    explicit BarraMenu(QWidget* parent) : QMenuBar(parent) {}
+};
+
 // The classic height of a window's menu bar at 96 dpi, in pixels.
 constexpr int MenuBarHeight = 19;
-// Dresses a designed window without a layout manager: a menu bar of the classic height
-// across the top, the client area of its designed size in twips below it, and the window
-// fixed to their size. Nothing here measures text, so a window can be put on screen
-// before any font has been loaded.
-QMenuBar* dressWindow(QWidget* window, QWidget* client, int clientWidth, int clientHeight);
+
+// A designed screen: a menu bar across the top, the client area of its designed size
+// below it, the window fixed to their size, without a layout manager. Nothing here
+// measures text, so a window can be put on screen before any font has been loaded.
+// Assistive technology sees a window named with its caption.
+class Finestra : public QWidget {
+    Q_OBJECT
+public:
+    explicit Finestra(Qt::WindowFlags flags = Qt::Window);
+
+    QMenuBar* menuBar() const { return m_barra; }
+    // The client area: every designed control lies in it.
+    Frame* superficie() const { return m_superficie; }
+
+protected:
+    // Builds the menu bar and a client area of clientWidth x clientHeight twips.
+    void vesti(int clientWidth, int clientHeight);
+    // Tab and Shift+Tab follow the reading order of the screen; call once the controls exist.
+    void ordinaTabulazione();
+
+private:
+    BarraMenu* m_barra = nullptr;
+    Frame* m_superficie = nullptr;
+};
+
 // A top-level menu entry, named as designed; a blank caption makes a spacer that does nothing.
 QAction* menuEntry(QMenuBar* bar, const char* name, const QString& caption);
+
+// ---- Assistive technology ----
+
+// Marks a control that only decorates: it is not offered to assistive technology.
+void decorativo(QWidget* w);
+// Whether assistive technology is offered w: not a decoration, a line, a shape, nor a
+// button without text or name.
+bool offerto(const QWidget* w);
+// The child controls of a container that are offered, in reading order: rows from top
+// to bottom, each from left to right.
+QList<QWidget*> ordineDiLettura(const QWidget* contenitore);
+// Installs the accessible interfaces of the kit's controls (once).
+void installaAccessibilita();
 
 // Builders for the designed layouts: each control is named, placed in twips, given its
 // font and colours, and put behind the controls already in its container, so that a

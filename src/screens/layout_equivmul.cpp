@@ -34,13 +34,12 @@ void FrmEquivMul::creaControlli()
     const QColor tasto(255, 255, 128);
     const QColor blu(0, 0, 192);
 
-    m_superficie = new Frame(this, QStringLiteral("superficie"), QString(), false);
-    m_superficie->setBackground(grigio);
-    m_barra = dressWindow(this, m_superficie, 11910, 8340);
-    MnuEsci = menuEntry(m_barra, "MnuEsci", QStringLiteral("Esci"));
-    vuoto = menuEntry(m_barra, "vuoto", QString());
-    mnuQuadro = menuEntry(m_barra, "mnuQuadro", QStringLiteral("Il quadro"));
-    QWidget* s = m_superficie;
+    vesti(11910, 8340);
+    superficie()->setBackground(grigio);
+    MnuEsci = menuEntry(menuBar(), "MnuEsci", QStringLiteral("Esci"));
+    vuoto = menuEntry(menuBar(), "vuoto", QString());
+    mnuQuadro = menuEntry(menuBar(), "mnuQuadro", QStringLiteral("Il quadro"));
+    QWidget* s = superficie();
 
     const QFont titolo = designFont(Arial, 21.75, true);
     Label2 = label(s, "Label2", 0, 0, 11955, 555, QString(), titolo, rgb(128, 0, 0), false, false);
@@ -165,6 +164,29 @@ void FrmEquivMul::creaControlli()
     Command1 = key("Command1", 60, 2505, ",");
     cmdCancella = button(fraTastierino, "cmdCancella", 840, 2490, 1575, 495, QStringLiteral("Cancella"), medio,
                            tasto);
+
+    // Plain words for a screen reader where the captions are spelt out or are signs.
+    CmdOperazione->setAccessibleName(QStringLiteral("Nuova trasformazione"));
+    CmdVerifica->setAccessibleName(QStringLiteral("Verifica"));
+    Cmdsi->setAccessibleName(QStringLiteral("Sì"));
+    Cmdno->setAccessibleName(QStringLiteral("No"));
+    for (Button* b : {Command1, Command16, Command17, Command18, Command19})
+        b->setAccessibleName(QStringLiteral("virgola"));
+    const struct { Button* b; const char* simbolo; const char* nome; } unita[] = {
+        {Command26, "kg", "chilogrammi"}, {Command25, "hg", "ettogrammi"}, {Command24, "dag", "decagrammi"},
+        {Command23, "g", "grammi"},       {Command22, "dg", "decigrammi"}, {Command21, "cg", "centigrammi"},
+        {Command20, "mg", "milligrammi"}};
+    for (const auto& u : unita) {
+        u.b->setAccessibleName(QString::fromLatin1(u.simbolo));
+        u.b->setAccessibleDescription(QString::fromLatin1(u.nome));
+    }
+    // The values of the statistics table carry their column's heading.
+    LblOperazione->setAccessibleDescription(QStringLiteral("Operazione"));
+    lblRisEsatte->setAccessibleDescription(QStringLiteral("Risposte esatte"));
+    lblRisErrate->setAccessibleDescription(QStringLiteral("Risposte errate"));
+    LblTempoParziale->setAccessibleDescription(QStringLiteral("Tempo parziale"));
+    lblTempoTotale->setAccessibleDescription(QStringLiteral("Tempo totale"));
+    ordinaTabulazione();
 
     // A single fixed frame with a title bar, not resizable.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

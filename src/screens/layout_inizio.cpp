@@ -19,6 +19,7 @@ QWidget* immagineVuota(QWidget* in, int indice, int l, int t)
     auto* x = new QWidget(in);
     x->setObjectName(QStringLiteral("Image1"));
     x->setProperty("Index", indice);
+    decorativo(x);
     place(x, l, t, 4500, 4500);
     x->lower();
     return x;
@@ -35,14 +36,14 @@ void FrmInizio::creaControlli()
     const QColor tasto(255, 255, 128);
 
 
-    auto* s = new Frame(this, QStringLiteral("superficie"), QString(), false);
+    vesti(11910, 8340);
+    Frame* s = superficie();
     s->setBackground(verde);
-    m_barra = dressWindow(this, s, 11910, 8340);
-    MnuEsci = menuEntry(m_barra, "MnuEsci", QStringLiteral("Esci"));
-    mnuVuoto = menuEntry(m_barra, "mnuVuoto", QString());
-    mnuInfo = menuEntry(m_barra, "mnuInfo", QStringLiteral("?"));
-    vuoto1 = menuEntry(m_barra, "vuoto1", QString());
-    mnuAvvertenza = menuEntry(m_barra, "mnuAvvertenza", QStringLiteral("Avvertenza"));
+    MnuEsci = menuEntry(menuBar(), "MnuEsci", QStringLiteral("Esci"));
+    mnuVuoto = menuEntry(menuBar(), "mnuVuoto", QString());
+    mnuInfo = menuEntry(menuBar(), "mnuInfo", QStringLiteral("?"));
+    vuoto1 = menuEntry(menuBar(), "vuoto1", QString());
+    mnuAvvertenza = menuEntry(menuBar(), "mnuAvvertenza", QStringLiteral("Avvertenza"));
 
     // Title band.
     frmTitolo = new Frame(s, QStringLiteral("frmTitolo"), QString(), false);

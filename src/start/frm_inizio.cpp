@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QWindow>
 
@@ -16,6 +17,9 @@ namespace {
 FrmInizio* s_caricato = nullptr;
 // While the program is ending, nothing may bring the start screen back.
 bool s_terminando = false;
+const QString DaMaggioreAMinore = QStringLiteral(" Da unità maggiore a unità minore");
+const QString DaMinoreAMaggiore = QStringLiteral(" Da unità minore a unità maggiore");
+const QString Entrambe = QStringLiteral(" Da unità maggiore a unità minore e viceversa");
 std::function<void()>& fine()
 {
     static std::function<void()> f = [] { QCoreApplication::exit(0); };
@@ -46,10 +50,17 @@ void FrmInizio::mostra()
     f->activateWindow();
 }
 
-FrmInizio::FrmInizio() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+FrmInizio::FrmInizio() : ui::Finestra(Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("FrmInizio"));
     creaControlli();
+    // A screen reader hears the direction in words, not the units spaced out.
+    Command1->setAccessibleName(DaMaggioreAMinore.trimmed());
+    Command3->setAccessibleName(DaMinoreAMaggiore.trimmed());
+    Command5->setAccessibleName(Entrambe.trimmed());
+    Command9->setAccessibleName(QStringLiteral("Esci"));
+    ordinaTabulazione();
+    Combo1->setFocus();
     if (const QScreen* sc = screen())
         move(sc->geometry().center() - rect().center());
 
@@ -94,21 +105,21 @@ void FrmInizio::Form_Load()
 
 void FrmInizio::Command1_Click()
 {
-    stato().TestoDirezione = QStringLiteral(" Da unità maggiore a unità minore");
+    stato().TestoDirezione = DaMaggioreAMinore;
     stato().Direzione = 1;
     ApriEsercitazione();
 }
 
 void FrmInizio::Command3_Click()
 {
-    stato().TestoDirezione = QStringLiteral(" Da unità minore a unità maggiore");
+    stato().TestoDirezione = DaMinoreAMaggiore;
     stato().Direzione = 2;
     ApriEsercitazione();
 }
 
 void FrmInizio::Command5_Click()
 {
-    stato().TestoDirezione = QStringLiteral(" Da unità maggiore a unità minore e viceversa");
+    stato().TestoDirezione = Entrambe;
     stato().Direzione = 3;
     ApriEsercitazione();
 }
@@ -141,6 +152,16 @@ void FrmInizio::ApriEsercitazione()
 }
 
 void FrmInizio::Form_Deactivate() { hide(); }
+
+void FrmInizio::keyPressEvent(QKeyEvent* e)
+{
+    const bool conferma = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    auto* b = qobject_cast<ui::Button*>(focusWidget());
+    if (conferma && b && !e->isAutoRepeat() && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        b->premi();
+    else
+        QWidget::keyPressEvent(e);
+}
 
 void FrmInizio::avvia(const QString& programma)
 {

@@ -11,7 +11,7 @@ class QMenuBar;
 // The start screen: the choice of question kind and direction, the menu of companion
 // programs, and every way out of the program. Loaded on first access, it stays loaded
 // (shown or hidden) until the program ends.
-class FrmInizio : public QWidget {
+class FrmInizio : public ui::Finestra {
     Q_OBJECT
 public:
     static FrmInizio* istanza();
@@ -39,10 +39,11 @@ public:
     ui::Button *Command1, *Command3, *Command5, *Command9;
     QWidget *Image1_0, *Image1_7;
     QAction *MnuEsci, *mnuVuoto, *mnuInfo, *vuoto1, *mnuAvvertenza;
-    QMenuBar* menuBar() const { return m_barra; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    // Return and Enter press the button that has the focus.
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     FrmInizio();
@@ -56,6 +57,5 @@ private:
     // Every closing path: unload the start screen, then the background.
     void chiudi();
 
-    QMenuBar* m_barra = nullptr;
     bool m_scaricando = false;
 };

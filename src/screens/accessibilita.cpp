@@ -1,0 +1,192 @@
+// What a screen reader is told about the kit's controls. Nothing here changes what is drawn.
+#include "screens/kit.h"
+
+#include <QAccessibleWidget>
+#include <QAction>
+#include <QPointer>
+
+namespace ui {
+namespace {
+
+// A window, a frame or the client area: its children in reading order, decorations left out.
+class Contenitore : public QAccessibleWidget {
+public:
+    Contenitore(QWidget* w, QAccessible::Role ruolo) : QAccessibleWidget(w, ruolo) {}
+
+    int childCount() const override { return static_cast<int>(ordineDiLettura(widget()).size()); }
+    QAccessibleInterface* child(int i) const override
+    {
+        const QList<QWidget*> figli = ordineDiLettura(widget());
+        return i >= 0 && i < figli.size() ? QAccessible::queryAccessibleInterface(figli[i]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* figlio) const override
+    {
+        if (!figlio || !figlio->object() || !figlio->object()->isWidgetType())
+            return -1;
+        return static_cast<int>(ordineDiLettura(widget()).indexOf(static_cast<QWidget*>(figlio->object())));
+    }
+};
+
+// A frame with a caption groups its controls under that caption.
+class Cornice : public Contenitore {
+public:
+    explicit Cornice(Frame* f) : Contenitore(f, f->caption().isEmpty() ? QAccessible::Pane : QAccessible::Grouping) {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const Frame*>(widget())->caption();
+        return Contenitore::text(t);
+    }
+};
+
+// A label reads as its current text.
+class Testo : public QAccessibleWidget {
+public:
+    explicit Testo(Label* l) : QAccessibleWidget(l, QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const Label*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// A button: named by its accessible name where its caption is spelt out letter by letter,
+// pressed with the same gating as the mouse.
+class Bottone : public QAccessibleWidget {
+public:
+    explicit Bottone(Button* b) : QAccessibleWidget(b, QAccessible::Button) {}
+    Button* bottone() const { return static_cast<Button*>(widget()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return bottone()->text();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.pressed = bottone()->isDown();
+        return s;
+    }
+    QStringList actionNames() const override { return QStringList(pressAction()) << QAccessibleWidget::actionNames(); }
+    void doAction(const QString& azione) override
+    {
+        if (azione == pressAction())
+            bottone()->premi();
+        else
+            QAccessibleWidget::doAction(azione);
+    }
+};
+
+QList<QAction*> vociOfferte(const QWidget* barra)
+{
+    QList<QAction*> voci;
+    for (QAction* a : barra->actions()) {
+        if (!a->text().trimmed().isEmpty())
+            voci << a;
+    }
+    return voci;
+}
+
+// The menu bar lists its entries, but not the blank ones that only space it.
+class Barra : public QAccessibleWidget {
+public:
+    explicit Barra(BarraMenu* b) : QAccessibleWidget(b, QAccessible::MenuBar) {}
+    int childCount() const override { return static_cast<int>(vociOfferte(widget()).size()); }
+    QAccessibleInterface* child(int i) const override
+    {
+        const QList<QAction*> voci = vociOfferte(widget());
+        return i >= 0 && i < voci.size() ? QAccessible::queryAccessibleInterface(voci[i]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* figlio) const override
+    {
+        auto* a = figlio ? qobject_cast<QAction*>(figlio->object()) : nullptr;
+        return a ? static_cast<int>(vociOfferte(widget()).indexOf(a)) : -1;
+    }
+};
+
+// One entry of the menu bar.
+class Voce : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    Voce(QAction* a, BarraMenu* b) : m_azione(a), m_barra(b) {}
+
+    bool isValid() const override { return m_azione && m_barra; }
+    QObject* object() const override { return m_azione; }
+    QWindow* window() const override { return m_barra ? m_barra->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_barra); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name && m_azione ? m_azione->text() : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override
+    {
+        if (!isValid())
+            return {};
+        const QRect r = m_barra->actionGeometry(m_azione);
+        return QRect(m_barra->mapToGlobal(r.topLeft()), r.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::MenuItem; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        if (!isValid())
+            return s;
+        s.disabled = !m_azione->isEnabled();
+        s.invisible = !m_azione->isVisible() || !m_barra->isVisible();
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& azione) override
+    {
+        if (azione == pressAction() && isValid() && m_azione->isEnabled())
+            m_azione->trigger();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QPointer<QAction> m_azione;
+    QPointer<BarraMenu> m_barra;
+};
+
+template <typename T>
+bool e(const QString& classe)
+{
+    return classe == QLatin1String(T::staticMetaObject.className());
+}
+
+QAccessibleInterface* fabbrica(const QString& classe, QObject* o)
+{
+    if (e<Label>(classe))
+        return new Testo(static_cast<Label*>(o));
+    if (e<Button>(classe))
+        return new Bottone(static_cast<Button*>(o));
+    if (e<Frame>(classe))
+        return new Cornice(static_cast<Frame*>(o));
+    if (e<Finestra>(classe))
+        return new Contenitore(static_cast<QWidget*>(o), QAccessible::Window);
+    if (e<BarraMenu>(classe))
+        return new Barra(static_cast<BarraMenu*>(o));
+    if (e<QAction>(classe)) {
+        if (auto* barra = qobject_cast<BarraMenu*>(o->parent()))
+            return new Voce(static_cast<QAction*>(o), barra);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void installaAccessibilita() { QAccessible::installFactory(fabbrica); }
+
+} // namespace ui
