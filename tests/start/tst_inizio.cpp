@@ -301,6 +301,46 @@ private slots:
         QCOMPARE(m_fini, 0);
     }
 
+    // Tab and Shift+Tab go through the list and the four buttons in screen order; Return
+    // and Space press the button that has the focus.
+    void keyboard_data()
+    {
+        QTest::addColumn<QList<int>>("tasti");
+        QTest::addColumn<QString>("fuoco");     // where the focus ends
+        QTest::addColumn<int>("direzione");     // the exercise opened, 0 none
+        QTest::addColumn<int>("fini");
+        const int Tab = Qt::Key_Tab, Indietro = Qt::Key_Backtab, Invio = Qt::Key_Return, Spazio = Qt::Key_Space;
+        QTest::newRow("focus starts on the list") << QList<int>{} << "Combo1" << 0 << 0;
+        QTest::newRow("Tab") << QList<int>{Tab} << "Command1" << 0 << 0;
+        QTest::newRow("Tab x4") << QList<int>{Tab, Tab, Tab, Tab} << "Command9" << 0 << 0;
+        QTest::newRow("Tab x5 wraps") << QList<int>{Tab, Tab, Tab, Tab, Tab} << "Combo1" << 0 << 0;
+        QTest::newRow("Shift+Tab") << QList<int>{Indietro} << "Command9" << 0 << 0;
+        QTest::newRow("Return on the list") << QList<int>{Invio} << "Combo1" << 0 << 0;
+        QTest::newRow("Return on kg hg dag g") << QList<int>{Tab, Invio} << "" << 1 << 0;
+        QTest::newRow("Enter on g dag hg kg") << QList<int>{Tab, Tab, int(Qt::Key_Enter)} << "" << 2 << 0;
+        QTest::newRow("Space on Tuttte") << QList<int>{Indietro, Indietro, Spazio} << "" << 3 << 0;
+        QTest::newRow("Return on E s c i") << QList<int>{Indietro, Invio} << "" << 0 << 1;
+    }
+
+    void keyboard()
+    {
+        QFETCH(QList<int>, tasti);
+        QFETCH(QString, fuoco);
+        QFETCH(int, direzione);
+        QFETCH(int, fini);
+        FrmInizio* f = FrmInizio::caricato();
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        for (const int t : tasti)
+            QTest::keyClick(f->focusWidget() ? f->focusWidget() : f, Qt::Key(t));
+        if (!fuoco.isEmpty())
+            QCOMPARE(f->focusWidget()->objectName(), fuoco);
+        QCOMPARE(FrmEquivMul::caricato() != nullptr, direzione != 0);
+        if (direzione)
+            QCOMPARE(stato().Direzione, direzione);
+        QCOMPARE(m_fini, fini);
+    }
+
     void blankMenuEntriesDoNothing()
     {
         FrmInizio* f = FrmInizio::caricato();

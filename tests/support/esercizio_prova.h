@@ -57,6 +57,14 @@ inline ui::Button* pulsante(FrmEquivMul* f, const char* nome)
     return b;
 }
 
+inline ui::Label* etichetta(QWidget* f, const char* nome)
+{
+    auto* l = f->findChild<ui::Label*>(QString::fromLatin1(nome));
+    if (!l)
+        qFatal("no label %s", nome);
+    return l;
+}
+
 // Presses the keypad keys whose captions spell `testo`, one character a key.
 inline void digita(FrmEquivMul* f, const QString& testo)
 {
