@@ -5,7 +5,7 @@ packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins libgl-dev libxcb1-dev libfontconfig-dev
   fonts-liberation2
-  xvfb xauth x11-utils xdotool openbox imagemagick
+  xvfb xauth x11-utils xdotool openbox imagemagick dbus-daemon at-spi2-core
   dpkg-dev file appstream desktop-file-utils
 )
 missing=()

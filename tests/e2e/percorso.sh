@@ -3,7 +3,8 @@
 # shows centred on the green background, a direction button opens the exercise screen
 # and hides the start screen, keypad keys reach the answer label, the close box of the
 # exercise brings the start screen back, and "E s c i " ends the program with status 0
-# and nothing left running. Every step is checked on a screenshot.
+# and nothing left running. Then the same with the keyboard alone: a direction, an answer,
+# the help, back to the start screen and out. Every step is checked on a screenshot.
 # usage: percorso.sh <path to misure-di-massa> [folder to keep the screenshots in]
 set -u
 exe=$1
@@ -221,7 +222,57 @@ left=$(grep -l -s -z "^MASSA_E2E_TOKEN=$token$" /proc/[0-9]*/environ | cut -d/ -
 [ -z "$left" ] || fail "processes left running after the end: $left"
 shot 6-fine
 [ "$(pixel 6-fine 5 5)" != "$GREEN" ] || fail "the green background is still on the screen after the end"
-echo "PASS: start screen centred on the background, exercise opened, keys 1 2 shown, close box back to start, exit with status 0"
+# ---- 6. The keyboard alone: a direction, a wrong answer, help, back to start, and out ----
+QT_QPA_PLATFORM=xcb MASSA_E2E_TOKEN=$token "$exe" &
+pid=$!
+# Polled: xdotool's own --sync gives up when a window vanishes during its search.
+wait_named() {
+  local id=""
+  for _ in $(seq 1 300); do
+    id=$(visible_named "$1")
+    [ -n "$id" ] && break
+    sleep 0.1
+  done
+  echo "$id"
+}
+start=$(wait_named "$START_NAME")
+[ -n "$start" ] || fail "the start screen was never mapped the second time"
+shot_until 7-tastiera $((f1x + $(tw 75) + 6)) $((f1y + $(tw 315) + 6)) "$START_KEY" \
+  || fail "the start screen was not painted the second time"
+until_true 100 sh -c "[ \"\$(xdotool getactivewindow 2>/dev/null)\" = $start ]" || fail "the start screen never had the focus"
+xdotool key --clearmodifiers Tab Return
+exercise=$(wait_named "$EXERCISE_NAME")
+[ -n "$exercise" ] || fail "Tab and Return on the start screen did not open the exercise"
+geometry "$exercise"
+ex=$GX ey=$((GY + GH - CLIENT_H))
+# LblAiuto inside frmAiuto, in the help colour of the first kind, only while help is offered
+hx=$((ex + $(tw 8010) + $(tw 135) + 4)) hy=$((ey + $(tw 5985) + $(tw 300) + 4))
+HELP=250,250,150
+shot_until 8-tastiera $((kx + $(tw 90) + 5)) $((ky + $(tw 330) + 5)) "$EXERCISE_KEY" \
+  || fail "the exercise opened from the keyboard was never painted"
+# No quantity has six digits: this answer is always wrong.
+xdotool key --clearmodifiers 9 9 9 9 9 9 Return
+shot_until 9-errato "$hx" "$hy" "$HELP" || fail "digits and Return from the keyboard brought no help offer"
+xdotool key --clearmodifiers s
+for _ in $(seq 1 50); do
+  shot 10-aiuto
+  [ "$(pixel 10-aiuto "$hx" "$hy")" = "$EXERCISE_BG" ] && break
+  sleep 0.1
+done
+expect 10-aiuto "$hx" "$hy" "$EXERCISE_BG" "help offer gone after s"
+xdotool key --clearmodifiers Escape
+until_true 100 viewable "$start" || fail "Escape did not bring the start screen back"
+until_true 100 sh -c "[ \"\$(xdotool getactivewindow 2>/dev/null)\" = $start ]" || fail "the start screen came back without the focus"
+# The focus is back on the direction button that opened the exercise; three Tabs reach "E s c i ".
+xdotool key --clearmodifiers Tab Tab Tab Return
+until_true 200 sh -c "! kill -0 $pid 2>/dev/null" || fail "Shift+Tab and Return on the start screen did not end the program"
+wait "$pid"
+rc=$?
+pid=""
+[ "$rc" -eq 0 ] || fail "the program ended with status $rc after the keyboard run"
+note "keyboard alone: exercise opened, checked, helped, left, program ended"
+
+echo "PASS: start screen centred on the background, exercise opened, keys 1 2 shown, close box back to start, exit with status 0, the same with the keyboard alone"
 INNER
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/inner.sh" "$exe" "$work"
