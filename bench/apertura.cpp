@@ -108,7 +108,7 @@ int main(int argc, char* argv[])
                 std::fprintf(stderr, "the direction click opened no exercise\n");
                 return 1;
             }
-            dipinto.bersaglio = e->LblRisultato;
+            dipinto.bersaglio = e->findChild<QWidget*>(QStringLiteral("LblRisultato"));
         }
         if (!attendiPittura(dipinto)) {
             std::fprintf(stderr, "the exercise screen was never painted\n");

@@ -1,72 +1,73 @@
-// The help offer after a wrong answer, the three-attempt rule and the table of units.
-#include "exercise/frm_equivmul.h"
+#include "answer/aiuto.h"
+
+#include "answer/regole.h"
+#include "exercise/istruzioni.h"
 #include "exercise/stato.h"
 #include "runtime/servizi.h"
 
-namespace {
-const QString MyHelp = QStringLiteral("My help");
-const QString IstruzioneNuova = QStringLiteral("Clicca sul pulsante Nuova trasformazione");
-} // namespace
+#include <QAction>
 
-void FrmEquivMul::OffriAiuto()
+Aiuto::Aiuto(ui::ControlliEquivMul& controlli) : c(controlli)
 {
-    frmAiuto->show();
-    LblIstruzione->setText(QStringLiteral("Clicca sul pulsante Sì o sul pulsante No"));
+    QObject::connect(c.Cmdsi, &ui::Button::clicked, c.Cmdsi, [this] { Cmdsi_Click(); });
+    QObject::connect(c.Cmdno, &ui::Button::clicked, c.Cmdno, [this] { Cmdno_Click(); });
+    QObject::connect(c.mnuQuadro, &QAction::triggered, c.mnuQuadro, [this] { mnuQuadro_Click(); });
 }
 
-void FrmEquivMul::Cmdsi_Click()
+void Aiuto::OffriAiuto()
+{
+    c.frmAiuto->show();
+    c.LblIstruzione->setText(istruzioni::SiONo);
+}
+
+void Aiuto::Cmdsi_Click()
 {
     const QString& esatta = stato().RispostaEsatta;
-    LblRisultato->setText(esatta);
-    lblRisultatoS->setText(esatta);
-    lblHelp->show();
-    lblHelpS->show();
-    lblHelp->setText(MyHelp);
-    lblHelpS->setText(MyHelp);
-    LblEsito->setText(QString());
-    LblIstruzione->setText(IstruzioneNuova);
-    frmAiuto->hide();
-    CmdOperazione->show();
-    CmdVerifica->hide();
+    c.LblRisultato->setText(esatta);
+    c.lblRisultatoS->setText(esatta);
+    c.lblHelp->show();
+    c.lblHelpS->show();
+    c.lblHelp->setText(istruzioni::MyHelp);
+    c.lblHelpS->setText(istruzioni::MyHelp);
+    c.LblEsito->setText(QString());
+    c.LblIstruzione->setText(istruzioni::Nuova);
+    c.frmAiuto->hide();
+    c.CmdOperazione->show();
+    c.CmdVerifica->hide();
 }
 
-void FrmEquivMul::Cmdno_Click()
+void Aiuto::Cmdno_Click()
 {
     StatoProgramma& s = stato();
-    frmAiuto->hide();
-    fraTastierino->setEnabled(true);
-    ++s.NumeroTentativi;
-    if (s.NumeroTentativi == 3) {
-        s.NumeroTentativi = 0;
-        LblIstruzione->setText(QString());
+    c.frmAiuto->hide();
+    c.fraTastierino->setEnabled(true);
+    const Rifiuto r = rifiutaAiuto(s.NumeroTentativi);
+    s.NumeroTentativi = r.tentativi;
+    if (r.intervengo) {
+        c.LblIstruzione->setText(QString());
         services().messageBox(QStringLiteral("Hai già fatto 3 tentativi. \rOra intervengo io. "),
                               Services::StyleInformation, QStringLiteral("Attenzione"));
-        LblRisultato->setText(s.RispostaEsatta);
-        lblRisultatoS->setText(s.RispostaEsatta);
-        lblHelp->setText(MyHelp);
-        lblHelpS->setText(MyHelp);
-        CmdOperazione->show();
-        LblIstruzione->setText(IstruzioneNuova);
+        c.LblRisultato->setText(s.RispostaEsatta);
+        c.lblRisultatoS->setText(s.RispostaEsatta);
+        c.lblHelp->setText(istruzioni::MyHelp);
+        c.lblHelpS->setText(istruzioni::MyHelp);
+        c.CmdOperazione->show();
+        c.LblIstruzione->setText(istruzioni::Nuova);
     } else {
-        lblHelp->setText(QString());
-        lblHelpS->setText(QString());
-        LblIstruzione->setText(
-            QStringLiteral("Clicca sul tastierino fino a completare il risultato. Poi clicca su Verifica"));
-        CmdVerifica->hide();
-        FraSimboli->setEnabled(true);
-        fraTastierino->setEnabled(true);
-        frmAiuto->hide();
-        LblRisultato->setText(QStringLiteral("?"));
-        lblRisultatoS->setText(QStringLiteral("?"));
+        c.lblHelp->setText(QString());
+        c.lblHelpS->setText(QString());
+        c.LblIstruzione->setText(istruzioni::Tastierino);
+        c.CmdVerifica->hide();
+        c.FraSimboli->setEnabled(true);
+        c.fraTastierino->setEnabled(true);
+        c.frmAiuto->hide();
+        c.LblRisultato->setText(QStringLiteral("?"));
+        c.lblRisultatoS->setText(QStringLiteral("?"));
         s.RispostaData.clear();
     }
-    CmdVerifica->hide();
-    LblEsito->setText(QString());
+    c.CmdVerifica->hide();
+    c.LblEsito->setText(QString());
     s.RispostaData.clear();
 }
 
-void FrmEquivMul::mnuQuadro_Click()
-{
-    if (!services().startProgram(QStringLiteral("quadro.exe"), Services::WindowNormalFocus))
-        services().messageBox(QStringLiteral("File mancante"), Services::StyleOkOnly);
-}
+void Aiuto::mnuQuadro_Click() { avviaCompagno(QStringLiteral("quadro.exe")); }

@@ -1,12 +1,32 @@
-// Keypad and unit-symbol entry, and the change rule of the two answer labels.
-#include "exercise/frm_equivmul.h"
+#include "answer/ingresso.h"
+
+#include "exercise/istruzioni.h"
 #include "exercise/stato.h"
 #include "runtime/testo.h"
 
 #include <QAction>
-#include <QKeyEvent>
 
-void FrmEquivMul::tasto(const QString& testoTasto)
+Ingresso::Ingresso(ui::ControlliEquivMul& controlli) : c(controlli)
+{
+    // Every keypad key appends its own caption.
+    for (ui::Button* k : c.cifre())
+        QObject::connect(k, &ui::Button::clicked, k, [this, k] { tastoTastierino(k->text()); });
+    for (ui::Button* k : c.virgole())
+        QObject::connect(k, &ui::Button::clicked, k, [this, k] { tastoTastierino(k->text()); });
+    for (ui::Button* k : {c.Command11, c.Command12})
+        QObject::connect(k, &ui::Button::clicked, k, [this, k] { tastoTastierino(k->text()); });
+    QObject::connect(c.cmdCancella, &ui::Button::clicked, c.cmdCancella, [this] { cmdCancella_Click(); });
+
+    const auto simboli = c.simboli();
+    for (std::size_t i = 0; i < simboli.size(); ++i)
+        QObject::connect(simboli[i], &ui::Button::clicked, simboli[i], [this, i] { simbolo(static_cast<int>(i) + 1); });
+    QObject::connect(c.Command15, &ui::Button::clicked, c.Command15, [this] { Command15_Click(); });
+
+    QObject::connect(c.LblRisultato, &ui::Label::changed, c.LblRisultato, [this] { LblRisultato_Change(); });
+    QObject::connect(c.lblRisultatoS, &ui::Label::changed, c.lblRisultatoS, [this] { lblRisultatoS_Change(); });
+}
+
+void Ingresso::tastoTastierino(const QString& testoTasto)
 {
     StatoProgramma& s = stato();
     const QString nuova = s.RispostaData + testoTasto;
@@ -15,79 +35,62 @@ void FrmEquivMul::tasto(const QString& testoTasto)
     if (testo::length(nuova) >= s.LunghezzaMax)
         return;
     s.RispostaData = nuova;
-    LblRisultato->setText(s.RispostaData);
+    c.LblRisultato->setText(s.RispostaData);
 }
 
-void FrmEquivMul::cmdCancella_Click()
+void Ingresso::cmdCancella_Click()
 {
     stato().RispostaData.clear();
-    LblRisultato->setText(QStringLiteral("?"));
+    c.LblRisultato->setText(QStringLiteral("?"));
 }
 
-void FrmEquivMul::simbolo(int posizione)
+void Ingresso::simbolo(int posizione)
 {
     StatoProgramma& s = stato();
     // Read at the moment of the click: the buttons keep no copy of their own.
     s.RispostaData = s.SimboliUnita.at(static_cast<std::size_t>(posizione));
-    lblRisultatoS->setText(s.RispostaData);
+    c.lblRisultatoS->setText(s.RispostaData);
 }
 
-void FrmEquivMul::Command15_Click()
+void Ingresso::Command15_Click()
 {
     stato().RispostaData.clear();
-    lblRisultatoS->setText(QStringLiteral("?"));
+    c.lblRisultatoS->setText(QStringLiteral("?"));
 }
 
-void FrmEquivMul::cambioRisultato(const ui::Label* etichetta)
+void Ingresso::cambioRisultato(const ui::Label* etichetta)
 {
     if (etichetta->text() == QLatin1String("?")) {
-        LblIstruzione->setText(
-            QStringLiteral("Clicca sul tastierino fino a completare il risultato. Poi clicca su Verifica"));
-        CmdVerifica->hide();
+        c.LblIstruzione->setText(istruzioni::Tastierino);
+        c.CmdVerifica->hide();
     } else {
-        LblIstruzione->setText(QStringLiteral("Clicca sul pulsante Verifica"));
-        CmdVerifica->show();
+        c.LblIstruzione->setText(istruzioni::Verifica);
+        c.CmdVerifica->show();
     }
 }
 
-void FrmEquivMul::keyPressEvent(QKeyEvent* e)
+bool Ingresso::tasto(int tasto, Qt::KeyboardModifiers modificatori, bool ripetuto)
 {
-    const Richiesta r = m_tasti.traduci(e->key(), e->modifiers(), e->isAutoRepeat());
-    if (r.comando == Comando::Nessuno) {
-        QWidget::keyPressEvent(e);
-        return;
-    }
-    premi(r);
-}
-
-void FrmEquivMul::premi(const Richiesta& r)
-{
+    const Richiesta r = m_mappa.traduci(tasto, modificatori, ripetuto);
     // Each control is pressed as a click would press it: one hidden, disabled, in a hidden
     // or disabled frame, or behind another does nothing.
     switch (r.comando) {
-    case Comando::Cifra: {
-        ui::Button* const cifre[] = {Command13, Command2, Command3, Command4, Command5,
-                                     Command6, Command7, Command8, Command9, Command10};
-        cifre[r.valore]->premi();
-        break;
-    }
-    case Comando::Virgola: Command16->premi(); break;
+    case Comando::Cifra: c.cifre().at(static_cast<std::size_t>(r.valore))->premi(); break;
+    case Comando::Virgola: c.Command16->premi(); break;
     case Comando::Cancella:
-        if (!cmdCancella->premi())
-            Command15->premi();
+        if (!c.cmdCancella->premi())
+            c.Command15->premi();
         break;
     case Comando::Conferma:
-        if (!CmdOperazione->premi())
-            CmdVerifica->premi();
+        if (!c.CmdOperazione->premi())
+            c.CmdVerifica->premi();
         break;
-    case Comando::Si: Cmdsi->premi(); break;
-    case Comando::No: Cmdno->premi(); break;
-    case Comando::Simbolo: {
-        ui::Button* const simboli[] = {Command26, Command25, Command24, Command23, Command22, Command21, Command20};
-        simboli[r.valore - 1]->premi();
-        break;
+    case Comando::Si: c.Cmdsi->premi(); break;
+    case Comando::No: c.Cmdno->premi(); break;
+    case Comando::Simbolo: c.simboli().at(static_cast<std::size_t>(r.valore - 1))->premi(); break;
+    case Comando::Esci: c.MnuEsci->trigger(); break;
+    case Comando::Attesa: break;
+    case Comando::Nessuno: return false;
     }
-    case Comando::Esci: MnuEsci->trigger(); break;
-    case Comando::Nessuno: break;
-    }
+    return true;
 }

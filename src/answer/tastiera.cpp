@@ -50,7 +50,7 @@ Richiesta MappaTasti::traduci(int tasto, Qt::KeyboardModifiers modificatori, boo
         return {Comando::Simbolo, 7};
     case Qt::Key_D:
         m_dInAttesa = true;
-        return {};
+        return {Comando::Attesa};
     case Qt::Key_Escape:
         return {Comando::Esci};
     default:

@@ -14,6 +14,7 @@ enum class Comando {
     No,
     Simbolo,    // valore: position of the unit symbol, 1 " kg" to 7 " mg"
     Esci,
+    Attesa,     // a "d": nothing yet, the next letter says which symbol
 };
 
 struct Richiesta {

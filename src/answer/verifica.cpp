@@ -1,46 +1,44 @@
-// Checking an answer: verdict, sound, counts and times.
-#include "exercise/frm_equivmul.h"
+#include "answer/verifica.h"
+
+#include "answer/aiuto.h"
+#include "answer/regole.h"
+#include "exercise/istruzioni.h"
 #include "exercise/stato.h"
 #include "runtime/servizi.h"
 #include "runtime/testo.h"
 
-namespace {
-constexpr double SecondiInUnGiorno = 24 * 60 * 60;
+Verifica::Verifica(ui::ControlliEquivMul& controlli, Aiuto& aiuto) : c(controlli), m_aiuto(aiuto)
+{
+    QObject::connect(c.CmdVerifica, &ui::Button::clicked, c.CmdVerifica, [this] { CmdVerifica_Click(); });
 }
 
-void FrmEquivMul::CmdVerifica_Click()
+void Verifica::CmdVerifica_Click()
 {
     StatoProgramma& s = stato();
     Services& sv = services();
-    fraTastierino->setEnabled(false);
-    FraSimboli->setEnabled(false);
+    c.fraTastierino->setEnabled(false);
+    c.FraSimboli->setEnabled(false);
 
-    if (testo::trim(s.RispostaEsatta) == testo::trim(s.RispostaData)) {
+    if (rispostaGiusta(s.RispostaEsatta, s.RispostaData)) {
         sv.playSound(sv.programFolder() + QStringLiteral("/positivo.wav"));
-        LblEsito->setText(QStringLiteral("Esatto"));
+        c.LblEsito->setText(QStringLiteral("Esatto"));
         ++s.NumeroEsatte;
-        lblRisEsatte->setText(testo::digits(s.NumeroEsatte));
-        CmdOperazione->show();
-        LblIstruzione->setText(QStringLiteral(" Clicca sul pulsante Nuova trasformazione"));
+        c.lblRisEsatte->setText(testo::digits(s.NumeroEsatte));
+        c.CmdOperazione->show();
+        c.LblIstruzione->setText(istruzioni::NuovaDopoEsatta);
     } else {
-        LblEsito->setText(QStringLiteral("Errato"));
+        c.LblEsito->setText(QStringLiteral("Errato"));
         ++s.NumeroErrate;
-        lblRisErrate->setText(testo::digits(s.NumeroErrate));
-        OffriAiuto();
+        c.lblRisErrate->setText(testo::digits(s.NumeroErrate));
+        m_aiuto.OffriAiuto();
     }
 
-    const float tempoVerifica = static_cast<float>(sv.timer());
-    float trascorso = tempoVerifica - s.TempoInizio;
-    // The clock restarts at midnight: a check made across it would otherwise go back in time.
-    if (trascorso < 0)
-        trascorso += static_cast<float>(SecondiInUnGiorno);
-    s.TempoParziale = testo::floorValue(trascorso);
-    const QString testoTempoParziale = testo::numberToText(s.TempoParziale);
-    s.TempoTotale += s.TempoParziale;
-    const QString testoTempoTotale = testo::numberToText(s.TempoTotale);
-    LblTempoParziale->setText(s.TempoParziale <= 99 ? testoTempoParziale : QStringLiteral("99"));
-    lblTempoTotale->setText(s.TempoTotale <= 999 ? testoTempoTotale : QStringLiteral("999"));
+    const Tempi t = tempiDellaVerifica(s.TempoInizio, static_cast<float>(sv.timer()), s.TempoTotale);
+    s.TempoParziale = t.parziale;
+    s.TempoTotale = t.totale;
+    c.LblTempoParziale->setText(t.testoParziale);
+    c.lblTempoTotale->setText(t.testoTotale);
 
-    fraTastierino->setEnabled(false);
-    CmdVerifica->hide();
+    c.fraTastierino->setEnabled(false);
+    c.CmdVerifica->hide();
 }

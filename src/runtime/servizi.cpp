@@ -26,6 +26,12 @@ void installServices(Services* s) { g_installed = s; }
 
 QString applicationTitle() { return QStringLiteral("Misure di massa"); }
 
+void avviaCompagno(const QString& nome)
+{
+    if (!services().startProgram(nome, Services::WindowNormalFocus))
+        services().messageBox(QStringLiteral("File mancante"), Services::StyleOkOnly);
+}
+
 RealServices::RealServices() = default;
 RealServices::~RealServices() = default;
 

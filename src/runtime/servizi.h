@@ -38,3 +38,7 @@ void installServices(Services* s);
 
 // The application's title, shown on message boxes that have none of their own.
 QString applicationTitle();
+
+// Starts a companion program by its bare name; when it cannot be started, says
+// "File mancante" in a box with the application's title and nothing else.
+void avviaCompagno(const QString& nome);

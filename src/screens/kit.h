@@ -176,7 +176,6 @@ public:
     // The client area: every designed control lies in it.
     Frame* superficie() const { return m_superficie; }
 
-protected:
     // Builds the menu bar and a client area of clientWidth x clientHeight twips.
     void vesti(int clientWidth, int clientHeight);
     // Tab and Shift+Tab follow the reading order of the screen; call once the controls exist.

@@ -2,11 +2,12 @@
 // Width, Height, inside each control's container, as designed. Within a container
 // the controls are created in designed order and each is lowered on creation, so
 // one listed earlier lies in front of one listed later.
-#include "exercise/frm_equivmul.h"
+#include "screens/layout_equivmul.h"
 
+#include <QAction>
 #include <QApplication>
 
-using namespace ui;
+namespace ui {
 
 namespace {
 
@@ -26,7 +27,37 @@ Frame* cornice(QWidget* in, const char* nome, int l, int t, int w, int h, const 
 
 } // namespace
 
-void FrmEquivMul::creaControlli()
+ControlliEquivMul ControlliEquivMul::crea(Finestra* finestra)
+{
+    ControlliEquivMul c{};
+    c.costruisci(finestra);
+    return c;
+}
+
+QList<Button*> ControlliEquivMul::pulsanti() const
+{
+    return {CmdVerifica, CmdOperazione, cmdSfondo, Cmdsi, Cmdno,
+            Command1, Command2, Command3, Command4, Command5, Command6, Command7, Command8, Command9,
+            Command10, Command11, Command12, Command13, Command16, Command17, Command18, Command19, cmdCancella,
+            Command20, Command21, Command22, Command23, Command24, Command25, Command26, Command15};
+}
+
+std::array<Button*, 10> ControlliEquivMul::cifre() const
+{
+    return {Command13, Command2, Command3, Command4, Command5, Command6, Command7, Command8, Command9, Command10};
+}
+
+std::array<Button*, 7> ControlliEquivMul::simboli() const
+{
+    return {Command26, Command25, Command24, Command23, Command22, Command21, Command20};
+}
+
+std::array<Button*, 5> ControlliEquivMul::virgole() const
+{
+    return {Command16, Command17, Command18, Command19, Command1};
+}
+
+void ControlliEquivMul::costruisci(Finestra* finestra)
 {
     const QColor grigio = QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);  // GrayText
     const QColor barraMenu = QApplication::palette().color(QPalette::Button);                        // MenuBar
@@ -34,12 +65,12 @@ void FrmEquivMul::creaControlli()
     const QColor tasto(255, 255, 128);
     const QColor blu(0, 0, 192);
 
-    vesti(11910, 8340);
-    superficie()->setBackground(grigio);
-    MnuEsci = menuEntry(menuBar(), "MnuEsci", QStringLiteral("Esci"));
-    vuoto = menuEntry(menuBar(), "vuoto", QString());
-    mnuQuadro = menuEntry(menuBar(), "mnuQuadro", QStringLiteral("Il quadro"));
-    QWidget* s = superficie();
+    finestra->vesti(11910, 8340);
+    finestra->superficie()->setBackground(grigio);
+    MnuEsci = menuEntry(finestra->menuBar(), "MnuEsci", QStringLiteral("Esci"));
+    vuoto = menuEntry(finestra->menuBar(), "vuoto", QString());
+    mnuQuadro = menuEntry(finestra->menuBar(), "mnuQuadro", QStringLiteral("Il quadro"));
+    QWidget* s = finestra->superficie();
 
     const QFont titolo = designFont(Arial, 21.75, true);
     Label2 = label(s, "Label2", 0, 0, 11955, 555, QString(), titolo, rgb(128, 0, 0), false, false);
@@ -170,7 +201,7 @@ void FrmEquivMul::creaControlli()
     CmdVerifica->setAccessibleName(QStringLiteral("Verifica"));
     Cmdsi->setAccessibleName(QStringLiteral("Sì"));
     Cmdno->setAccessibleName(QStringLiteral("No"));
-    for (Button* b : {Command1, Command16, Command17, Command18, Command19})
+    for (Button* b : virgole())
         b->setAccessibleName(QStringLiteral("virgola"));
     const struct { Button* b; const char* simbolo; const char* nome; } unita[] = {
         {Command26, "kg", "chilogrammi"}, {Command25, "hg", "ettogrammi"}, {Command24, "dag", "decagrammi"},
@@ -186,9 +217,11 @@ void FrmEquivMul::creaControlli()
     lblRisErrate->setAccessibleDescription(QStringLiteral("Risposte errate"));
     LblTempoParziale->setAccessibleDescription(QStringLiteral("Tempo parziale"));
     lblTempoTotale->setAccessibleDescription(QStringLiteral("Tempo totale"));
-    ordinaTabulazione();
+    finestra->ordinaTabulazione();
 
     // A single fixed frame with a title bar, not resizable.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+    finestra->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 }
+
+} // namespace ui

@@ -1,14 +1,14 @@
 // The designed layout of the start screen. Positions are in twips, Left, Top, Width,
 // Height, inside each control's container. Within a container the controls are
 // created in designed order and lowered on creation, so earlier ones lie in front.
-#include "start/frm_inizio.h"
+#include "screens/layout_inizio.h"
 
+#include <QAction>
 #include <QCursor>
 #include <QIcon>
 #include <QPixmap>
-#include <QTimer>
 
-using namespace ui;
+namespace ui {
 
 namespace {
 
@@ -27,7 +27,14 @@ QWidget* immagineVuota(QWidget* in, int indice, int l, int t)
 
 } // namespace
 
-void FrmInizio::creaControlli()
+ControlliInizio ControlliInizio::crea(Finestra* finestra)
+{
+    ControlliInizio c{};
+    c.costruisci(finestra);
+    return c;
+}
+
+void ControlliInizio::costruisci(Finestra* finestra)
 {
     const QColor verde(192, 255, 192);
     const QColor ciano(0, 255, 255);
@@ -36,14 +43,15 @@ void FrmInizio::creaControlli()
     const QColor tasto(255, 255, 128);
 
 
-    vesti(11910, 8340);
-    Frame* s = superficie();
+    finestra->vesti(11910, 8340);
+    Frame* s = finestra->superficie();
     s->setBackground(verde);
-    MnuEsci = menuEntry(menuBar(), "MnuEsci", QStringLiteral("Esci"));
-    mnuVuoto = menuEntry(menuBar(), "mnuVuoto", QString());
-    mnuInfo = menuEntry(menuBar(), "mnuInfo", QStringLiteral("?"));
-    vuoto1 = menuEntry(menuBar(), "vuoto1", QString());
-    mnuAvvertenza = menuEntry(menuBar(), "mnuAvvertenza", QStringLiteral("Avvertenza"));
+    QMenuBar* barra = finestra->menuBar();
+    MnuEsci = menuEntry(barra, "MnuEsci", QStringLiteral("Esci"));
+    mnuVuoto = menuEntry(barra, "mnuVuoto", QString());
+    mnuInfo = menuEntry(barra, "mnuInfo", QStringLiteral("?"));
+    vuoto1 = menuEntry(barra, "vuoto1", QString());
+    mnuAvvertenza = menuEntry(barra, "mnuAvvertenza", QStringLiteral("Avvertenza"));
 
     // Title band.
     frmTitolo = new Frame(s, QStringLiteral("frmTitolo"), QString(), false);
@@ -83,13 +91,6 @@ void FrmInizio::creaControlli()
     Command5 = button(Frame1, "Command5", 75, 2250, 6600, 870, QString(), direzione, tasto);
     Command9 = button(Frame1, "Command9", 60, 3630, 6630, 495, QString(), designFont(Arial, 12, true),
                       QColor(255, 224, 192));
-    // The pictures are read once the screen is on show: nobody sees them before.
-    QTimer::singleShot(0, this, [this] {
-        setWindowIcon(QIcon(QStringLiteral(":/assets/icona.xpm")));
-        const QPixmap puntatore(QStringLiteral(":/assets/puntatore.xpm"));
-        for (Button* b : {Command1, Command3, Command5, Command9})
-            b->setCursor(QCursor(puntatore, 0, 0));
-    });
 
     // Credits.
     const QFont crediti = designFont(Arial, 18, true);
@@ -104,3 +105,13 @@ void FrmInizio::creaControlli()
     Image1_0 = immagineVuota(s, 0, 120, 2565);
     Image1_7 = immagineVuota(s, 7, 135, 2565);
 }
+
+void ControlliInizio::caricaImmagini(Finestra* finestra)
+{
+    finestra->setWindowIcon(QIcon(QStringLiteral(":/assets/icona.xpm")));
+    const QPixmap puntatore(QStringLiteral(":/assets/puntatore.xpm"));
+    for (Button* b : {Command1, Command3, Command5, Command9})
+        b->setCursor(QCursor(puntatore, 0, 0));
+}
+
+} // namespace ui

@@ -11,15 +11,31 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 namespace {
 FrmInizio* s_caricato = nullptr;
 // While the program is ending, nothing may bring the start screen back.
 bool s_terminando = false;
-const QString DaMaggioreAMinore = QStringLiteral(" Da unità maggiore a unità minore");
-const QString DaMinoreAMaggiore = QStringLiteral(" Da unità minore a unità maggiore");
-const QString Entrambe = QStringLiteral(" Da unità maggiore a unità minore e viceversa");
+
+// The three direction buttons, Command1, Command3 and Command5: caption, Direzione and
+// TestoDirezione.
+struct Direzione {
+    QString didascalia;
+    short numero;
+    QString frase;
+};
+const Direzione& direzione(int i)
+{
+    static const Direzione d[] = {
+        {QStringLiteral(" kg  hg  dag  g"), 1, QStringLiteral(" Da unità maggiore a unità minore")},
+        {QStringLiteral(" g  dag  hg  kg"), 2, QStringLiteral(" Da unità minore a unità maggiore")},
+        {QStringLiteral(" Tuttte"), 3, QStringLiteral(" Da unità maggiore a unità minore e viceversa")},
+    };
+    return d[i];
+}
+
 std::function<void()>& fine()
 {
     static std::function<void()> f = [] { QCoreApplication::exit(0); };
@@ -50,30 +66,31 @@ void FrmInizio::mostra()
     f->activateWindow();
 }
 
-FrmInizio::FrmInizio() : ui::Finestra(Qt::Window | Qt::FramelessWindowHint)
+FrmInizio::FrmInizio()
+    : ui::Finestra(Qt::Window | Qt::FramelessWindowHint), c(ui::ControlliInizio::crea(this))
 {
     setObjectName(QStringLiteral("FrmInizio"));
-    creaControlli();
     // A screen reader hears the direction in words, not the units spaced out.
-    Command1->setAccessibleName(DaMaggioreAMinore.trimmed());
-    Command3->setAccessibleName(DaMinoreAMaggiore.trimmed());
-    Command5->setAccessibleName(Entrambe.trimmed());
-    Command9->setAccessibleName(QStringLiteral("Esci"));
-    ordinaTabulazione();
-    Combo1->setFocus();
+    c.Command1->setAccessibleName(direzione(0).frase.trimmed());
+    c.Command3->setAccessibleName(direzione(1).frase.trimmed());
+    c.Command5->setAccessibleName(direzione(2).frase.trimmed());
+    c.Command9->setAccessibleName(QStringLiteral("Esci"));
+    c.Combo1->setFocus();
     if (const QScreen* sc = screen())
         move(sc->geometry().center() - rect().center());
 
     // Leaving an exercise brings this screen back.
     FrmEquivMul::impostaRitorno([] { FrmInizio::mostra(); });
 
-    connect(Command1, &ui::Button::clicked, this, &FrmInizio::Command1_Click);
-    connect(Command3, &ui::Button::clicked, this, &FrmInizio::Command3_Click);
-    connect(Command5, &ui::Button::clicked, this, &FrmInizio::Command5_Click);
-    connect(Command9, &ui::Button::clicked, this, &FrmInizio::Command9_Click);
-    connect(MnuEsci, &QAction::triggered, this, &FrmInizio::MnuEsci_Click);
-    connect(mnuInfo, &QAction::triggered, this, &FrmInizio::mnuInfo_Click);
-    connect(mnuAvvertenza, &QAction::triggered, this, &FrmInizio::mnuAvvertenza_Click);
+    connect(c.Command1, &ui::Button::clicked, this, &FrmInizio::Command1_Click);
+    connect(c.Command3, &ui::Button::clicked, this, &FrmInizio::Command3_Click);
+    connect(c.Command5, &ui::Button::clicked, this, &FrmInizio::Command5_Click);
+    connect(c.Command9, &ui::Button::clicked, this, &FrmInizio::Command9_Click);
+    connect(c.MnuEsci, &QAction::triggered, this, &FrmInizio::MnuEsci_Click);
+    connect(c.mnuInfo, &QAction::triggered, this, &FrmInizio::mnuInfo_Click);
+    connect(c.mnuAvvertenza, &QAction::triggered, this, &FrmInizio::mnuAvvertenza_Click);
+    // The pictures are read once the screen is on show: nobody sees them before.
+    QTimer::singleShot(0, this, [this] { c.caricaImmagini(this); });
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
         // Only another screen of the drill hides it: not a message box, not another program.
         if (w && FrmEquivMul::caricato() && w == FrmEquivMul::caricato()->windowHandle())
@@ -90,60 +107,33 @@ FrmInizio::~FrmInizio()
 void FrmInizio::Form_Load()
 {
     setWindowTitle(QStringLiteral("TRASFORMAZIONI CON LE MISURE DI MASSA"));
-    Label6->setText(QStringLiteral("TRASFORMAZIONI CON LE MISURE DI MASSA"));
-    Label4->setText(QStringLiteral("Chilogrammi, ettogrammi, decagrammi, grammi"));
-    Label2->setText(QStringLiteral("Esercitazione"));
-    Command1->setText(QStringLiteral(" kg  hg  dag  g"));
-    Command3->setText(QStringLiteral(" g  dag  hg  kg"));
-    Command5->setText(QStringLiteral(" Tuttte"));
-    Command9->setText(QStringLiteral("E s c i "));
-    Combo1->addItem(QStringLiteral("Calcolo del risultato"));
-    Combo1->addItem(QStringLiteral("Calcolo del simbolo"));
-    Combo1->addItem(QStringLiteral("Calcolo casuale del risultato o del simbolo"));
-    Combo1->setCurrentIndex(Combo1->findText(QStringLiteral("Calcolo del risultato")));
+    c.Label6->setText(QStringLiteral("TRASFORMAZIONI CON LE MISURE DI MASSA"));
+    c.Label4->setText(QStringLiteral("Chilogrammi, ettogrammi, decagrammi, grammi"));
+    c.Label2->setText(QStringLiteral("Esercitazione"));
+    c.Command1->setText(direzione(0).didascalia);
+    c.Command3->setText(direzione(1).didascalia);
+    c.Command5->setText(direzione(2).didascalia);
+    c.Command9->setText(QStringLiteral("E s c i "));
+    for (const TipoDiCalcolo& t : tipiDiCalcolo())
+        c.Combo1->addItem(t.voce);
+    c.Combo1->setCurrentIndex(c.Combo1->findText(tipiDiCalcolo()[0].voce));
 }
 
-void FrmInizio::Command1_Click()
+void FrmInizio::sceltaDirezione(int i)
 {
-    stato().TestoDirezione = DaMaggioreAMinore;
-    stato().Direzione = 1;
-    ApriEsercitazione();
-}
-
-void FrmInizio::Command3_Click()
-{
-    stato().TestoDirezione = DaMinoreAMaggiore;
-    stato().Direzione = 2;
-    ApriEsercitazione();
-}
-
-void FrmInizio::Command5_Click()
-{
-    stato().TestoDirezione = Entrambe;
-    stato().Direzione = 3;
+    stato().TestoDirezione = direzione(i).frase;
+    stato().Direzione = direzione(i).numero;
     ApriEsercitazione();
 }
 
 void FrmInizio::ApriEsercitazione()
 {
-    switch (Combo1->currentIndex()) {
-    case 0:
-        stato().TipoCalcolo = 1;
-        propriet1();
-        FrmEquivMul::istanza()->Label1->setText(QStringLiteral(" Calcolo del risultato"));
-        break;
-    case 1:
-        stato().TipoCalcolo = 2;
-        propriet2();
-        FrmEquivMul::istanza()->Label1->setText(QStringLiteral(" Calcolo del simbolo"));
-        break;
-    case 2:
-        stato().TipoCalcolo = 3;
-        propriet3();
-        FrmEquivMul::istanza()->Label1->setText(QStringLiteral(" Calcolo casuale del risultato o del simbolo"));
-        break;
-    default:
-        break;
+    const int posizione = c.Combo1->currentIndex();
+    if (posizione >= 0 && posizione < int(tipiDiCalcolo().size())) {
+        const TipoDiCalcolo& t = tipiDiCalcolo()[static_cast<std::size_t>(posizione)];
+        stato().TipoCalcolo = t.tipoCalcolo;
+        t.proprieta();
+        FrmEquivMul::istanza()->scriviTipo(QLatin1Char(' ') + t.voce);
     }
     FrmEquivMul* e = FrmEquivMul::istanza();
     e->show();
@@ -163,14 +153,8 @@ void FrmInizio::keyPressEvent(QKeyEvent* e)
         QWidget::keyPressEvent(e);
 }
 
-void FrmInizio::avvia(const QString& programma)
-{
-    if (!services().startProgram(programma, Services::WindowNormalFocus))
-        services().messageBox(QStringLiteral("File mancante"), Services::StyleOkOnly);
-}
-
-void FrmInizio::mnuInfo_Click() { avvia(QStringLiteral("www.exe")); }
-void FrmInizio::mnuAvvertenza_Click() { avvia(QStringLiteral("avvertenza.exe")); }
+void FrmInizio::mnuInfo_Click() { avviaCompagno(QStringLiteral("www.exe")); }
+void FrmInizio::mnuAvvertenza_Click() { avviaCompagno(QStringLiteral("avvertenza.exe")); }
 
 void FrmInizio::closeEvent(QCloseEvent* e)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/kit.h"
+#include "screens/layout_inizio.h"
 
 #include <QWidget>
 #include <functional>
@@ -22,23 +22,13 @@ public:
     // What the program does once its last screen is gone; the program's main loop by default.
     static void impostaFine(std::function<void()> fine);
 
-    void Command1_Click();
-    void Command3_Click();
-    void Command5_Click();
+    void Command1_Click() { sceltaDirezione(0); }
+    void Command3_Click() { sceltaDirezione(1); }
+    void Command5_Click() { sceltaDirezione(2); }
     void Command9_Click() { chiudi(); }
     void MnuEsci_Click() { chiudi(); }
     void mnuInfo_Click();
     void mnuAvvertenza_Click();
-
-    // ---- Controls, named as designed ----
-    ui::Frame* frmTitolo;
-    ui::Label *Label4, *Label2, *Label6, *Label5, *Label3;
-    ui::RoundedBox *Shape2, *Shape1;
-    ui::DropDown* Combo1;
-    ui::Frame* Frame1;
-    ui::Button *Command1, *Command3, *Command5, *Command9;
-    QWidget *Image1_0, *Image1_7;
-    QAction *MnuEsci, *mnuVuoto, *mnuInfo, *vuoto1, *mnuAvvertenza;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -49,13 +39,14 @@ private:
     FrmInizio();
     ~FrmInizio() override;
 
-    void creaControlli();
     void Form_Load();
+    // A direction button: the direction first, then the exercise opens.
+    void sceltaDirezione(int i);
     void ApriEsercitazione();
     void Form_Deactivate();
-    void avvia(const QString& programma);
     // Every closing path: unload the start screen, then the background.
     void chiudi();
 
+    ui::ControlliInizio c;
     bool m_scaricando = false;
 };

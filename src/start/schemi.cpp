@@ -3,51 +3,37 @@
 #include "exercise/frm_equivmul.h"
 #include "exercise/stato.h"
 
-#include <QString>
-
 namespace {
-
-struct Schema {
-    QColor sfondo;       // the screen and its frames
-    QColor aiuto;        // LblAiuto
-    QColor pulsanti;     // every button and frmElaborazione
-    bool tastierino;     // whether the keypad frame takes the screen colour
-    bool simboli;        // whether the symbol frame takes it
-};
 
 QColor daNumero(long v) { return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF)); }
 long aNumero(const QColor& c) { return c.red() + 256L * c.green() + 65536L * c.blue(); }
 
-void ColoraPulsanti()
-{
-    FrmEquivMul* f = FrmEquivMul::istanza();
-    const QColor colore = daNumero(stato().ColorePulsanti.toLong());
-    f->frmElaborazione->setBackground(colore);
-    for (ui::Button* b : f->pulsanti())
-        b->setBackground(colore);
-    f->LblRisultato->setForeground(QColor(150, 100, 100));
-}
-
-void applica(const Schema& s)
+void applica(const ui::SchemaColori& schema)
 {
     // This first access loads the exercise screen, and poses question 1, before any colour.
     FrmEquivMul* f = FrmEquivMul::istanza();
-    f->superficie()->setBackground(s.sfondo);
-    f->Frame1->setBackground(s.sfondo);
-    f->frmAiuto->setBackground(s.sfondo);
-    f->fraNumero->setBackground(s.sfondo);
-    f->fraSimbolo->setBackground(s.sfondo);
-    if (s.tastierino)
-        f->fraTastierino->setBackground(s.sfondo);
-    if (s.simboli)
-        f->FraSimboli->setBackground(s.sfondo);
-    f->LblAiuto->setBackground(s.aiuto);
-    stato().ColorePulsanti = QString::number(aNumero(s.pulsanti));
-    ColoraPulsanti();
+    // The button colour goes through its decimal text, as ColoraPulsanti reads it back.
+    stato().ColorePulsanti = QString::number(aNumero(schema.pulsanti));
+    ui::SchemaColori colori = schema;
+    colori.pulsanti = daNumero(stato().ColorePulsanti.toLong());
+    f->colora(colori);
 }
 
 } // namespace
 
-void propriet1() { applica({QColor(250, 250, 200), QColor(250, 250, 150), QColor(240, 220, 150), true, false}); }
-void propriet2() { applica({QColor(200, 255, 255), QColor(200, 255, 205), QColor(200, 200, 255), false, true}); }
-void propriet3() { applica({QColor(255, 215, 220), QColor(255, 215, 170), QColor(240, 180, 220), true, true}); }
+const std::array<TipoDiCalcolo, 3>& tipiDiCalcolo()
+{
+    static const std::array<TipoDiCalcolo, 3> tipi = {{
+        {QStringLiteral("Calcolo del risultato"), 1, propriet1,
+         {QColor(250, 250, 200), QColor(250, 250, 150), QColor(240, 220, 150), true, false}},
+        {QStringLiteral("Calcolo del simbolo"), 2, propriet2,
+         {QColor(200, 255, 255), QColor(200, 255, 205), QColor(200, 200, 255), false, true}},
+        {QStringLiteral("Calcolo casuale del risultato o del simbolo"), 3, propriet3,
+         {QColor(255, 215, 220), QColor(255, 215, 170), QColor(240, 180, 220), true, true}},
+    }};
+    return tipi;
+}
+
+void propriet1() { applica(tipiDiCalcolo()[0].schema); }
+void propriet2() { applica(tipiDiCalcolo()[1].schema); }
+void propriet3() { applica(tipiDiCalcolo()[2].schema); }

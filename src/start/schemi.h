@@ -1,8 +1,24 @@
 #pragma once
 
-// The colour schemes of the exercise screen, one for each question kind. Each paints
-// the screen and its frames, the help label and every button; the first touch loads
-// the exercise screen if it is not loaded yet.
+#include "screens/layout_equivmul.h"
+
+#include <QString>
+#include <array>
+
+// The three question kinds, in the order of the start screen's list: the list's text (the
+// exercise's banner shows it after one blank), TipoCalcolo, the procedure that colours the
+// exercise screen for the kind, and its colours.
+struct TipoDiCalcolo {
+    QString voce;
+    short tipoCalcolo;
+    void (*proprieta)();
+    ui::SchemaColori schema;
+};
+const std::array<TipoDiCalcolo, 3>& tipiDiCalcolo();
+
+// The colour schemes of the exercise screen, one for each kind. Each paints the screen
+// and its frames, the help label and every button; the first touch loads the exercise
+// screen if it is not loaded yet.
 void propriet1();
 void propriet2();
 void propriet3();

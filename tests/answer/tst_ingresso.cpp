@@ -5,7 +5,7 @@ using namespace prova;
 
 namespace {
 const QString Tastierino = QStringLiteral("Clicca sul tastierino fino a completare il risultato. Poi clicca su Verifica");
-const QString Verifica = QStringLiteral("Clicca sul pulsante Verifica");
+const QString IstruzioneVerifica = QStringLiteral("Clicca sul pulsante Verifica");
 }
 
 class TstIngresso : public QObject {
@@ -51,9 +51,9 @@ void TstIngresso::tasti()
     for (const QString& t : tasti.split(QLatin1Char(' ')))
         clic(pulsante(f, qPrintable(t)));
     QCOMPARE(stato().RispostaData, risposta);
-    QCOMPARE(f->LblRisultato->text(), risposta);
-    QVERIFY(!f->CmdVerifica->isHidden());
-    QCOMPARE(f->LblIstruzione->text(), Verifica);
+    QCOMPARE(etichetta(f, "LblRisultato")->text(), risposta);
+    QVERIFY(!pulsante(f, "CmdVerifica")->isHidden());
+    QCOMPARE(etichetta(f, "LblIstruzione")->text(), IstruzioneVerifica);
 }
 
 void TstIngresso::limite_data()
@@ -83,8 +83,8 @@ void TstIngresso::limite()
     clic(b);
     const QString attesa = accettato ? prima + b->text() : prima;
     QCOMPARE(stato().RispostaData, attesa);
-    QCOMPARE(f->LblRisultato->text(), attesa);
-    QVERIFY(!f->CmdVerifica->isHidden());
+    QCOMPARE(etichetta(f, "LblRisultato")->text(), attesa);
+    QVERIFY(!pulsante(f, "CmdVerifica")->isHidden());
     if (!accettato) {
         clic(b);
         QCOMPARE(stato().RispostaData, prima);
@@ -107,20 +107,20 @@ void TstIngresso::cancella()
     QFETCH(QString, prima);
     ScriptedScope sc;
     FrmEquivMul* f = apri(sc.s, simbolo ? 2 : 1, 1, domanda345());
-    ui::Label* etichetta = simbolo ? f->lblRisultatoS : f->LblRisultato;
+    ui::Label* risposta = simbolo ? etichetta(f, "lblRisultatoS") : etichetta(f, "LblRisultato");
     if (simbolo && !prima.isEmpty())
         clic(pulsante(f, qPrintable(prima)));
     else if (!prima.isEmpty())
         digita(f, prima);
-    QCOMPARE(etichetta->text(), simbolo && !prima.isEmpty() ? QStringLiteral(" dag") : prima.isEmpty() ? QStringLiteral("?") : prima);
-    clic(simbolo ? f->Command15 : f->cmdCancella);
+    QCOMPARE(risposta->text(), simbolo && !prima.isEmpty() ? QStringLiteral(" dag") : prima.isEmpty() ? QStringLiteral("?") : prima);
+    clic(simbolo ? pulsante(f, "Command15") : pulsante(f, "cmdCancella"));
     QCOMPARE(stato().RispostaData, QString());
-    QCOMPARE(etichetta->text(), QStringLiteral("?"));
-    QVERIFY(f->CmdVerifica->isHidden());
-    QCOMPARE(f->LblIstruzione->text(), Tastierino);
+    QCOMPARE(risposta->text(), QStringLiteral("?"));
+    QVERIFY(pulsante(f, "CmdVerifica")->isHidden());
+    QCOMPARE(etichetta(f, "LblIstruzione")->text(), Tastierino);
     // The entry starts again from nothing.
-    clic(simbolo ? f->Command23 : f->Command8);
-    QCOMPARE(etichetta->text(), simbolo ? QStringLiteral(" g") : QStringLiteral("7"));
+    clic(simbolo ? pulsante(f, "Command23") : pulsante(f, "Command8"));
+    QCOMPARE(risposta->text(), simbolo ? QStringLiteral(" g") : QStringLiteral("7"));
 }
 
 void TstIngresso::simboli()
@@ -132,14 +132,14 @@ void TstIngresso::simboli()
     for (int i = 0; i < 7; ++i) {
         clic(pulsante(f, nomi[i]));  // each replaces the one before
         QCOMPARE(stato().RispostaData, QString::fromLatin1(attesi[i]));
-        QCOMPARE(f->lblRisultatoS->text(), QString::fromLatin1(attesi[i]));
-        QVERIFY(!f->CmdVerifica->isHidden());
+        QCOMPARE(etichetta(f, "lblRisultatoS")->text(), QString::fromLatin1(attesi[i]));
+        QVERIFY(!pulsante(f, "CmdVerifica")->isHidden());
     }
     // The table is read at the click, not copied into the button.
     stato().SimboliUnita[1] = QStringLiteral(" t");
-    clic(f->Command26);
+    clic(pulsante(f, "Command26"));
     QCOMPARE(stato().RispostaData, QStringLiteral(" t"));
-    QCOMPARE(f->lblRisultatoS->text(), QStringLiteral(" t"));
+    QCOMPARE(etichetta(f, "lblRisultatoS")->text(), QStringLiteral(" t"));
 }
 
 void TstIngresso::regolaCambio_data()
@@ -164,12 +164,12 @@ void TstIngresso::regolaCambio()
     QFETCH(bool, verifica);
     ScriptedScope sc;
     FrmEquivMul* f = apri(sc.s, 3, 3, domanda345(simbolo ? 3 : 1, 4));
-    ui::Label* etichetta = simbolo ? f->lblRisultatoS : f->LblRisultato;
-    etichetta->setText(verifica ? QStringLiteral("?") : QStringLiteral("x"));
-    QCOMPARE(f->CmdVerifica->isHidden(), verifica);
-    etichetta->setText(testo);
-    QCOMPARE(!f->CmdVerifica->isHidden(), verifica);
-    QCOMPARE(f->LblIstruzione->text(), verifica ? Verifica : Tastierino);
+    ui::Label* risposta = simbolo ? etichetta(f, "lblRisultatoS") : etichetta(f, "LblRisultato");
+    risposta->setText(verifica ? QStringLiteral("?") : QStringLiteral("x"));
+    QCOMPARE(pulsante(f, "CmdVerifica")->isHidden(), verifica);
+    risposta->setText(testo);
+    QCOMPARE(!pulsante(f, "CmdVerifica")->isHidden(), verifica);
+    QCOMPARE(etichetta(f, "LblIstruzione")->text(), verifica ? IstruzioneVerifica : Tastierino);
 }
 
 void TstIngresso::corniceDisabilitata_data()
@@ -185,20 +185,20 @@ void TstIngresso::corniceDisabilitata()
     QFETCH(bool, simbolo);
     ScriptedScope sc;
     FrmEquivMul* f = apri(sc.s, simbolo ? 2 : 1, 1, domanda345());
-    ui::Label* etichetta = simbolo ? f->lblRisultatoS : f->LblRisultato;
-    clic(simbolo ? f->Command25 : f->Command2);
-    clic(f->CmdVerifica);
-    QVERIFY(!f->fraTastierino->isEnabled() && !f->FraSimboli->isEnabled());
-    const QString mostrata = etichetta->text();
-    const QString istruzione = f->LblIstruzione->text();
-    const QList<ui::Button*> tutti = (simbolo ? f->FraSimboli : f->fraTastierino)->findChildren<ui::Button*>();
+    ui::Label* risposta = simbolo ? etichetta(f, "lblRisultatoS") : etichetta(f, "LblRisultato");
+    clic(simbolo ? pulsante(f, "Command25") : pulsante(f, "Command2"));
+    clic(pulsante(f, "CmdVerifica"));
+    QVERIFY(!cornice(f, "fraTastierino")->isEnabled() && !cornice(f, "FraSimboli")->isEnabled());
+    const QString mostrata = risposta->text();
+    const QString istruzione = etichetta(f, "LblIstruzione")->text();
+    const QList<ui::Button*> tutti = (simbolo ? cornice(f, "FraSimboli") : cornice(f, "fraTastierino"))->findChildren<ui::Button*>();
     QCOMPARE(tutti.size(), simbolo ? 8 : 18);
     for (ui::Button* b : tutti)
         clic(b);
     QCOMPARE(stato().RispostaData, simbolo ? QStringLiteral(" hg") : QStringLiteral("1"));
-    QCOMPARE(etichetta->text(), mostrata);
-    QCOMPARE(f->LblIstruzione->text(), istruzione);
-    QVERIFY(f->CmdVerifica->isHidden());
+    QCOMPARE(risposta->text(), mostrata);
+    QCOMPARE(etichetta(f, "LblIstruzione")->text(), istruzione);
+    QVERIFY(pulsante(f, "CmdVerifica")->isHidden());
 }
 
 QTEST_MAIN(TstIngresso)

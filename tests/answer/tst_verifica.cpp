@@ -66,9 +66,9 @@ void TstVerifica::confronto()
     FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
     stato().RispostaEsatta = esatta;
     stato().RispostaData = data;
-    f->LblRisultato->setText(data);
-    clic(f->CmdVerifica);
-    QCOMPARE(f->LblEsito->text(), giusta ? QStringLiteral("Esatto") : QStringLiteral("Errato"));
+    etichetta(f, "LblRisultato")->setText(data);
+    clic(pulsante(f, "CmdVerifica"));
+    QCOMPARE(etichetta(f, "LblEsito")->text(), giusta ? QStringLiteral("Esatto") : QStringLiteral("Errato"));
     QCOMPARE(stato().NumeroEsatte, giusta ? 1L : 0L);
     QCOMPARE(stato().NumeroErrate, giusta ? 0L : 1L);
     QCOMPARE(sc.s.sounds.size(), giusta ? 1 : 0);
@@ -105,13 +105,13 @@ void TstVerifica::tempi()
     stato().TempoTotale = totalePrima;
     for (qsizetype i = 0; i < controlli.size(); ++i) {
         if (i > 0)
-            clic(f->Cmdno);
-        clic(f->Command2);  // a wrong answer keeps the question open
+            clic(pulsante(f, "Cmdno"));
+        clic(pulsante(f, "Command2"));  // a wrong answer keeps the question open
         sc.s.clock = controlli.at(i);
-        clic(f->CmdVerifica);
-        QCOMPARE(f->LblTempoParziale->text(), parziali.at(i));
+        clic(pulsante(f, "CmdVerifica"));
+        QCOMPARE(etichetta(f, "LblTempoParziale")->text(), parziali.at(i));
     }
-    QTEST(f->lblTempoTotale->text(), "totale");
+    QTEST(etichetta(f, "lblTempoTotale")->text(), "totale");
     QTEST(stato().TempoTotale, "totaleDopo");
 }
 
@@ -120,22 +120,22 @@ void TstVerifica::esatta()
 {
     ScriptedScope sc;
     FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
-    for (ui::Button* b : {f->Command4, f->Command5, f->Command6, f->Command11})
+    for (ui::Button* b : {pulsante(f, "Command4"), pulsante(f, "Command5"), pulsante(f, "Command6"), pulsante(f, "Command11")})
         clic(b);
-    QCOMPARE(f->LblRisultato->text(), QStringLiteral("34500"));
+    QCOMPARE(etichetta(f, "LblRisultato")->text(), QStringLiteral("34500"));
     sc.s.clock += 12.5;
-    clic(f->CmdVerifica);
+    clic(pulsante(f, "CmdVerifica"));
     QCOMPARE(sc.s.sounds, QStringList{"/opt/massa/positivo.wav"});
-    QCOMPARE(f->LblEsito->text(), QStringLiteral("Esatto"));
-    QCOMPARE(f->lblRisEsatte->text(), QStringLiteral("1"));
-    QCOMPARE(f->lblRisErrate->text(), QString());
-    QCOMPARE(f->LblTempoParziale->text(), QStringLiteral(" 12"));
-    QCOMPARE(f->LblIstruzione->text(), " " + Nuova);
-    QVERIFY(!f->CmdOperazione->isHidden());
-    QVERIFY(f->CmdVerifica->isHidden());
-    QVERIFY(f->frmAiuto->isHidden());
-    QVERIFY(!f->fraTastierino->isEnabled() && !f->FraSimboli->isEnabled());
-    QCOMPARE(f->LblRisultato->text(), QStringLiteral("34500"));
+    QCOMPARE(etichetta(f, "LblEsito")->text(), QStringLiteral("Esatto"));
+    QCOMPARE(etichetta(f, "lblRisEsatte")->text(), QStringLiteral("1"));
+    QCOMPARE(etichetta(f, "lblRisErrate")->text(), QString());
+    QCOMPARE(etichetta(f, "LblTempoParziale")->text(), QStringLiteral(" 12"));
+    QCOMPARE(etichetta(f, "LblIstruzione")->text(), " " + Nuova);
+    QVERIFY(!pulsante(f, "CmdOperazione")->isHidden());
+    QVERIFY(pulsante(f, "CmdVerifica")->isHidden());
+    QVERIFY(cornice(f, "frmAiuto")->isHidden());
+    QVERIFY(!cornice(f, "fraTastierino")->isEnabled() && !cornice(f, "FraSimboli")->isEnabled());
+    QCOMPARE(etichetta(f, "LblRisultato")->text(), QStringLiteral("34500"));
 }
 
 void TstVerifica::treRifiuti_data()
@@ -153,34 +153,34 @@ void TstVerifica::treRifiuti()
     FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
     long errate = 0;
     if (aiutoGiaAccettato) {
-        clic(f->Command2);
-        clic(f->CmdVerifica);
-        clic(f->Cmdsi);
+        clic(pulsante(f, "Command2"));
+        clic(pulsante(f, "CmdVerifica"));
+        clic(pulsante(f, "Cmdsi"));
         sc.s.random = domanda345();
-        clic(f->CmdOperazione);
+        clic(pulsante(f, "CmdOperazione"));
         ++errate;
     }
     for (long tentativo = 1; tentativo <= 3; ++tentativo) {
-        clic(f->Command2);
-        clic(f->CmdVerifica);
-        QCOMPARE(f->LblEsito->text(), QStringLiteral("Errato"));
-        QCOMPARE(f->lblRisErrate->text(), QString::number(++errate));
-        QVERIFY(!f->frmAiuto->isHidden());
-        QVERIFY(f->CmdOperazione->isHidden());
-        QCOMPARE(f->LblIstruzione->text(), QStringLiteral("Clicca sul pulsante Sì o sul pulsante No"));
-        clic(f->Cmdno);
-        QVERIFY(f->frmAiuto->isHidden());
-        QVERIFY(f->CmdVerifica->isHidden());
-        QCOMPARE(f->LblEsito->text(), QString());
+        clic(pulsante(f, "Command2"));
+        clic(pulsante(f, "CmdVerifica"));
+        QCOMPARE(etichetta(f, "LblEsito")->text(), QStringLiteral("Errato"));
+        QCOMPARE(etichetta(f, "lblRisErrate")->text(), QString::number(++errate));
+        QVERIFY(!cornice(f, "frmAiuto")->isHidden());
+        QVERIFY(pulsante(f, "CmdOperazione")->isHidden());
+        QCOMPARE(etichetta(f, "LblIstruzione")->text(), QStringLiteral("Clicca sul pulsante Sì o sul pulsante No"));
+        clic(pulsante(f, "Cmdno"));
+        QVERIFY(cornice(f, "frmAiuto")->isHidden());
+        QVERIFY(pulsante(f, "CmdVerifica")->isHidden());
+        QCOMPARE(etichetta(f, "LblEsito")->text(), QString());
         QCOMPARE(stato().RispostaData, QString());
         if (tentativo < 3) {
             QCOMPARE(stato().NumeroTentativi, tentativo);
             QVERIFY(sc.s.boxes.empty());
-            QCOMPARE(f->LblRisultato->text(), QStringLiteral("?"));
-            QCOMPARE(f->lblRisultatoS->text(), QStringLiteral("?"));
-            QCOMPARE(f->LblIstruzione->text(), Tastierino);
-            QCOMPARE(f->lblHelp->text(), QString());
-            QVERIFY(f->fraTastierino->isEnabled() && f->FraSimboli->isEnabled());
+            QCOMPARE(etichetta(f, "LblRisultato")->text(), QStringLiteral("?"));
+            QCOMPARE(etichetta(f, "lblRisultatoS")->text(), QStringLiteral("?"));
+            QCOMPARE(etichetta(f, "LblIstruzione")->text(), Tastierino);
+            QCOMPARE(etichetta(f, "lblHelp")->text(), QString());
+            QVERIFY(cornice(f, "fraTastierino")->isEnabled() && cornice(f, "FraSimboli")->isEnabled());
         }
     }
     QCOMPARE(sc.s.boxes.size(), std::size_t(1));
@@ -188,25 +188,25 @@ void TstVerifica::treRifiuti()
     QCOMPARE(sc.s.boxes[0].style, 64);
     QCOMPARE(sc.s.boxes[0].title, QStringLiteral("Attenzione"));
     QCOMPARE(stato().NumeroTentativi, 0L);
-    QCOMPARE(f->LblRisultato->text(), QStringLiteral("34500"));
-    QCOMPARE(f->lblRisultatoS->text(), QStringLiteral("34500"));
-    QCOMPARE(f->LblIstruzione->text(), Nuova);
-    QVERIFY(!f->CmdOperazione->isHidden());
-    QVERIFY(f->fraTastierino->isEnabled() && !f->FraSimboli->isEnabled());
-    for (ui::Label* mark : {f->lblHelp, f->lblHelpS}) {
+    QCOMPARE(etichetta(f, "LblRisultato")->text(), QStringLiteral("34500"));
+    QCOMPARE(etichetta(f, "lblRisultatoS")->text(), QStringLiteral("34500"));
+    QCOMPARE(etichetta(f, "LblIstruzione")->text(), Nuova);
+    QVERIFY(!pulsante(f, "CmdOperazione")->isHidden());
+    QVERIFY(cornice(f, "fraTastierino")->isEnabled() && !cornice(f, "FraSimboli")->isEnabled());
+    for (ui::Label* mark : {etichetta(f, "lblHelp"), etichetta(f, "lblHelpS")}) {
         QCOMPARE(mark->text(), QStringLiteral("My help"));
         QCOMPARE(!mark->isHidden(), aiutoGiaAccettato);
     }
 
     // The keypad still works: a new entry, and its check is scored like any other.
-    clic(f->Command4);
-    QCOMPARE(f->LblRisultato->text(), QStringLiteral("3"));
-    QVERIFY(!f->CmdVerifica->isHidden());
-    for (ui::Button* b : {f->Command5, f->Command6, f->Command11})
+    clic(pulsante(f, "Command4"));
+    QCOMPARE(etichetta(f, "LblRisultato")->text(), QStringLiteral("3"));
+    QVERIFY(!pulsante(f, "CmdVerifica")->isHidden());
+    for (ui::Button* b : {pulsante(f, "Command5"), pulsante(f, "Command6"), pulsante(f, "Command11")})
         clic(b);
-    clic(f->CmdVerifica);
-    QCOMPARE(f->LblEsito->text(), QStringLiteral("Esatto"));
-    QCOMPARE(f->lblRisEsatte->text(), QStringLiteral("1"));
+    clic(pulsante(f, "CmdVerifica"));
+    QCOMPARE(etichetta(f, "LblEsito")->text(), QStringLiteral("Esatto"));
+    QCOMPARE(etichetta(f, "lblRisEsatte")->text(), QStringLiteral("1"));
 }
 
 // After the program has shown the answer 7, the key "7" writes the same text into the
@@ -218,18 +218,18 @@ void TstVerifica::tastoUgualeAllaRispostaMostrata()
     FrmEquivMul* f = apri(sc.s, 1, 1, {verso(6, 100), verso(6, 9)});
     QCOMPARE(stato().RispostaEsatta, QStringLiteral("7"));
     for (int i = 0; i < 3; ++i) {
-        clic(f->Command2);
-        clic(f->CmdVerifica);
-        clic(f->Cmdno);
+        clic(pulsante(f, "Command2"));
+        clic(pulsante(f, "CmdVerifica"));
+        clic(pulsante(f, "Cmdno"));
     }
-    QCOMPARE(f->LblRisultato->text(), QStringLiteral("7"));
-    QVERIFY(f->CmdVerifica->isHidden());
-    clic(f->Command8);
-    QCOMPARE(f->LblRisultato->text(), QStringLiteral("7"));
-    QVERIFY(!f->CmdVerifica->isHidden());
-    QCOMPARE(f->LblIstruzione->text(), QStringLiteral("Clicca sul pulsante Verifica"));
-    clic(f->CmdVerifica);
-    QCOMPARE(f->LblEsito->text(), QStringLiteral("Esatto"));
+    QCOMPARE(etichetta(f, "LblRisultato")->text(), QStringLiteral("7"));
+    QVERIFY(pulsante(f, "CmdVerifica")->isHidden());
+    clic(pulsante(f, "Command8"));
+    QCOMPARE(etichetta(f, "LblRisultato")->text(), QStringLiteral("7"));
+    QVERIFY(!pulsante(f, "CmdVerifica")->isHidden());
+    QCOMPARE(etichetta(f, "LblIstruzione")->text(), QStringLiteral("Clicca sul pulsante Verifica"));
+    clic(pulsante(f, "CmdVerifica"));
+    QCOMPARE(etichetta(f, "LblEsito")->text(), QStringLiteral("Esatto"));
 }
 
 // Wrong, declined, wrong, accepted: the answer shows at once and one declined offer stays counted.
@@ -237,28 +237,28 @@ void TstVerifica::rifiutoPoiAiuto()
 {
     ScriptedScope sc;
     FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
-    clic(f->Command2);
-    clic(f->CmdVerifica);
-    clic(f->Cmdno);
-    clic(f->Command3);
-    clic(f->CmdVerifica);
-    clic(f->Cmdsi);
-    QCOMPARE(f->LblRisultato->text(), QStringLiteral("34500"));
-    QCOMPARE(f->lblRisultatoS->text(), QStringLiteral("34500"));
+    clic(pulsante(f, "Command2"));
+    clic(pulsante(f, "CmdVerifica"));
+    clic(pulsante(f, "Cmdno"));
+    clic(pulsante(f, "Command3"));
+    clic(pulsante(f, "CmdVerifica"));
+    clic(pulsante(f, "Cmdsi"));
+    QCOMPARE(etichetta(f, "LblRisultato")->text(), QStringLiteral("34500"));
+    QCOMPARE(etichetta(f, "lblRisultatoS")->text(), QStringLiteral("34500"));
     QCOMPARE(stato().NumeroTentativi, 1L);
     QCOMPARE(stato().RispostaData, QStringLiteral("2"));
-    for (ui::Label* mark : {f->lblHelp, f->lblHelpS}) {
+    for (ui::Label* mark : {etichetta(f, "lblHelp"), etichetta(f, "lblHelpS")}) {
         QCOMPARE(mark->text(), QStringLiteral("My help"));
         QVERIFY(!mark->isHidden());
     }
-    QCOMPARE(f->LblEsito->text(), QString());
-    QCOMPARE(f->LblIstruzione->text(), Nuova);
-    QVERIFY(f->frmAiuto->isHidden());
-    QVERIFY(!f->CmdOperazione->isHidden());
-    QVERIFY(f->CmdVerifica->isHidden());
-    QVERIFY(!f->fraTastierino->isEnabled() && !f->FraSimboli->isEnabled());
+    QCOMPARE(etichetta(f, "LblEsito")->text(), QString());
+    QCOMPARE(etichetta(f, "LblIstruzione")->text(), Nuova);
+    QVERIFY(cornice(f, "frmAiuto")->isHidden());
+    QVERIFY(!pulsante(f, "CmdOperazione")->isHidden());
+    QVERIFY(pulsante(f, "CmdVerifica")->isHidden());
+    QVERIFY(!cornice(f, "fraTastierino")->isEnabled() && !cornice(f, "FraSimboli")->isEnabled());
     QVERIFY(sc.s.boxes.empty());
-    clic(f->CmdOperazione);
+    clic(pulsante(f, "CmdOperazione"));
     QCOMPARE(stato().NumeroTentativi, 0L);
 }
 
@@ -276,10 +276,10 @@ void TstVerifica::quadro()
     if (presente)
         sc.s.startable << QStringLiteral("quadro.exe");
     FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
-    clic(f->Command2);
+    clic(pulsante(f, "Command2"));
     const QStringList prima = aspetto(f);
     const QString risposta = stato().RispostaData;
-    f->mnuQuadro->trigger();
+    azione(f, "mnuQuadro")->trigger();
     QCOMPARE(sc.s.started, QStringList{"quadro.exe"});
     if (presente) {
         QVERIFY(sc.s.boxes.empty());

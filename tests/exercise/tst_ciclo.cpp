@@ -59,29 +59,29 @@ void TstCiclo::presentazione()
     const bool numero = p <= 2, minore = p % 2 == 1;
     const QString dato = minore ? QStringLiteral("345 kg") : QStringLiteral("34500 dag");
 
-    QCOMPARE(!f->fraNumero->isHidden(), numero);
-    QCOMPARE(!f->fraTastierino->isHidden(), numero);
-    QCOMPARE(f->fraSimbolo->isHidden(), numero);
-    QCOMPARE(f->FraSimboli->isHidden(), numero);
+    QCOMPARE(!cornice(f, "fraNumero")->isHidden(), numero);
+    QCOMPARE(!cornice(f, "fraTastierino")->isHidden(), numero);
+    QCOMPARE(cornice(f, "fraSimbolo")->isHidden(), numero);
+    QCOMPARE(cornice(f, "FraSimboli")->isHidden(), numero);
     if (numero) {
-        QCOMPARE(f->Label4->text(), dato);
-        QCOMPARE(f->LblRisultato->text(), QStringLiteral("?"));
-        QCOMPARE(f->Label11->text(), minore ? QStringLiteral(" dag") : QStringLiteral(" kg"));
+        QCOMPARE(etichetta(f, "Label4")->text(), dato);
+        QCOMPARE(etichetta(f, "LblRisultato")->text(), QStringLiteral("?"));
+        QCOMPARE(etichetta(f, "Label11")->text(), minore ? QStringLiteral(" dag") : QStringLiteral(" kg"));
         QCOMPARE(stato().RispostaEsatta, minore ? QStringLiteral("34500") : QStringLiteral("345"));
-        QCOMPARE(f->Label4S->text(), QString());
+        QCOMPARE(etichetta(f, "Label4S")->text(), QString());
     } else {
-        QCOMPARE(f->Label4S->text(), dato);
-        QCOMPARE(f->label11S->text(), minore ? QStringLiteral("34500") : QStringLiteral("345"));
-        QCOMPARE(f->lblRisultatoS->text(), QStringLiteral("?"));
+        QCOMPARE(etichetta(f, "Label4S")->text(), dato);
+        QCOMPARE(etichetta(f, "label11S")->text(), minore ? QStringLiteral("34500") : QStringLiteral("345"));
+        QCOMPARE(etichetta(f, "lblRisultatoS")->text(), QStringLiteral("?"));
         QCOMPARE(stato().RispostaEsatta, minore ? QStringLiteral(" dag") : QStringLiteral(" kg"));
-        QCOMPARE(f->Label4->text(), QString());
+        QCOMPARE(etichetta(f, "Label4")->text(), QString());
     }
     QCOMPARE(sc.s.randomTaken, c ? 3 : 2);
-    QCOMPARE(f->Label7->text(), QStringLiteral("23"));
-    QCOMPARE(f->LblOperazione->text(), QStringLiteral("1"));
-    QCOMPARE(f->LblIstruzione->text(), Tastierino);
-    QCOMPARE(f->LblEsito->text(), QString());
-    QVERIFY(f->CmdVerifica->isHidden());
+    QCOMPARE(etichetta(f, "Label7")->text(), QStringLiteral("23"));
+    QCOMPARE(etichetta(f, "LblOperazione")->text(), QStringLiteral("1"));
+    QCOMPARE(etichetta(f, "LblIstruzione")->text(), Tastierino);
+    QCOMPARE(etichetta(f, "LblEsito")->text(), QString());
+    QVERIFY(pulsante(f, "CmdVerifica")->isHidden());
     QCOMPARE(stato().TempoInizio, 40000.25f);
     QCOMPARE(sc.s.seeds, std::vector<double>{40000.25});
 }
@@ -92,22 +92,22 @@ void TstCiclo::cornicNascosteIntatte()
     ScriptedScope sc;
     FrmEquivMul* f = apri(sc.s, 3, 1, domanda345(1, 2));
     digita(f, QStringLiteral("34500"));
-    clic(f->CmdVerifica);
+    clic(pulsante(f, "CmdVerifica"));
     // Draw 1 (kg and hg, generator 1) with n = 3, asked as a symbol: 3 kg = 30 ?
     sc.s.random = {verso(0, 100), verso(3, 9), verso(1, 2)};
-    clic(f->CmdOperazione);
-    QVERIFY(f->fraNumero->isHidden());
-    QCOMPARE(f->LblRisultato->text(), QStringLiteral("34500"));
-    QCOMPARE(f->Label4S->text(), QStringLiteral("3 kg"));
+    clic(pulsante(f, "CmdOperazione"));
+    QVERIFY(cornice(f, "fraNumero")->isHidden());
+    QCOMPARE(etichetta(f, "LblRisultato")->text(), QStringLiteral("34500"));
+    QCOMPARE(etichetta(f, "Label4S")->text(), QStringLiteral("3 kg"));
     clic(pulsante(f, "Command25"));
-    clic(f->CmdVerifica);
-    QCOMPARE(f->LblEsito->text(), QStringLiteral("Esatto"));
+    clic(pulsante(f, "CmdVerifica"));
+    QCOMPARE(etichetta(f, "LblEsito")->text(), QStringLiteral("Esatto"));
     sc.s.random = domanda345(1, 2);
-    clic(f->CmdOperazione);
-    QVERIFY(f->fraSimbolo->isHidden());
-    QCOMPARE(f->Label4->text(), QStringLiteral("345 kg"));
-    QCOMPARE(f->label11S->text(), QStringLiteral("30"));
-    QCOMPARE(f->lblRisultatoS->text(), QStringLiteral(" hg"));
+    clic(pulsante(f, "CmdOperazione"));
+    QVERIFY(cornice(f, "fraSimbolo")->isHidden());
+    QCOMPARE(etichetta(f, "Label4")->text(), QStringLiteral("345 kg"));
+    QCOMPARE(etichetta(f, "label11S")->text(), QStringLiteral("30"));
+    QCOMPARE(etichetta(f, "lblRisultatoS")->text(), QStringLiteral(" hg"));
 }
 
 void TstCiclo::fuoriCampo_data()
@@ -129,23 +129,23 @@ void TstCiclo::fuoriCampo()
     ScriptedScope sc;
     FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
     digita(f, QStringLiteral("34500"));
-    clic(f->CmdVerifica);
+    clic(pulsante(f, "CmdVerifica"));
     stato().TipoCalcolo = short(tipo);
     stato().Direzione = short(direzione);
     sc.s.random = {verso(99, 100), verso(7999, 8000)};
     sc.s.clock = 37000.5;
-    clic(f->CmdOperazione);
+    clic(pulsante(f, "CmdOperazione"));
     QCOMPARE(sc.s.randomTaken, 4);
-    QCOMPARE(f->Label7->text(), QStringLiteral("100"));
+    QCOMPARE(etichetta(f, "Label7")->text(), QStringLiteral("100"));
     QCOMPARE(stato().ValoreMaggiore, QStringLiteral("899,9"));
-    QVERIFY(!f->fraNumero->isHidden() && !f->fraTastierino->isHidden());
-    QVERIFY(f->fraSimbolo->isHidden() && f->FraSimboli->isHidden());
-    QCOMPARE(f->LblRisultato->text(), QStringLiteral("34500"));
-    QCOMPARE(f->lblRisultatoS->text(), QString());
-    QCOMPARE(f->Label4->text(), QString());
+    QVERIFY(!cornice(f, "fraNumero")->isHidden() && !cornice(f, "fraTastierino")->isHidden());
+    QVERIFY(cornice(f, "fraSimbolo")->isHidden() && cornice(f, "FraSimboli")->isHidden());
+    QCOMPARE(etichetta(f, "LblRisultato")->text(), QStringLiteral("34500"));
+    QCOMPARE(etichetta(f, "lblRisultatoS")->text(), QString());
+    QCOMPARE(etichetta(f, "Label4")->text(), QString());
     QCOMPARE(stato().RispostaEsatta, QStringLiteral("34500"));
-    QCOMPARE(f->LblEsito->text(), QString());
-    QCOMPARE(f->LblIstruzione->text(), Tastierino);
+    QCOMPARE(etichetta(f, "LblEsito")->text(), QString());
+    QCOMPARE(etichetta(f, "LblIstruzione")->text(), Tastierino);
     QCOMPARE(stato().TempoInizio, 37000.5f);
 }
 
@@ -155,14 +155,14 @@ void TstCiclo::numeroDomanda()
     ScriptedScope sc;
     FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
     digita(f, QStringLiteral("1"));
-    clic(f->CmdVerifica);
-    clic(f->Cmdsi);
-    QCOMPARE(f->LblOperazione->text(), QStringLiteral("1"));
-    clic(f->CmdOperazione);
-    QCOMPARE(f->LblOperazione->text(), QStringLiteral("2"));
+    clic(pulsante(f, "CmdVerifica"));
+    clic(pulsante(f, "Cmdsi"));
+    QCOMPARE(etichetta(f, "LblOperazione")->text(), QStringLiteral("1"));
+    clic(pulsante(f, "CmdOperazione"));
+    QCOMPARE(etichetta(f, "LblOperazione")->text(), QStringLiteral("2"));
     digita(f, QStringLiteral("34500"));
-    clic(f->CmdVerifica);
-    QCOMPARE(f->LblOperazione->text(), QStringLiteral("2"));
+    clic(pulsante(f, "CmdVerifica"));
+    QCOMPARE(etichetta(f, "LblOperazione")->text(), QStringLiteral("2"));
     QCOMPARE(stato().NumeroOperazione, 2L);
 }
 
@@ -179,8 +179,8 @@ void TstCiclo::chiusura()
     ScriptedScope sc;
     QPointer<FrmEquivMul> f = apri(sc.s, 1, 1, domanda345());
     digita(f, QStringLiteral("34500"));
-    clic(f->CmdVerifica);
-    clic(f->CmdOperazione);
+    clic(pulsante(f, "CmdVerifica"));
+    clic(pulsante(f, "CmdOperazione"));
     QCOMPARE(stato().NumeroEsatte, 1L);
 
     int ritorni = 0;
@@ -192,7 +192,7 @@ void TstCiclo::chiusura()
         f->scarica();
     });
     if (menu)
-        f->MnuEsci->trigger();
+        azione(f, "MnuEsci")->trigger();
     else
         f->close();
     QCOMPARE(ritorni, 1);
@@ -205,12 +205,12 @@ void TstCiclo::chiusura()
     // Reopened without touching the shared state: a new exercise from question 1.
     sc.s.random = domanda345();
     FrmEquivMul* g = FrmEquivMul::istanza();
-    QCOMPARE(g->LblOperazione->text(), QStringLiteral("1"));
-    QCOMPARE(g->lblRisEsatte->text(), QString());
+    QCOMPARE(etichetta(g, "LblOperazione")->text(), QStringLiteral("1"));
+    QCOMPARE(etichetta(g, "lblRisEsatte")->text(), QString());
     QCOMPARE(stato().NumeroOperazione, 1L);
     QCOMPARE(stato().NumeroEsatte, 0L);
     QCOMPARE(stato().TempoTotale, 0.0);
-    QCOMPARE(g->LblRisultato->text(), QStringLiteral("?"));
+    QCOMPARE(etichetta(g, "LblRisultato")->text(), QStringLiteral("?"));
     QCOMPARE(ritorni, 1);
     FrmEquivMul::impostaRitorno([&] { ++ritorni; });
     g->close();

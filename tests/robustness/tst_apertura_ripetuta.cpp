@@ -1,12 +1,15 @@
 // Opening and leaving the exercise again and again must leave nothing behind.
 #include "exercise/frm_equivmul.h"
 #include "exercise/stato.h"
+#include "controlli.h"
 #include "servizi_scriptati.h"
 #include "start/frm_inizio.h"
 #include "start/programma.h"
 
 #include <QtTest>
 #include <fstream>
+
+using namespace prova;
 
 namespace {
 
@@ -49,14 +52,14 @@ private slots:
         FrmInizio* f = FrmInizio::caricato();
 
         const auto giro = [f, via](int i) {
-            ui::Button* d[] = {f->Command1, f->Command3, f->Command5};
+            ui::Button* d[] = {pulsante(f, "Command1"), pulsante(f, "Command3"), pulsante(f, "Command5")};
             QTest::mouseClick(d[i % 3], Qt::LeftButton);
             FrmEquivMul* e = FrmEquivMul::caricato();
-            QTest::mouseClick(e->Command2, Qt::LeftButton);
+            QTest::mouseClick(pulsante(e, "Command2"), Qt::LeftButton);
             if (via == 0)
                 e->close();
             else
-                e->MnuEsci->trigger();
+                azione(e, "MnuEsci")->trigger();
             // As the event loop would: paint, then delete what was left.
             QCoreApplication::processEvents();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -2,6 +2,7 @@
 // The seed is printed; MASSA_SEED=<n> replays a failing run.
 #include "exercise/frm_equivmul.h"
 #include "exercise/stato.h"
+#include "controlli.h"
 #include "servizi_scriptati.h"
 #include "start/frm_inizio.h"
 #include "start/frm_inizio_sfondo.h"
@@ -11,6 +12,8 @@
 #include <QComboBox>
 #include <QtTest>
 #include <random>
+
+using namespace prova;
 
 namespace {
 
@@ -57,19 +60,19 @@ private slots:
                 FrmInizio* f = FrmInizio::caricato();
                 QVERIFY(f && f->isVisible());
                 if (uno(3) == 0)
-                    f->Combo1->setCurrentIndex(static_cast<int>(uno(3)));
+                    tendina(f, "Combo1")->setCurrentIndex(static_cast<int>(uno(3)));
                 const std::size_t scelta = uno(10);
                 if (scelta < 8) {
-                    ui::Button* d[] = {f->Command1, f->Command3, f->Command5};
+                    ui::Button* d[] = {pulsante(f, "Command1"), pulsante(f, "Command3"), pulsante(f, "Command5")};
                     QTest::mouseClick(d[uno(3)], Qt::LeftButton);
                     ++aperture;
                     e = FrmEquivMul::caricato();
                     QVERIFY(e && e->isVisible());
-                    QCOMPARE(e->LblOperazione->text(), QStringLiteral("1"));
+                    QCOMPARE(etichetta(e, "LblOperazione")->text(), QStringLiteral("1"));
                     esattePrima = errateprima = 0;
                     domande = 1;
                 } else {
-                    QAction* voci[] = {f->mnuVuoto, f->mnuInfo, f->vuoto1, f->mnuAvvertenza};
+                    QAction* voci[] = {azione(f, "mnuVuoto"), azione(f, "mnuInfo"), azione(f, "vuoto1"), azione(f, "mnuAvvertenza")};
                     voci[uno(4)]->trigger();
                 }
                 continue;
@@ -77,40 +80,40 @@ private slots:
 
             // On the exercise screen: any button on show and enabled, or a menu entry now and then.
             QList<ui::Button*> cliccabili;
-            for (ui::Button* b : e->pulsanti())
+            for (ui::Button* b : e->findChildren<ui::Button*>())
                 if (mostrato(b) && b->isEnabled())
                     cliccabili << b;
             const bool menu = uno(100) == 0 || cliccabili.isEmpty();
             if (menu) {
-                QAction* voci[] = {e->MnuEsci, e->vuoto, e->mnuQuadro};
+                QAction* voci[] = {azione(e, "MnuEsci"), azione(e, "vuoto"), azione(e, "mnuQuadro")};
                 QAction* a = voci[uno(3)];
                 a->trigger();
-                if (a == e->MnuEsci) {
+                if (a == azione(e, "MnuEsci")) {
                     eliminaDifferiti();
                     QVERIFY(!FrmEquivMul::caricato());
                     continue;
                 }
             } else {
                 ui::Button* b = cliccabili.at(static_cast<qsizetype>(uno(static_cast<std::size_t>(cliccabili.size()))));
-                if (b == e->CmdOperazione)
+                if (b == pulsante(e, "CmdOperazione"))
                     ++domande;
                 QTest::mouseClick(b, Qt::LeftButton);
             }
 
             // The invariants.
             const StatoProgramma& s = stato();
-            QVERIFY2(mostrato(e->fraNumero) != mostrato(e->fraSimbolo), "one question frame at a time");
-            QVERIFY2(mostrato(e->fraTastierino) != mostrato(e->FraSimboli), "one input frame at a time");
-            const ui::Label* risposta = mostrato(e->fraNumero) ? e->LblRisultato : e->lblRisultatoS;
+            QVERIFY2(mostrato(cornice(e, "fraNumero")) != mostrato(cornice(e, "fraSimbolo")), "one question frame at a time");
+            QVERIFY2(mostrato(cornice(e, "fraTastierino")) != mostrato(cornice(e, "FraSimboli")), "one input frame at a time");
+            const ui::Label* risposta = mostrato(cornice(e, "fraNumero")) ? etichetta(e, "LblRisultato") : etichetta(e, "lblRisultatoS");
             QVERIFY2(risposta->text().size() <= 6, qPrintable(risposta->text()));
-            if (mostrato(e->CmdVerifica))
+            if (mostrato(pulsante(e, "CmdVerifica")))
                 QCOMPARE(risposta->text(), s.RispostaData);
             QVERIFY(s.NumeroEsatte >= esattePrima);
             QVERIFY(s.NumeroErrate >= errateprima);
             esattePrima = s.NumeroEsatte;
             errateprima = s.NumeroErrate;
             QVERIFY(s.NumeroTentativi >= 0 && s.NumeroTentativi <= 2);
-            QCOMPARE(e->LblOperazione->text(), QString::number(domande));
+            QCOMPARE(etichetta(e, "LblOperazione")->text(), QString::number(domande));
             if (QTest::currentTestFailed()) {
                 qInfo("failed at click %d of seed %u", i, seme);
                 return;

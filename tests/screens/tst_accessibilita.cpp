@@ -150,7 +150,7 @@ private slots:
         const Atteso& a = diEsercizio ? esercizio[i] : inizio[i];
         QWidget* schermo = FrmInizio::caricato();
         if (diEsercizio) {
-            QTest::mouseClick(FrmInizio::caricato()->Command1, Qt::LeftButton);
+            QTest::mouseClick(pulsante(FrmInizio::caricato(), "Command1"), Qt::LeftButton);
             schermo = FrmEquivMul::caricato();
         }
         QWidget* w = schermo->objectName() == QLatin1String(a.nome)
@@ -170,7 +170,7 @@ private slots:
 
     void nonOffertiEVociVuote()
     {
-        QTest::mouseClick(FrmInizio::caricato()->Command1, Qt::LeftButton);
+        QTest::mouseClick(pulsante(FrmInizio::caricato(), "Command1"), Qt::LeftButton);
         for (QWidget* schermo : {static_cast<QWidget*>(FrmInizio::caricato()), static_cast<QWidget*>(FrmEquivMul::caricato())}) {
             for (const char* nome : nonOfferti) {
                 for (QWidget* w : schermo->findChildren<QWidget*>(QString::fromLatin1(nome))) {
@@ -188,7 +188,7 @@ private slots:
         QCOMPARE(barra->child(1)->role(), QAccessible::MenuItem);
         // A menu entry is pressed as a click would.
         int avvii = 0;
-        connect(FrmEquivMul::caricato()->mnuQuadro, &QAction::triggered, this, [&avvii] { ++avvii; });
+        connect(azione(FrmEquivMul::caricato(), "mnuQuadro"), &QAction::triggered, this, [&avvii] { ++avvii; });
         barra->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(avvii, 1);
     }
@@ -196,7 +196,7 @@ private slots:
     // Top to bottom, each row from left to right.
     void ordineDiLettura()
     {
-        QTest::mouseClick(FrmInizio::caricato()->Command1, Qt::LeftButton);
+        QTest::mouseClick(pulsante(FrmInizio::caricato(), "Command1"), Qt::LeftButton);
         FrmEquivMul* e = FrmEquivMul::caricato();
         const auto figli = [e](const char* nome) {
             return nomiFigli(QAccessible::queryAccessibleInterface(e->findChild<QWidget*>(QString::fromLatin1(nome))));
@@ -234,7 +234,7 @@ private slots:
     void nomeCambiato()
     {
         QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
-        QTest::mouseClick(FrmInizio::caricato()->Command1, Qt::LeftButton);
+        QTest::mouseClick(pulsante(FrmInizio::caricato(), "Command1"), Qt::LeftButton);
         FrmEquivMul* e = FrmEquivMul::caricato();
         s_eventi.clear();
         s_origini.clear();

@@ -174,14 +174,14 @@ void TstLayoutEquivMul::sovrapposti()
 // The three main buttons share one place: whichever shown first in the list is the one under the pointer.
 void TstLayoutEquivMul::pulsantiPrincipali()
 {
-    const QPoint punto = f->CmdVerifica->geometry().center();
-    f->CmdOperazione->show();
-    f->CmdVerifica->show();
-    QCOMPARE(f->Frame1->childAt(punto), f->CmdOperazione);
-    f->CmdOperazione->hide();
-    QCOMPARE(f->Frame1->childAt(punto), f->CmdVerifica);
-    f->CmdVerifica->hide();
-    QCOMPARE(f->Frame1->childAt(punto), f->cmdSfondo);
+    const QPoint punto = pulsante(f, "CmdVerifica")->geometry().center();
+    pulsante(f, "CmdOperazione")->show();
+    pulsante(f, "CmdVerifica")->show();
+    QCOMPARE(cornice(f, "Frame1")->childAt(punto), pulsante(f, "CmdOperazione"));
+    pulsante(f, "CmdOperazione")->hide();
+    QCOMPARE(cornice(f, "Frame1")->childAt(punto), pulsante(f, "CmdVerifica"));
+    pulsante(f, "CmdVerifica")->hide();
+    QCOMPARE(cornice(f, "Frame1")->childAt(punto), pulsante(f, "cmdSfondo"));
 }
 
 void TstLayoutEquivMul::finestra()
@@ -210,7 +210,7 @@ void TstLayoutEquivMul::menu()
 // Buttons are filled flat with their colour.
 void TstLayoutEquivMul::facciaPulsante()
 {
-    const QImage faccia = f->Command2->grab().toImage();
+    const QImage faccia = pulsante(f, "Command2")->grab().toImage();
     for (const int x : {5, 8, 12})
         QCOMPARE(faccia.pixelColor(x, faccia.height() / 2), QColor(255, 255, 128));
     QCOMPARE(faccia.pixelColor(faccia.width() / 4, 6), QColor(255, 255, 128));

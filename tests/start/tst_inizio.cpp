@@ -1,6 +1,7 @@
 // The start screen, the background and the colour schemes, driven through the real widgets.
 #include "exercise/frm_equivmul.h"
 #include "exercise/stato.h"
+#include "controlli.h"
 #include "servizi_scriptati.h"
 #include "start/frm_inizio.h"
 #include "start/frm_inizio_sfondo.h"
@@ -10,6 +11,8 @@
 #include <QComboBox>
 #include <QtTest>
 
+using namespace prova;
+
 namespace {
 
 void eliminaDifferiti() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
@@ -17,7 +20,7 @@ void eliminaDifferiti() { QCoreApplication::sendPostedEvents(nullptr, QEvent::De
 ui::Button* direzione(int d)
 {
     FrmInizio* f = FrmInizio::caricato();
-    return d == 1 ? f->Command1 : d == 2 ? f->Command3 : f->Command5;
+    return d == 1 ? pulsante(f, "Command1") : d == 2 ? pulsante(f, "Command3") : pulsante(f, "Command5");
 }
 
 struct Schema {
@@ -41,17 +44,17 @@ void verificaSchema(int tipo)
     QVERIFY(e);
     const QColor designato(255, 255, 192);
     QCOMPARE(e->superficie()->background(), s.sfondo);
-    for (ui::Frame* f : {e->Frame1, e->frmAiuto, e->fraNumero, e->fraSimbolo})
+    for (ui::Frame* f : {cornice(e, "Frame1"), cornice(e, "frmAiuto"), cornice(e, "fraNumero"), cornice(e, "fraSimbolo")})
         QCOMPARE(f->background(), s.sfondo);
-    QCOMPARE(e->fraTastierino->background(), s.tastierino ? s.sfondo : designato);
-    QCOMPARE(e->FraSimboli->background(), s.simboli ? s.sfondo : designato);
-    QCOMPARE(e->LblAiuto->background(), s.aiuto);
-    QCOMPARE(e->frmElaborazione->background(), s.pulsanti);
+    QCOMPARE(cornice(e, "fraTastierino")->background(), s.tastierino ? s.sfondo : designato);
+    QCOMPARE(cornice(e, "FraSimboli")->background(), s.simboli ? s.sfondo : designato);
+    QCOMPARE(etichetta(e, "LblAiuto")->background(), s.aiuto);
+    QCOMPARE(cornice(e, "frmElaborazione")->background(), s.pulsanti);
     const QList<ui::Button*> tutti = e->findChildren<ui::Button*>();
     QCOMPARE(tutti.size(), 31);
     for (ui::Button* b : tutti)
         QVERIFY2(b->background() == s.pulsanti, qPrintable(b->objectName()));
-    QCOMPARE(e->LblRisultato->foreground(), QColor(150, 100, 100));
+    QCOMPARE(etichetta(e, "LblRisultato")->foreground(), QColor(150, 100, 100));
     const QColor& p = s.pulsanti;
     QCOMPARE(stato().ColorePulsanti, QString::number(p.red() + 256 * p.green() + 65536 * p.blue()));
 }
@@ -96,11 +99,11 @@ private slots:
         QVERIFY(!b->isEnabled());
         QVERIFY(f->isVisible());
         QCOMPARE(f->windowTitle(), QStringLiteral("TRASFORMAZIONI CON LE MISURE DI MASSA"));
-        QCOMPARE(f->Combo1->count(), 3);
-        QCOMPARE(f->Combo1->currentText(), QStringLiteral("Calcolo del risultato"));
-        QVERIFY(!f->Combo1->isEditable());
-        QCOMPARE(f->Command9->text(), QStringLiteral("E s c i "));
-        QCOMPARE(f->Command5->text(), QStringLiteral(" Tuttte"));
+        QCOMPARE(tendina(f, "Combo1")->count(), 3);
+        QCOMPARE(tendina(f, "Combo1")->currentText(), QStringLiteral("Calcolo del risultato"));
+        QVERIFY(!tendina(f, "Combo1")->isEditable());
+        QCOMPARE(pulsante(f, "Command9")->text(), QStringLiteral("E s c i "));
+        QCOMPARE(pulsante(f, "Command5")->text(), QStringLiteral(" Tuttte"));
         QVERIFY(!FrmEquivMul::caricato());
         // The start screen fits inside the background, centred.
         QVERIFY(b->geometry().contains(f->geometry()));
@@ -128,24 +131,24 @@ private slots:
         QFETCH(int, dir);
         QFETCH(QString, label1);
         QFETCH(QString, label2);
-        FrmInizio::caricato()->Combo1->setCurrentIndex(tipo - 1);
+        tendina(FrmInizio::caricato(), "Combo1")->setCurrentIndex(tipo - 1);
         QTest::mouseClick(direzione(dir), Qt::LeftButton);
         FrmEquivMul* e = FrmEquivMul::caricato();
         QVERIFY(e);
         QVERIFY(e->isVisible());
         QCOMPARE(stato().TipoCalcolo, tipo);
         QCOMPARE(stato().Direzione, dir);
-        QCOMPARE(e->Label1->text(), label1);
-        QCOMPARE(e->Label2->text(), label2);
-        QCOMPARE(e->LblOperazione->text(), QStringLiteral("1"));
+        QCOMPARE(etichetta(e, "Label1")->text(), label1);
+        QCOMPARE(etichetta(e, "Label2")->text(), label2);
+        QCOMPARE(etichetta(e, "LblOperazione")->text(), QStringLiteral("1"));
         verificaSchema(tipo);
         if (QTest::currentTestFailed())
             return;
         // The kind's input frame is the one on show.
         if (tipo == 1)
-            QVERIFY(!e->fraTastierino->isHidden() && e->FraSimboli->isHidden());
+            QVERIFY(!cornice(e, "fraTastierino")->isHidden() && cornice(e, "FraSimboli")->isHidden());
         if (tipo == 2)
-            QVERIFY(e->fraTastierino->isHidden() && !e->FraSimboli->isHidden());
+            QVERIFY(cornice(e, "fraTastierino")->isHidden() && !cornice(e, "FraSimboli")->isHidden());
     }
 
     void theStartScreenHidesWhileAnExerciseRuns_data()
@@ -159,13 +162,13 @@ private slots:
     {
         QFETCH(int, via);
         FrmInizio* f = FrmInizio::caricato();
-        QTest::mouseClick(f->Command1, Qt::LeftButton);
+        QTest::mouseClick(pulsante(f, "Command1"), Qt::LeftButton);
         QTRY_VERIFY(f->isHidden());
         FrmEquivMul* e = FrmEquivMul::caricato();
         if (via == 0)
             e->close();
         else
-            e->MnuEsci->trigger();
+            azione(e, "MnuEsci")->trigger();
         eliminaDifferiti();
         QVERIFY(!FrmEquivMul::caricato());
         QCOMPARE(FrmInizio::caricato(), f);
@@ -181,7 +184,7 @@ private slots:
         altro.activateWindow();
         QCoreApplication::processEvents();
         QVERIFY(f->isVisible());
-        f->mnuInfo->trigger();
+        azione(f, "mnuInfo")->trigger();
         QCoreApplication::processEvents();
         QVERIFY(f->isVisible());
     }
@@ -189,44 +192,44 @@ private slots:
     void reopeningKeepsTheKindAndStartsAgain()
     {
         FrmInizio* f = FrmInizio::caricato();
-        f->Combo1->setCurrentIndex(1);
-        QTest::mouseClick(f->Command1, Qt::LeftButton);
+        tendina(f, "Combo1")->setCurrentIndex(1);
+        QTest::mouseClick(pulsante(f, "Command1"), Qt::LeftButton);
         FrmEquivMul* e = FrmEquivMul::caricato();
-        QTest::mouseClick(e->Command23, Qt::LeftButton);   // " g"
-        QTest::mouseClick(e->CmdVerifica, Qt::LeftButton);
+        QTest::mouseClick(pulsante(e, "Command23"), Qt::LeftButton);   // " g"
+        QTest::mouseClick(pulsante(e, "CmdVerifica"), Qt::LeftButton);
         QVERIFY(stato().NumeroEsatte + stato().NumeroErrate == 1);
         e->close();
         eliminaDifferiti();
 
         // A changed selection does nothing until a direction is pressed.
-        f->Combo1->setCurrentIndex(0);
+        tendina(f, "Combo1")->setCurrentIndex(0);
         QCOMPARE(stato().TipoCalcolo, 2);
         QVERIFY(!FrmEquivMul::caricato());
-        f->Combo1->setCurrentIndex(1);
+        tendina(f, "Combo1")->setCurrentIndex(1);
 
-        QTest::mouseClick(f->Command3, Qt::LeftButton);
+        QTest::mouseClick(pulsante(f, "Command3"), Qt::LeftButton);
         e = FrmEquivMul::caricato();
         QVERIFY(e);
         QCOMPARE(stato().TipoCalcolo, 2);
-        QCOMPARE(e->LblOperazione->text(), QStringLiteral("1"));
+        QCOMPARE(etichetta(e, "LblOperazione")->text(), QStringLiteral("1"));
         QCOMPARE(stato().NumeroEsatte + stato().NumeroErrate, 0L);
-        QVERIFY(e->lblRisEsatte->text().isEmpty());
-        QVERIFY(e->lblRisErrate->text().isEmpty());
-        QVERIFY(e->LblTempoParziale->text().isEmpty());
+        QVERIFY(etichetta(e, "lblRisEsatte")->text().isEmpty());
+        QVERIFY(etichetta(e, "lblRisErrate")->text().isEmpty());
+        QVERIFY(etichetta(e, "LblTempoParziale")->text().isEmpty());
     }
 
     void kindTwoThenKindOneLeavesNoTrace()
     {
         FrmInizio* f = FrmInizio::caricato();
-        f->Combo1->setCurrentIndex(1);
-        QTest::mouseClick(f->Command5, Qt::LeftButton);
+        tendina(f, "Combo1")->setCurrentIndex(1);
+        QTest::mouseClick(pulsante(f, "Command5"), Qt::LeftButton);
         verificaSchema(2);
         FrmEquivMul::caricato()->close();
         eliminaDifferiti();
-        f->Combo1->setCurrentIndex(0);
-        QTest::mouseClick(f->Command5, Qt::LeftButton);
+        tendina(f, "Combo1")->setCurrentIndex(0);
+        QTest::mouseClick(pulsante(f, "Command5"), Qt::LeftButton);
         verificaSchema(1);
-        QCOMPARE(FrmEquivMul::caricato()->Label1->text(), QStringLiteral(" Calcolo del risultato"));
+        QCOMPARE(etichetta(FrmEquivMul::caricato(), "Label1")->text(), QStringLiteral(" Calcolo del risultato"));
     }
 
     void everyClosingPathEndsTheProgramOnce_data()
@@ -243,11 +246,11 @@ private slots:
         QFETCH(int, via);
         FrmInizio* f = FrmInizio::caricato();
         switch (via) {
-        case 0: QTest::mouseClick(f->Command9, Qt::LeftButton); break;
-        case 1: f->MnuEsci->trigger(); break;
+        case 0: QTest::mouseClick(pulsante(f, "Command9"), Qt::LeftButton); break;
+        case 1: azione(f, "MnuEsci")->trigger(); break;
         case 2: f->close(); break;
         default:
-            QTest::mouseClick(f->Command1, Qt::LeftButton);
+            QTest::mouseClick(pulsante(f, "Command1"), Qt::LeftButton);
             f->close();
             break;
         }
@@ -344,10 +347,10 @@ private slots:
     void blankMenuEntriesDoNothing()
     {
         FrmInizio* f = FrmInizio::caricato();
-        QCOMPARE(f->mnuVuoto->text(), QString());
-        QCOMPARE(f->vuoto1->text(), QString());
-        f->mnuVuoto->trigger();
-        f->vuoto1->trigger();
+        QCOMPARE(azione(f, "mnuVuoto")->text(), QString());
+        QCOMPARE(azione(f, "vuoto1")->text(), QString());
+        azione(f, "mnuVuoto")->trigger();
+        azione(f, "vuoto1")->trigger();
         QVERIFY(sv().started.isEmpty());
         QVERIFY(sv().boxes.empty());
         QVERIFY(!FrmEquivMul::caricato());

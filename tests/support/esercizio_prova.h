@@ -3,6 +3,7 @@
 // Opens the exercise screen on a question picked by scripted random values, and clicks on it.
 #include "exercise/frm_equivmul.h"
 #include "exercise/stato.h"
+#include "controlli.h"
 #include "servizi_scriptati.h"
 
 #include <QCoreApplication>
@@ -49,27 +50,11 @@ inline FrmEquivMul* apri(ScriptedServices& s, short tipo, short direzione, std::
 
 inline void clic(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
 
-inline ui::Button* pulsante(FrmEquivMul* f, const char* nome)
-{
-    auto* b = f->findChild<ui::Button*>(QString::fromLatin1(nome));
-    if (!b)
-        qFatal("no button %s", nome);
-    return b;
-}
-
-inline ui::Label* etichetta(QWidget* f, const char* nome)
-{
-    auto* l = f->findChild<ui::Label*>(QString::fromLatin1(nome));
-    if (!l)
-        qFatal("no label %s", nome);
-    return l;
-}
-
 // Presses the keypad keys whose captions spell `testo`, one character a key.
 inline void digita(FrmEquivMul* f, const QString& testo)
 {
     for (const QChar c : testo) {
-        const auto tasti = f->fraTastierino->findChildren<ui::Button*>();
+        const auto tasti = cornice(f, "fraTastierino")->findChildren<ui::Button*>();
         const auto it = std::find_if(tasti.begin(), tasti.end(), [c](ui::Button* b) { return b->text() == QString(c); });
         if (it == tasti.end())
             qFatal("no key for %c", c.toLatin1());

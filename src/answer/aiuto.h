@@ -1,0 +1,17 @@
+#pragma once
+
+#include "screens/layout_equivmul.h"
+
+// The help offer after a wrong answer, the three-attempt rule, and the table of units.
+class Aiuto {
+public:
+    explicit Aiuto(ui::ControlliEquivMul& c);
+
+    void OffriAiuto();
+    void Cmdsi_Click();
+    void Cmdno_Click();
+    void mnuQuadro_Click();
+
+private:
+    ui::ControlliEquivMul& c;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "answer/tastiera.h"
+#include "screens/layout_equivmul.h"
+
+// Entering an answer: the keypad, the unit-symbol buttons, their "Cancella", the rule
+// that keeps the check button and the instruction line in step with the answer labels,
+// and the physical keys that press those buttons.
+class Ingresso {
+public:
+    explicit Ingresso(ui::ControlliEquivMul& c);
+
+    void cmdCancella_Click();
+    void Command15_Click();
+    void LblRisultato_Change() { cambioRisultato(c.LblRisultato); }
+    void lblRisultatoS_Change() { cambioRisultato(c.lblRisultatoS); }
+
+    // A physical key: presses the control it stands for, as a click would. False when
+    // the key stands for nothing on this screen.
+    bool tasto(int tasto, Qt::KeyboardModifiers modificatori, bool ripetuto);
+
+private:
+    void tastoTastierino(const QString& testoTasto);
+    void simbolo(int posizione);
+    void cambioRisultato(const ui::Label* etichetta);
+
+    ui::ControlliEquivMul& c;
+    MappaTasti m_mappa;
+};

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "screens/kit.h"
+
+#include <array>
+
+class QAction;
+
+namespace ui {
+
+// The colours of one question kind on the exercise screen.
+struct SchemaColori {
+    QColor sfondo;      // the screen and its frames
+    QColor aiuto;       // LblAiuto
+    QColor pulsanti;    // every button and frmElaborazione
+    bool tastierino;    // whether the keypad frame takes the screen colour
+    bool simboli;       // whether the symbol frame takes it
+};
+
+// The controls of the exercise screen, named as designed. crea() builds them in their
+// designed places in a window; the screen owns them and no one else touches them.
+struct ControlliEquivMul {
+    static ControlliEquivMul crea(Finestra* finestra);
+
+    Label *Label2, *Label1, *LblEsito, *LblIstruzione, *Label7;
+    Frame *fraNumero, *fraSimbolo, *Frame1, *FraSimboli, *fraTastierino, *frmAiuto;
+    // Number question.
+    Label *lblHelp, *LblRisultato, *LabelUguale, *Label11, *Label4;
+    // Symbol question.
+    Label *lblHelpS, *Label4S, *lblRisultatoS, *LabelUgualeS, *label11S;
+    // Statistics and main buttons.
+    Frame* frmElaborazione;
+    Button *CmdOperazione, *CmdVerifica, *cmdSfondo;
+    Label *Label5, *Label3, *LblOperazione, *lblRisEsatte, *lblRisErrate, *LblTempoParziale, *lblTempoTotale;
+    Line *Line3, *Line1, *Line2, *Line4;
+    // Help offer.
+    Button *Cmdsi, *Cmdno;
+    Label* LblAiuto;
+    // Unit symbols.
+    Button *Command26, *Command25, *Command24, *Command23, *Command22, *Command21, *Command20, *Command15;
+    // Keypad.
+    Button *Command2, *Command3, *Command4, *Command16, *Command5, *Command6, *Command7, *Command17, *Command8,
+        *Command9, *Command10, *Command18, *Command13, *Command11, *Command12, *Command19, *Command1, *cmdCancella;
+    // Menu bar.
+    QAction *MnuEsci, *vuoto, *mnuQuadro;
+
+    // Every button of the screen, in designed order.
+    QList<Button*> pulsanti() const;
+    // The keypad's digit keys, "0" to "9".
+    std::array<Button*, 10> cifre() const;
+    // The unit-symbol buttons, " kg" to " mg".
+    std::array<Button*, 7> simboli() const;
+    // The five comma keys.
+    std::array<Button*, 5> virgole() const;
+
+private:
+    void costruisci(Finestra* finestra);
+};
+
+} // namespace ui

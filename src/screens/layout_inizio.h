@@ -1,0 +1,30 @@
+#pragma once
+
+#include "screens/kit.h"
+
+class QAction;
+
+namespace ui {
+
+// The controls of the start screen, named as designed. crea() builds them in their
+// designed places in a window; the screen owns them and no one else touches them.
+struct ControlliInizio {
+    static ControlliInizio crea(Finestra* finestra);
+
+    Frame* frmTitolo;
+    Label *Label4, *Label2, *Label6, *Label5, *Label3;
+    RoundedBox *Shape2, *Shape1;
+    DropDown* Combo1;
+    Frame* Frame1;
+    Button *Command1, *Command3, *Command5, *Command9;
+    QWidget *Image1_0, *Image1_7;
+    QAction *MnuEsci, *mnuVuoto, *mnuInfo, *vuoto1, *mnuAvvertenza;
+
+    // Reads the window icon and the buttons' pointer, once the screen is on show.
+    void caricaImmagini(Finestra* finestra);
+
+private:
+    void costruisci(Finestra* finestra);
+};
+
+} // namespace ui

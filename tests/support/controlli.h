@@ -1,0 +1,27 @@
+#pragma once
+
+// Finds a screen's controls by their designed names, as a learner finds them by sight:
+// the screens keep their controls to themselves.
+#include "screens/kit.h"
+
+#include <QAction>
+#include <QComboBox>
+
+namespace prova {
+
+template <typename T>
+T* trova(const QWidget* schermo, const char* nome)
+{
+    auto* x = schermo->findChild<T*>(QString::fromLatin1(nome));
+    if (!x)
+        qFatal("%s has no control %s", qPrintable(schermo->objectName()), nome);
+    return x;
+}
+
+inline ui::Label* etichetta(const QWidget* s, const char* nome) { return trova<ui::Label>(s, nome); }
+inline ui::Button* pulsante(const QWidget* s, const char* nome) { return trova<ui::Button>(s, nome); }
+inline ui::Frame* cornice(const QWidget* s, const char* nome) { return trova<ui::Frame>(s, nome); }
+inline QAction* azione(const QWidget* s, const char* nome) { return trova<QAction>(s, nome); }
+inline QComboBox* tendina(const QWidget* s, const char* nome) { return trova<QComboBox>(s, nome); }
+
+} // namespace prova
