@@ -9,7 +9,7 @@ namespace compagni {
 
 QFont carattere(int pixel, bool grassetto)
 {
-    QFont f(QStringLiteral("Liberation Sans"));
+    QFont f(ui::Carattere);
     f.setPixelSize(pixel);
     f.setBold(grassetto);
     return f;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screens/tavolozza.h"
+
 #include <QColor>
 #include <QFont>
 #include <QLabel>
@@ -12,12 +14,12 @@
 // with a title strip on top and a "Chiudi" button at the bottom, and their main().
 namespace compagni {
 
-inline const QColor Sfondo{192, 255, 192};
-inline const QColor Striscia{0, 255, 255};
-inline const QColor TestoStriscia{0, 0, 192};
-inline const QColor Riquadro{255, 255, 192};
-inline const QColor RiquadroForte{255, 255, 128};
-inline const QColor Crediti{128, 255, 255};
+inline const QColor& Sfondo = ui::Verde;
+inline const QColor& Striscia = ui::Ciano;
+inline const QColor& TestoStriscia = ui::BluTitolo;
+inline const QColor& Riquadro = ui::Crema;
+inline const QColor& RiquadroForte = ui::GialloTasto;
+inline const QColor& Crediti = ui::CianoChiaro;
 
 // Liberation Sans bold at a size in pixels, so the windows look alike at any dpi.
 QFont carattere(int pixel, bool grassetto = true);

@@ -14,10 +14,9 @@ void place(QWidget* w, int left, int top, int width, int height)
 
 QFont designFont(const QString& face, double points, bool bold)
 {
-    // Liberation Sans is metric-compatible with Arial and stands in for the old
-    // bitmap sans serif too.
+    // One face stands in for every face of the design.
     Q_UNUSED(face);
-    QFont f(QStringLiteral("Liberation Sans"));
+    QFont f(Carattere);
     f.setPixelSize(static_cast<int>(points * 96.0 / 72.0 + 0.5));
     f.setBold(bold);
     f.setStyleStrategy(QFont::PreferAntialias);

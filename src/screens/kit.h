@@ -7,6 +7,8 @@
 #include <QColor>
 #include <QWidget>
 
+#include "screens/tavolozza.h"
+
 // The windowing layer of the designed screens: positions in twips, labels that draw
 // only what they are told to, buttons filled flat with their colour, frames with a
 // caption, lines and rounded rectangles.

@@ -61,9 +61,9 @@ void ControlliEquivMul::costruisci(Finestra* finestra)
 {
     const QColor grigio = QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);  // GrayText
     const QColor barraMenu = QApplication::palette().color(QPalette::Button);                        // MenuBar
-    const QColor giallo(255, 255, 192);
-    const QColor tasto(255, 255, 128);
-    const QColor blu(0, 0, 192);
+    const QColor giallo = Crema;
+    const QColor tasto = GialloTasto;
+    const QColor blu = BluTitolo;
 
     finestra->vesti(11910, 8340);
     finestra->superficie()->setBackground(grigio);
@@ -74,9 +74,9 @@ void ControlliEquivMul::costruisci(Finestra* finestra)
 
     const QFont titolo = designFont(Arial, 21.75, true);
     Label2 = label(s, "Label2", 0, 0, 11955, 555, QString(), titolo, rgb(128, 0, 0), false, false);
-    Label2->setBackground(rgb(255, 224, 192));
+    Label2->setBackground(Pesca);
     Label1 = label(s, "Label1", 0, 555, 11955, 555, QString(), titolo, rgb(255, 0, 0), false, false);
-    Label1->setBackground(rgb(255, 224, 192));
+    Label1->setBackground(Pesca);
     fraNumero = cornice(s, "fraNumero", 15, 1500, 11475, 2295, QString(), true, grigio);
     fraSimbolo = cornice(s, "fraSimbolo", 0, 1500, 11475, 2280, QString(), true, rgb(255, 192, 255));
     LblEsito = label(s, "LblEsito", 315, 3870, 4305, 960, QString(), designFont(Arial, 48, true), blu, true, true);
@@ -156,8 +156,8 @@ void ControlliEquivMul::costruisci(Finestra* finestra)
 
     // Help offer.
     const QFont medio = designFont(Arial, 14.25, true);
-    Cmdsi = button(frmAiuto, "Cmdsi", 1830, 990, 1680, 555, QStringLiteral("Si"), medio, rgb(255, 224, 192));
-    Cmdno = button(frmAiuto, "Cmdno", 150, 1020, 1620, 555, QStringLiteral("No"), medio, rgb(255, 224, 192));
+    Cmdsi = button(frmAiuto, "Cmdsi", 1830, 990, 1680, 555, QStringLiteral("Si"), medio, Pesca);
+    Cmdno = button(frmAiuto, "Cmdno", 150, 1020, 1620, 555, QStringLiteral("No"), medio, Pesca);
     LblAiuto = label(frmAiuto, "LblAiuto", 135, 300, 3330, 555, QStringLiteral("Ti aiuto ?"), titolo,
                          testoNormale, true, false);
     LblAiuto->setBackground(tasto);

@@ -36,11 +36,11 @@ ControlliInizio ControlliInizio::crea(Finestra* finestra)
 
 void ControlliInizio::costruisci(Finestra* finestra)
 {
-    const QColor verde(192, 255, 192);
-    const QColor ciano(0, 255, 255);
-    const QColor bluTitolo(0, 0, 192);
-    const QColor giallo(255, 255, 192);
-    const QColor tasto(255, 255, 128);
+    const QColor verde = Verde;
+    const QColor ciano = Ciano;
+    const QColor bluTitolo = BluTitolo;
+    const QColor giallo = Crema;
+    const QColor tasto = GialloTasto;
 
 
     finestra->vesti(11910, 8340);
@@ -66,7 +66,7 @@ void ControlliInizio::costruisci(Finestra* finestra)
     Label6 = label(frmTitolo, "Label6", 195, 165, 11340, 750, QString(), designFont(Arial, 21.75, true), bluTitolo,
                    true, false);
     Label6->setBackground(ciano);
-    Shape2 = new RoundedBox(frmTitolo, QStringLiteral("Shape2"), QColor(128, 255, 255), 1);
+    Shape2 = new RoundedBox(frmTitolo, QStringLiteral("Shape2"), CianoChiaro, 1);
     place(Shape2, 90, 90, 11595, 1275);
     Shape2->lower();
     Shape1 = new RoundedBox(frmTitolo, QStringLiteral("Shape1"), QColor(0, 192, 192), 2);
@@ -90,16 +90,16 @@ void ControlliInizio::costruisci(Finestra* finestra)
     Command3 = button(Frame1, "Command3", 60, 1320, 6600, 870, QString(), direzione, tasto);
     Command5 = button(Frame1, "Command5", 75, 2250, 6600, 870, QString(), direzione, tasto);
     Command9 = button(Frame1, "Command9", 60, 3630, 6630, 495, QString(), designFont(Arial, 12, true),
-                      QColor(255, 224, 192));
+                      Pesca);
 
     // Credits.
     const QFont crediti = designFont(Arial, 18, true);
     Label5 = label(s, "Label5", 7500, 7440, 4005, 465, QStringLiteral("Il software di Velmaro"), crediti,
                    QColor(192, 0, 0), false, false);
-    Label5->setBackground(QColor(128, 255, 255));
+    Label5->setBackground(CianoChiaro);
     Label3 = label(s, "Label3", 270, 7425, 8655, 495, QStringLiteral("Ideazione, progettazione e realizzazione"),
                    crediti, QColor(0, 0, 0), false, false);
-    Label3->setBackground(QColor(128, 255, 255));
+    Label3->setBackground(CianoChiaro);
 
     // Two empty picture boxes: they show nothing.
     Image1_0 = immagineVuota(s, 0, 120, 2565);

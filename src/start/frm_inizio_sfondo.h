@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screens/tavolozza.h"
+
 #include <QColor>
 #include <QWindow>
 #include <memory>
@@ -18,7 +20,7 @@ public:
     // Unloads it; doing so again, or when it is not loaded, does nothing.
     static void scarica();
 
-    static QColor colore() { return QColor(192, 255, 192); }
+    static QColor colore() { return ui::Verde; }
     bool isEnabled() const { return m_abilitato; }
 
 protected:
