@@ -63,9 +63,13 @@ void Ingresso::cambioRisultato(const ui::Label* etichetta)
     if (etichetta->text() == QLatin1String("?")) {
         c.LblIstruzione->setText(istruzioni::Tastierino);
         c.CmdVerifica->hide();
+        c.CmdVerifica->stackUnder(c.CmdOperazione);   // back to the designed order
     } else {
         c.LblIstruzione->setText(istruzioni::Verifica);
         c.CmdVerifica->show();
+        // The check that the instruction line promises is the button on show, even where
+        // "Nuova trasformazione" is shown too (after the program has shown the answer).
+        c.CmdVerifica->raise();
     }
 }
 

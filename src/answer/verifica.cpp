@@ -7,9 +7,18 @@
 #include "runtime/servizi.h"
 #include "runtime/testo.h"
 
+#include <QGuiApplication>
+#include <QStyleHints>
+
 Verifica::Verifica(ui::ControlliEquivMul& controlli, Aiuto& aiuto) : c(controlli), m_aiuto(aiuto)
 {
     QObject::connect(c.CmdVerifica, &ui::Button::clicked, c.CmdVerifica, [this] { CmdVerifica_Click(); });
+}
+
+bool Verifica::appenaMostrataOperazione() const
+{
+    return m_operazioneMostrata.isValid() &&
+           m_operazioneMostrata.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval();
 }
 
 void Verifica::CmdVerifica_Click()
@@ -25,6 +34,7 @@ void Verifica::CmdVerifica_Click()
         ++s.NumeroEsatte;
         c.lblRisEsatte->setText(testo::digits(s.NumeroEsatte));
         c.CmdOperazione->show();
+        m_operazioneMostrata.start();
         c.LblIstruzione->setText(istruzioni::NuovaDopoEsatta);
     } else {
         c.LblEsito->setText(QStringLiteral("Errato"));

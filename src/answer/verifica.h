@@ -2,6 +2,8 @@
 
 #include "screens/layout_equivmul.h"
 
+#include <QElapsedTimer>
+
 class Aiuto;
 
 // Checking an answer: the verdict, the sound, the counts and the times.
@@ -11,7 +13,13 @@ public:
 
     void CmdVerifica_Click();
 
+    // Whether a right answer has just put "Nuova trasformazione" where "Verifica" was,
+    // within the desktop's double-click interval: the second click of a double-click on
+    // "Verifica" lands there, and it does not ask for the next question.
+    bool appenaMostrataOperazione() const;
+
 private:
     ui::ControlliEquivMul& c;
     Aiuto& m_aiuto;
+    QElapsedTimer m_operazioneMostrata;
 };

@@ -6,10 +6,7 @@
 #include "runtime/servizi.h"
 #include "runtime/testo.h"
 
-CicloDomande::CicloDomande(ui::ControlliEquivMul& controlli) : c(controlli)
-{
-    QObject::connect(c.CmdOperazione, &ui::Button::clicked, c.CmdOperazione, [this] { CmdOperazione_Click(); });
-}
+CicloDomande::CicloDomande(ui::ControlliEquivMul& controlli) : c(controlli) {}
 
 void CicloDomande::Form_Load(QWidget* finestra)
 {

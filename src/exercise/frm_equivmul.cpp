@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QScreen>
 
 namespace {
 FrmEquivMul* s_caricato = nullptr;
@@ -32,8 +31,10 @@ FrmEquivMul::FrmEquivMul()
 {
     setObjectName(QStringLiteral("FrmEquivMul"));
     QObject::connect(c.MnuEsci, &QAction::triggered, this, &FrmEquivMul::MnuEsci_Click);
-    if (const QScreen* sc = screen())
-        move(sc->availableGeometry().center() - rect().center());
+    QObject::connect(c.CmdOperazione, &ui::Button::clicked, this, [this] {
+        if (!m_verifica.appenaMostrataOperazione())
+            m_ciclo.CmdOperazione_Click();
+    });
 }
 
 FrmEquivMul::~FrmEquivMul()

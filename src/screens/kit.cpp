@@ -1,5 +1,7 @@
 #include "screens/kit.h"
 
+#include "runtime/collocazione.h"
+
 #include <QAccessible>
 #include <QAction>
 #include <QPainter>
@@ -72,8 +74,35 @@ void Label::paintEvent(QPaintEvent*)
     if (m_text.isEmpty())
         return;
     p.setPen(m_foreground);
-    p.setFont(font());
+    p.setFont(m_adattato.per(font(), m_text, size(), true));
     p.drawText(rect(), static_cast<int>(m_alignment | Qt::AlignTop) | Qt::TextWordWrap, m_text);
+}
+
+// ---- Fitting a text in its box ----
+
+const QFont& CarattereAdattato::per(const QFont& disegnato, const QString& testo, const QSize& spazio, bool inAlto)
+{
+    if (testo == m_testo && spazio == m_spazio && disegnato == m_disegnato)
+        return m_adattato;
+    m_disegnato = disegnato;
+    m_testo = testo;
+    m_spazio = spazio;
+    m_adattato = disegnato;
+    for (int pixel = disegnato.pixelSize(); pixel > 5; --pixel) {
+        m_adattato.setPixelSize(pixel);
+        const QFontMetrics fm(m_adattato);
+        if (fm.horizontalAdvance(testo) > spazio.width())
+            continue;
+        if (fm.ascent() + fm.descent() <= spazio.height())
+            break;
+        // Taller lines than the box are common (the design fills its boxes); what counts
+        // is whether the ink of this text fits.
+        const QRect inchiostro = fm.tightBoundingRect(testo);
+        const int altezza = inAlto ? fm.ascent() + inchiostro.bottom() + 1 : inchiostro.height();
+        if (altezza <= spazio.height())
+            break;
+    }
+    return m_adattato;
 }
 
 // ---- Button ----
@@ -114,7 +143,7 @@ void Button::paintEvent(QPaintEvent*)
     QRect textRect = r.adjusted(3, 3, -3, -3);
     if (down)
         textRect.translate(1, 1);
-    p.setFont(font());
+    p.setFont(m_adattato.per(font(), text(), r.adjusted(3, 3, -3, -3).size(), false));
     // Only a button disabled on its own looks disabled: inside a disabled frame the
     // keys keep their look and simply take no clicks.
     if (testAttribute(Qt::WA_ForceDisabled)) {
@@ -278,7 +307,14 @@ Line::Line(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2)
 void Line::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.setPen(Qt::black);
+    // A rule along an axis is a filled strip one pixel wide, so that it covers at least one
+    // device pixel at any scale; a pen one pixel wide may fall between them.
+    if (m_from.x() == m_to.x() || m_from.y() == m_to.y()) {
+        p.fillRect(QRect(m_from, m_to).normalized(), Qt::black);
+        return;
+    }
+    QPen penna(Qt::black, 0);
+    p.setPen(penna);
     p.drawLine(m_from, m_to);
 }
 
@@ -325,9 +361,29 @@ void Finestra::vesti(int clientWidth, int clientHeight)
 {
     m_superficie = new Frame(this, QStringLiteral("superficie"), QString(), false);
     m_barra = new BarraMenu(this);
-    m_barra->setGeometry(0, 0, px(clientWidth), MenuBarHeight);
-    m_superficie->setGeometry(0, MenuBarHeight, px(clientWidth), px(clientHeight));
-    setFixedSize(px(clientWidth), MenuBarHeight + px(clientHeight));
+    m_cliente = QSize(px(clientWidth), px(clientHeight));
+    m_barra->setGeometry(0, 0, m_cliente.width(), MenuBarHeight);
+    m_superficie->setGeometry(QRect(QPoint(0, MenuBarHeight), m_cliente));
+    setFixedSize(m_cliente.width(), MenuBarHeight + m_cliente.height());
+}
+
+void Finestra::adattaBarra()
+{
+    const int altezza = qMax(MenuBarHeight, m_barra->sizeHint().height());
+    m_barra->setGeometry(0, 0, m_cliente.width(), altezza);
+    m_superficie->move(0, altezza);
+    setFixedSize(m_cliente.width(), altezza + m_cliente.height());
+}
+
+void Finestra::showEvent(QShowEvent* e)
+{
+    // Before the window is first mapped: the size it needs, then its place.
+    if (!m_collocata) {
+        m_collocata = true;
+        adattaBarra();
+        collocazione::colloca(this);
+    }
+    QWidget::showEvent(e);
 }
 
 namespace {

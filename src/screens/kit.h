@@ -23,6 +23,21 @@ void place(QWidget* w, int left, int top, int width, int height);
 QFont designFont(const QString& face, double points, bool bold);
 inline QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
 
+// The designed font of a text, or a smaller size of it where the face that fontconfig gave
+// would draw the text outside its box: with any sans font, every word stays whole. Kept
+// until the text, the box or the font changes.
+class CarattereAdattato {
+public:
+    // inAlto: the text is drawn from the top of the box (labels), not centred (buttons).
+    const QFont& per(const QFont& disegnato, const QString& testo, const QSize& spazio, bool inAlto);
+
+private:
+    QFont m_disegnato;
+    QString m_testo;
+    QSize m_spazio;
+    QFont m_adattato;
+};
+
 // A label. setText runs the change handlers at once, inside the call.
 class Label : public QWidget {
     Q_OBJECT
@@ -59,6 +74,7 @@ private:
     bool m_autoSize = false;
     QColor m_background;
     QColor m_foreground;
+    CarattereAdattato m_adattato;
 };
 
 // A push button whose face is filled with its background colour, whatever the style.
@@ -85,6 +101,7 @@ protected:
 
 private:
     QColor m_background;
+    CarattereAdattato m_adattato;
     QBasicTimer m_pressione;   // runs only for the moment a press from the keyboard shows
 };
 
@@ -162,13 +179,14 @@ public:
     explicit BarraMenu(QWidget* parent) : QMenuBar(parent) {}
 };
 
-// The classic height of a window's menu bar at 96 dpi, in pixels.
+// The classic height of a window's menu bar at 96 dpi, in pixels: the least it takes.
 constexpr int MenuBarHeight = 19;
 
 // A designed screen: a menu bar across the top, the client area of its designed size
-// below it, the window fixed to their size, without a layout manager. Nothing here
-// measures text, so a window can be put on screen before any font has been loaded.
-// Assistive technology sees a window named with its caption.
+// below it, the window fixed to their size, without a layout manager. The menu bar takes
+// the height its font needs, measured when the window is first shown, and the window is
+// then placed inside the screen's free area. Assistive technology sees a window named
+// with its caption.
 class Finestra : public QWidget {
     Q_OBJECT
 public:
@@ -183,9 +201,17 @@ public:
     // Tab and Shift+Tab follow the reading order of the screen; call once the controls exist.
     void ordinaTabulazione();
 
+protected:
+    void showEvent(QShowEvent* e) override;
+
 private:
+    // The menu bar as high as its entries need, never lower than the classic height.
+    void adattaBarra();
+
     BarraMenu* m_barra = nullptr;
     Frame* m_superficie = nullptr;
+    QSize m_cliente;
+    bool m_collocata = false;
 };
 
 // A top-level menu entry, named as designed; a blank caption makes a spacer that does nothing.

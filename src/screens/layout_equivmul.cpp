@@ -125,7 +125,10 @@ void ControlliEquivMul::costruisci(Finestra* finestra)
     cmdSfondo = button(Frame1, "cmdSfondo", 240, 150, 4155, 495, QString(), bottone, barraMenu);
     cmdSfondo->setEnabled(false);
 
-    const QFont intestazione = designFont(SansSerif, 8.25, true);
+    // The old bitmap face was wider than the one that stands in for it: wider blanks put
+    // each heading word between the column rules again, as the blanks were meant to.
+    QFont intestazione = designFont(SansSerif, 8.25, true);
+    intestazione.setWordSpacing(8);
     const QColor testoNormale = QApplication::palette().color(QPalette::WindowText);
     Label5 = label(frmElaborazione, "Label5", 150, 360, 4005, 255,
                        QStringLiteral("Oper.    Risp.       Risp.    Tempo      Tempo "), intestazione, testoNormale,

@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -76,8 +75,6 @@ FrmInizio::FrmInizio()
     c.Command5->setAccessibleName(direzione(2).frase.trimmed());
     c.Command9->setAccessibleName(QStringLiteral("Esci"));
     c.Combo1->setFocus();
-    if (const QScreen* sc = screen())
-        move(sc->geometry().center() - rect().center());
 
     // Leaving an exercise brings this screen back.
     FrmEquivMul::impostaRitorno([] { FrmInizio::mostra(); });

@@ -2,6 +2,8 @@
 #include "esercizio_prova.h"
 
 #include <QAction>
+#include <QElapsedTimer>
+#include <QWindow>
 
 using namespace prova;
 
@@ -33,6 +35,9 @@ private slots:
     void treRifiuti();
     void rifiutoPoiAiuto();
     void tastoUgualeAllaRispostaMostrata();
+    void verificaDopoLIntervento();
+    void doppioClicSuVerifica_data();
+    void doppioClicSuVerifica();
     void quadro_data();
     void quadro();
 };
@@ -172,6 +177,74 @@ void TstVerifica::tastoUgualeAllaRispostaMostrata()
     QCOMPARE(etichetta(f, "LblIstruzione")->text(), QStringLiteral("Clicca sul pulsante Verifica"));
     clic(pulsante(f, "CmdVerifica"));
     QCOMPARE(etichetta(f, "LblEsito")->text(), QStringLiteral("Esatto"));
+}
+
+// Where a learner clicks: the spot of the main buttons, on whichever is in front there.
+void clicSuiPulsantiPrincipali(FrmEquivMul* f, void (*azione)(QWindow*, Qt::MouseButton, Qt::KeyboardModifiers, QPoint, int))
+{
+    ui::Button* verifica = pulsante(f, "CmdVerifica");
+    const QPoint centro = verifica->mapTo(f, verifica->rect().center());
+    azione(f->windowHandle(), Qt::LeftButton, {}, centro, -1);
+}
+
+// After the program has shown the answer, a new entry brings "Verifica" back, in front
+// of "Nuova trasformazione": a click there checks the entry.
+void TstVerifica::verificaDopoLIntervento()
+{
+    ScriptedScope sc;
+    FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
+    for (int i = 0; i < 3; ++i) {
+        clic(pulsante(f, "Command2"));
+        clic(pulsante(f, "CmdVerifica"));
+        clic(pulsante(f, "Cmdno"));
+    }
+    clic(pulsante(f, "Command4"));
+    QVERIFY(pulsante(f, "CmdVerifica")->isVisible() && pulsante(f, "CmdOperazione")->isVisible());
+    clicSuiPulsantiPrincipali(f, QTest::mouseClick);
+    QCOMPARE(stato().NumeroErrate, 4L);
+    QCOMPARE(etichetta(f, "LblEsito")->text(), QStringLiteral("Errato"));
+    QCOMPARE(stato().NumeroOperazione, 1L);
+    // A later question has the designed order back.
+    clic(pulsante(f, "Cmdsi"));
+    sc.s.random = domanda345();
+    clic(pulsante(f, "CmdOperazione"));
+    const QObjectList& ordine = cornice(f, "Frame1")->children();
+    QVERIFY(ordine.indexOf(pulsante(f, "CmdOperazione")) > ordine.indexOf(pulsante(f, "CmdVerifica")));
+}
+
+void TstVerifica::doppioClicSuVerifica_data()
+{
+    QTest::addColumn<bool>("tastiera");
+    QTest::newRow("double-click") << false;
+    QTest::newRow("Return twice") << true;
+}
+
+// A double-click on "Verifica" with a right answer: the second click lands on "Nuova
+// trasformazione", shown in the same place, and does not skip the verdict.
+void TstVerifica::doppioClicSuVerifica()
+{
+    QFETCH(bool, tastiera);
+    ScriptedScope sc;
+    FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
+    QGuiApplication::styleHints()->setMouseDoubleClickInterval(400);
+    digita(f, QStringLiteral("34500"));
+    QElapsedTimer orologio;
+    orologio.start();
+    if (tastiera) {
+        QTest::keyClick(f, Qt::Key_Return);
+        QTest::keyClick(f, Qt::Key_Return);
+    } else {
+        clicSuiPulsantiPrincipali(f, QTest::mouseDClick);
+    }
+    if (orologio.elapsed() >= 400)
+        QSKIP("the machine took longer than a double-click to deliver two clicks");
+    QCOMPARE(etichetta(f, "LblEsito")->text(), QStringLiteral("Esatto"));
+    QCOMPARE(stato().NumeroOperazione, 1L);
+    // Once the interval is over, the next click is the learner's own.
+    QTest::qWait(450);
+    sc.s.random = domanda345();
+    clicSuiPulsantiPrincipali(f, QTest::mouseClick);
+    QCOMPARE(stato().NumeroOperazione, 2L);
 }
 
 // Wrong, declined, wrong, accepted: the answer shows at once and one declined offer stays counted.

@@ -39,6 +39,7 @@ private slots:
         ScriptedServices& sv = scope.s;
         sv.startable << QStringLiteral("quadro.exe");
         stato() = StatoProgramma{};
+        senzaDoppioClic();
         int fini = 0;
         FrmInizio::impostaFine([&fini] { ++fini; });
         avviaProgramma();

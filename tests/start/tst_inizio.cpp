@@ -74,6 +74,7 @@ private slots:
         m_scope = new ScriptedScope;
         sv().fallback = 0.05f;   // draw 6: kg / hg, generator 6
         stato() = StatoProgramma{};
+        senzaDoppioClic();
         m_fini = 0;
         FrmInizio::impostaFine([this] { ++m_fini; });
         avviaProgramma();

@@ -38,6 +38,7 @@ inline void chiudi()
 inline FrmEquivMul* apri(ScriptedServices& s, short tipo, short direzione, std::deque<float> r)
 {
     chiudi();
+    senzaDoppioClic();
     stato() = StatoProgramma{};
     stato().TipoCalcolo = tipo;
     stato().Direzione = direzione;

@@ -1,0 +1,115 @@
+#include "runtime/collocazione.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QThread>
+#include <QWidget>
+
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+
+namespace collocazione {
+
+namespace {
+
+struct Libera {
+    void operator()(void* p) const { std::free(p); }
+};
+template <typename T>
+using Risposta = std::unique_ptr<T, Libera>;
+
+xcb_atom_t atomo(xcb_connection_t* c, const char* nome)
+{
+    const Risposta<xcb_intern_atom_reply_t> r(
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<uint16_t>(qstrlen(nome)), nome), nullptr));
+    return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+// _NET_FRAME_EXTENTS of a window: left, right, top, bottom.
+std::optional<QMargins> estensioni(xcb_connection_t* c, xcb_window_t w, xcb_atom_t proprieta)
+{
+    const Risposta<xcb_get_property_reply_t> r(
+        xcb_get_property_reply(c, xcb_get_property(c, 0, w, proprieta, XCB_ATOM_CARDINAL, 0, 4), nullptr));
+    if (!r || r->format != 32 || xcb_get_property_value_length(r.get()) != 4 * 4)
+        return std::nullopt;
+    const auto* v = static_cast<const uint32_t*>(xcb_get_property_value(r.get()));
+    return QMargins(int(v[0]), int(v[2]), int(v[1]), int(v[3]));
+}
+
+bool gestoreLoSa(xcb_connection_t* c, xcb_window_t radice, xcb_atom_t richiesta)
+{
+    const xcb_atom_t supportati = atomo(c, "_NET_SUPPORTED");
+    const Risposta<xcb_get_property_reply_t> r(
+        xcb_get_property_reply(c, xcb_get_property(c, 0, radice, supportati, XCB_ATOM_ATOM, 0, 4096), nullptr));
+    if (!r || r->format != 32)
+        return false;
+    const auto* a = static_cast<const xcb_atom_t*>(xcb_get_property_value(r.get()));
+    const int n = xcb_get_property_value_length(r.get()) / 4;
+    return std::find(a, a + n, richiesta) != a + n;
+}
+
+std::optional<QMargins> chiediAlGestore(QWidget* finestra)
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection())
+        return std::nullopt;
+    xcb_connection_t* c = x11->connection();
+    const xcb_window_t radice = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const xcb_atom_t richiesta = atomo(c, "_NET_REQUEST_FRAME_EXTENTS");
+    if (!gestoreLoSa(c, radice, richiesta))
+        return std::nullopt;
+    const auto id = static_cast<xcb_window_t>(finestra->winId());
+    const xcb_atom_t proprieta = atomo(c, "_NET_FRAME_EXTENTS");
+    xcb_client_message_event_t m{};
+    m.response_type = XCB_CLIENT_MESSAGE;
+    m.format = 32;
+    m.window = id;
+    m.type = richiesta;
+    xcb_send_event(c, 0, radice, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char*>(&m));
+    xcb_flush(c);
+    // The window manager answers by setting a property; a few milliseconds at most.
+    for (int i = 0; i < 100; ++i) {
+        if (auto e = estensioni(c, id, proprieta))
+            return e;
+        QThread::usleep(1000);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QMargins cornice(QWidget* finestra)
+{
+    if (finestra->windowFlags() & Qt::FramelessWindowHint)
+        return {};
+    // Every titled window of the program gets the same frame: asked for once.
+    static bool chiesta = false;
+    static QMargins nota;
+    if (!chiesta) {
+        chiesta = true;
+        nota = chiediAlGestore(finestra).value_or(QMargins());
+    }
+    return nota;
+}
+
+void colloca(QWidget* finestra)
+{
+    const QScreen* schermo = finestra->screen();
+    if (!schermo)
+        return;
+    const QRect area = schermo->availableGeometry();
+    const QMargins m = cornice(finestra);
+    const QSize esterno = finestra->size().grownBy(m);
+    const auto lato = [](int inizio, int spazio, int misura) {
+        return spazio >= misura ? inizio + (spazio - misura) / 2 : inizio;
+    };
+    // move() places the frame's top-left corner.
+    finestra->move(lato(area.x(), area.width(), esterno.width()), lato(area.y(), area.height(), esterno.height()));
+}
+
+} // namespace collocazione

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QMargins>
+
+class QWidget;
+
+// Where the program's windows go on the desktop.
+namespace collocazione {
+
+// Places a window that is about to be shown inside the available area of its screen,
+// frame and title bar included: centred along each side where it fits, against the
+// area's top or left edge where it does not, so its title bar and menu stay in reach.
+void colloca(QWidget* finestra);
+
+// The frame the window manager puts around a titled window of ours (none around a
+// frameless one). On X11 it is asked of the window manager before the window is mapped,
+// once per run; elsewhere, or without an answer, there is none.
+QMargins cornice(QWidget* finestra);
+
+} // namespace collocazione
