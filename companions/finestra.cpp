@@ -1,5 +1,7 @@
 #include "finestra.h"
 
+#include "runtime/collocazione.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -76,6 +78,7 @@ void Finestra::keyPressEvent(QKeyEvent* e)
 int esegui(QWidget* finestra)
 {
     finestra->setAttribute(Qt::WA_DeleteOnClose);
+    collocazione::colloca(finestra, true);
     finestra->show();
     return QApplication::exec();
 }

@@ -26,15 +26,16 @@ Quadro::Quadro(QWidget* genitore)
                genitore)
 {
     auto* griglia = new QGridLayout;
-    griglia->setHorizontalSpacing(4);
+    griglia->setHorizontalSpacing(2);
     griglia->setVerticalSpacing(6);
     int colonna = 0;
     for (int i = 0; i < static_cast<int>(std::size(unita)); ++i) {
         const QColor colore = i < unitaDellEsercizio ? RiquadroForte : Riquadro;
-        auto* simbolo = etichetta(QString::fromUtf8(unita[i].simbolo), colore, TestoStriscia, 44);
+        auto* simbolo = etichetta(QString::fromUtf8(unita[i].simbolo), colore, TestoStriscia, 38);
         simbolo->setObjectName(QStringLiteral("simbolo"));
-        simbolo->setMinimumWidth(96);
-        auto* nome = etichetta(QString::fromUtf8(unita[i].nome), colore, Qt::black, 13);
+        simbolo->setMinimumWidth(72);
+        auto* nome = etichetta(QString::fromUtf8(unita[i].nome), colore, Qt::black, 11);
+        nome->setMargin(3);
         nome->setObjectName(QStringLiteral("nome"));
         nome->setWordWrap(false);
         griglia->addWidget(simbolo, 0, colonna);
@@ -42,10 +43,10 @@ Quadro::Quadro(QWidget* genitore)
         griglia->setColumnStretch(colonna, 2);
         ++colonna;
         if (i + 1 < static_cast<int>(std::size(unita))) {
-            auto* avanti = etichetta(QStringLiteral("x 10\n→"), Sfondo, QColor(0, 128, 0), 20);
+            auto* avanti = etichetta(QStringLiteral("x 10\n→"), Sfondo, QColor(0, 128, 0), 16);
             avanti->setObjectName(QStringLiteral("perDieci"));
             avanti->setMargin(0);
-            auto* indietro = etichetta(QStringLiteral("←\n: 10"), Sfondo, QColor(192, 0, 0), 20);
+            auto* indietro = etichetta(QStringLiteral("←\n: 10"), Sfondo, QColor(192, 0, 0), 16);
             indietro->setObjectName(QStringLiteral("diviso10"));
             indietro->setMargin(0);
             griglia->addWidget(avanti, 0, colonna);
@@ -58,11 +59,11 @@ Quadro::Quadro(QWidget* genitore)
 
     auto* regola = etichetta(QStringLiteral("Verso destra l'unità è 10 volte più piccola: il numero si moltiplica per 10.\n"
                                             "Verso sinistra l'unità è 10 volte più grande: il numero si divide per 10."),
-                             Sfondo, TestoStriscia, 19);
+                             Sfondo, TestoStriscia, 16);
     regola->setObjectName(QStringLiteral("regola"));
     corpo()->addWidget(regola);
 
-    auto* titoloEsempi = etichetta(QStringLiteral("Esempi"), Striscia, TestoStriscia, 24);
+    auto* titoloEsempi = etichetta(QStringLiteral("Esempi"), Striscia, TestoStriscia, 20);
     corpo()->addWidget(titoloEsempi);
     const QString esempi[] = {
         QStringLiteral("1 kg = 10 hg = 100 dag = 1000 g"),
@@ -71,13 +72,14 @@ Quadro::Quadro(QWidget* genitore)
         QStringLiteral("2500 g = 250 dag = 25 hg = 2,5 kg"),
     };
     for (const QString& testo : esempi) {
-        auto* esempio = etichetta(testo, Riquadro, Qt::black, 26);
+        auto* esempio = etichetta(testo, Riquadro, Qt::black, 22);
         esempio->setObjectName(QStringLiteral("esempio"));
         corpo()->addWidget(esempio);
     }
     corpo()->addStretch(1);
-    // As wide as the table wants, but never wider than a classroom screen of 1024 x 768.
-    resize(qMax(minimumSizeHint().width(), 1000), 620);
+    // Roomy on a classroom screen of 1024 x 768, and still whole, frame included, on one of
+    // 800 x 600.
+    resize(qMax(minimumSizeHint().width(), 960), qMax(minimumSizeHint().height(), 600));
 }
 
 } // namespace compagni

@@ -97,13 +97,17 @@ QMargins cornice(QWidget* finestra)
     return nota;
 }
 
-void colloca(QWidget* finestra)
+void colloca(QWidget* finestra, bool ridimensionabile)
 {
     const QScreen* schermo = finestra->screen();
     if (!schermo)
         return;
     const QRect area = schermo->availableGeometry();
     const QMargins m = cornice(finestra);
+    if (ridimensionabile) {
+        const QSize spazio = area.size().shrunkBy(m);
+        finestra->resize(finestra->size().boundedTo(spazio).expandedTo(finestra->minimumSizeHint()));
+    }
     const QSize esterno = finestra->size().grownBy(m);
     const auto lato = [](int inizio, int spazio, int misura) {
         return spazio >= misura ? inizio + (spazio - misura) / 2 : inizio;

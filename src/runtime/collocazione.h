@@ -10,7 +10,9 @@ namespace collocazione {
 // Places a window that is about to be shown inside the available area of its screen,
 // frame and title bar included: centred along each side where it fits, against the
 // area's top or left edge where it does not, so its title bar and menu stay in reach.
-void colloca(QWidget* finestra);
+// A window that may change its size is first made small enough to fit, where its
+// contents allow.
+void colloca(QWidget* finestra, bool ridimensionabile = false);
 
 // The frame the window manager puts around a titled window of ours (none around a
 // frameless one). On X11 it is asked of the window manager before the window is mapped,

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QProcess>
 #include <QLibrary>
@@ -93,9 +94,16 @@ void RealServices::messageBox(const QString& prompt, int style, const QString& t
     // A carriage return breaks the line, as the prompts are written.
     QString text = prompt;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(style == StyleInformation ? QMessageBox::Information : QMessageBox::NoIcon,
-                    title.isEmpty() ? applicationTitle() : title, text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+    const QString titolo = title.isEmpty() ? applicationTitle() : title;
+    QMessageBox box(style == StyleInformation ? QMessageBox::Information : QMessageBox::NoIcon, titolo, text,
+                    QMessageBox::Ok, QApplication::activeWindow());
+    // A box as narrow as "File mancante" would cut its own title short: wide enough for the
+    // title in a window manager's (often larger, bold) font, and its buttons.
+    if (auto* griglia = qobject_cast<QGridLayout*>(box.layout())) {
+        const int larghezza = QFontMetrics(box.font()).horizontalAdvance(titolo) * 3 / 2 + 120;
+        griglia->addItem(new QSpacerItem(larghezza, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                         griglia->rowCount(), 0, 1, griglia->columnCount());
+    }
     box.exec();
 }
 

@@ -2,10 +2,18 @@
 
 #include "runtime/collocazione.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QHash>
+#include <QPointer>
 #include <QPainter>
 #include <QTimerEvent>
+
+#include <xcb/xcb.h>
 
 namespace ui {
 
@@ -74,8 +82,26 @@ void Label::paintEvent(QPaintEvent*)
     if (m_text.isEmpty())
         return;
     p.setPen(m_foreground);
-    p.setFont(m_adattato.per(font(), m_text, size(), true));
+    p.setFont(m_adattato.per(font(), m_text, spazioScoperto(), true));
     p.drawText(rect(), static_cast<int>(m_alignment | Qt::AlignTop) | Qt::TextWordWrap, m_text);
+}
+
+QSize Label::spazioScoperto() const
+{
+    // Controls created after this one in the same container are painted over it.
+    QRect libero = rect();
+    const QObjectList& fratelli = parentWidget()->children();
+    for (qsizetype i = fratelli.indexOf(const_cast<Label*>(this)) + 1; i < fratelli.size(); ++i) {
+        const auto* w = qobject_cast<const QWidget*>(fratelli.at(i));
+        if (!w || w->isHidden() || !offerto(w))
+            continue;
+        // One that lies across the text's line, over the label's right-hand part.
+        const QRect sopra = w->geometry().translated(-pos());
+        const int riga = libero.center().y();
+        if (sopra.intersects(libero) && sopra.left() > libero.left() && sopra.top() <= riga && sopra.bottom() >= riga)
+            libero.setRight(sopra.left() - 1);
+    }
+    return libero.size();
 }
 
 // ---- Fitting a text in its box ----
@@ -211,6 +237,19 @@ void DropDown::setBackground(const QColor& c)
     p.setColor(QPalette::Text, Qt::black);
     setPalette(p);
     update();
+}
+
+void DropDown::showPopup()
+{
+    // The list and its frame are made only when first opened: coloured then.
+    QAbstractItemView* lista = view();
+    QPalette p = lista->palette();
+    p.setColor(QPalette::Base, m_background);
+    p.setColor(QPalette::Window, m_background);
+    p.setColor(QPalette::Text, Qt::black);
+    lista->setPalette(p);
+    lista->window()->setPalette(p);
+    QComboBox::showPopup();
 }
 
 void DropDown::paintEvent(QPaintEvent*)
@@ -352,9 +391,56 @@ QAction* menuEntry(QMenuBar* bar, const char* name, const QString& caption)
 
 // ---- Finestra ----
 
+namespace {
+
+// The program's windows by their X11 ids, to learn of one destroyed from outside.
+class Sorveglianza : public QAbstractNativeEventFilter {
+public:
+    QHash<quintptr, QPointer<Finestra>> finestre;
+
+    bool nativeEventFilter(const QByteArray& tipo, void* messaggio, qintptr*) override
+    {
+        if (tipo != "xcb_generic_event_t")
+            return false;
+        const auto* e = static_cast<const xcb_generic_event_t*>(messaggio);
+        if ((e->response_type & 0x7f) != XCB_DESTROY_NOTIFY)
+            return false;
+        const auto* d = static_cast<const xcb_destroy_notify_event_t*>(messaggio);
+        if (QPointer<Finestra> f = finestre.take(d->window))
+            QMetaObject::invokeMethod(f, &QWidget::close, Qt::QueuedConnection);
+        return false;
+    }
+};
+
+Sorveglianza& sorveglianza()
+{
+    static Sorveglianza s;
+    return s;
+}
+
+} // namespace
+
 Finestra::Finestra(Qt::WindowFlags flags) : QWidget(nullptr, flags)
 {
     installaAccessibilita();
+}
+
+Finestra::~Finestra()
+{
+    if (internalWinId())
+        sorveglianza().finestre.remove(internalWinId());
+}
+
+void Finestra::sorvegliaDistruzione()
+{
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("xcb")))
+        return;
+    static bool installata = false;
+    if (!installata) {
+        installata = true;
+        QCoreApplication::instance()->installNativeEventFilter(&sorveglianza());
+    }
+    sorveglianza().finestre.insert(winId(), this);
 }
 
 void Finestra::vesti(int clientWidth, int clientHeight)
@@ -382,6 +468,7 @@ void Finestra::showEvent(QShowEvent* e)
         m_collocata = true;
         adattaBarra();
         collocazione::colloca(this);
+        sorvegliaDistruzione();
     }
     QWidget::showEvent(e);
 }

@@ -67,6 +67,8 @@ protected:
 
 private:
     void fitToText();
+    // The width the text may take: up to the first control laid over the label's right part.
+    QSize spazioScoperto() const;
 
     QString m_text;
     Qt::Alignment m_alignment = Qt::AlignLeft;
@@ -148,6 +150,8 @@ public:
 
     void setBackground(const QColor& c);
     QColor background() const { return m_background; }
+    // The open list in the list's own colour, not the style's.
+    void showPopup() override;
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -191,6 +195,7 @@ class Finestra : public QWidget {
     Q_OBJECT
 public:
     explicit Finestra(Qt::WindowFlags flags = Qt::Window);
+    ~Finestra() override;
 
     QMenuBar* menuBar() const { return m_barra; }
     // The client area: every designed control lies in it.
@@ -207,6 +212,8 @@ protected:
 private:
     // The menu bar as high as its entries need, never lower than the classic height.
     void adattaBarra();
+    // A window that the window system destroys outright is closed, as by its close box.
+    void sorvegliaDistruzione();
 
     BarraMenu* m_barra = nullptr;
     Frame* m_superficie = nullptr;

@@ -80,9 +80,31 @@ bool FrmInizioSfondo::coloreDalServer()
         return false;
     const uint32_t pixel = r->pixel;
     free(r);
-    xcb_change_window_attributes(c, static_cast<xcb_window_t>(winId()), XCB_CW_BACK_PIXEL, &pixel);
+    const auto id = static_cast<xcb_window_t>(winId());
+    xcb_change_window_attributes(c, id, XCB_CW_BACK_PIXEL, &pixel);
+
+    // A backdrop, not a window to switch to: out of task bars, pagers and Alt+Tab. Set
+    // before mapping; Qt adds its own states to these.
+    const auto atomo = [c](const char* nome) {
+        xcb_intern_atom_reply_t* a =
+            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<uint16_t>(qstrlen(nome)), nome), nullptr);
+        const xcb_atom_t valore = a ? a->atom : xcb_atom_t(XCB_ATOM_NONE);
+        free(a);
+        return valore;
+    };
+    const xcb_atom_t stati[] = {atomo("_NET_WM_STATE_SKIP_TASKBAR"), atomo("_NET_WM_STATE_SKIP_PAGER")};
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, atomo("_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 2, stati);
     xcb_flush(c);
     return true;
+}
+
+bool FrmInizioSfondo::event(QEvent* e)
+{
+    if (e->type() == QEvent::Close && !m_scaricando) {
+        e->ignore();
+        return true;
+    }
+    return QWindow::event(e);
 }
 
 void FrmInizioSfondo::exposeEvent(QExposeEvent*)

@@ -26,13 +26,17 @@ public:
 protected:
     void exposeEvent(QExposeEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
+    // Only the start screen's closing paths unload it: a close request from the desktop
+    // is refused.
+    bool event(QEvent* e) override;
 
 private:
     FrmInizioSfondo();
     ~FrmInizioSfondo() override;
     void Form_Load();
     void Form_GotFocus();
-    // Asks the X server to fill the window with its colour; false elsewhere.
+    // Asks the X server to fill the window with its colour, and keeps the window out of
+    // task bars and window switchers; false elsewhere.
     bool coloreDalServer();
 
     bool m_abilitato = true;

@@ -4,6 +4,10 @@
 #include "start/frm_inizio_sfondo.h"
 
 #include <QApplication>
+#include <QFontInfo>
+#include <QTimer>
+
+#include <cstdio>
 
 void avviaProgramma()
 {
@@ -11,4 +15,12 @@ void avviaProgramma()
     // file serves the whole program.
     QApplication::setFont(ui::designFont(QStringLiteral("MS Sans Serif"), 8.25, false));
     FrmInizioSfondo::istanza();
+    // Once the start screen is on show (the fonts are loaded by then): say so when the face
+    // the screens are drawn in is missing, and go on with what fontconfig gives instead.
+    QTimer::singleShot(0, [] {
+        const QString usato = QFontInfo(QFont(ui::Carattere)).family();
+        if (usato != ui::Carattere)
+            std::fprintf(stderr, "misure-di-massa: %s non è installato (pacchetto fonts-liberation2): i testi usano %s\n",
+                         qPrintable(ui::Carattere), qPrintable(usato));
+    });
 }

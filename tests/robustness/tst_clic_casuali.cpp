@@ -44,7 +44,8 @@ private slots:
         FrmInizio::impostaFine([&fini] { ++fini; });
         avviaProgramma();
 
-        constexpr int Clic = 20000;
+        // MASSA_CLIC=<n> sets how many clicks; 20000 by default.
+        const int Clic = qEnvironmentVariableIsSet("MASSA_CLIC") ? qEnvironmentVariableIntValue("MASSA_CLIC") : 20000;
         int aperture = 0;
         long esattePrima = 0, errateprima = 0, domande = 0;
         for (int i = 0; i < Clic; ++i) {
