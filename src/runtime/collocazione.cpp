@@ -112,8 +112,9 @@ void colloca(QWidget* finestra, bool ridimensionabile)
     const auto lato = [](int inizio, int spazio, int misura) {
         return spazio >= misura ? inizio + (spazio - misura) / 2 : inizio;
     };
-    // move() places the frame's top-left corner.
-    finestra->move(lato(area.x(), area.width(), esterno.width()), lato(area.y(), area.height(), esterno.height()));
+    // The frame's corner goes there; what is set is the window inside it.
+    const QPoint angolo(lato(area.x(), area.width(), esterno.width()), lato(area.y(), area.height(), esterno.height()));
+    finestra->setGeometry(QRect(angolo + QPoint(m.left(), m.top()), finestra->size()));
 }
 
 } // namespace collocazione
