@@ -2,6 +2,7 @@
 #include "esercizio_prova.h"
 
 #include <QAction>
+#include <QApplication>
 
 using namespace prova;
 
@@ -32,6 +33,7 @@ private slots:
     void tempi_data();
     void tempi();
     void esatta();
+    void esattaSenzaSuono();
     void treRifiuti_data();
     void treRifiuti();
     void rifiutoPoiAiuto();
@@ -125,7 +127,8 @@ void TstVerifica::esatta()
     QCOMPARE(f->LblRisultato->text(), QStringLiteral("34500"));
     sc.s.clock += 12.5;
     clic(f->CmdVerifica);
-    QCOMPARE(sc.s.sounds, QStringList{"/opt/massa/positivo.wav"});
+    QCOMPARE(sc.s.sounds, QStringList{sc.s.folder + "/positivo.wav"});
+    QCOMPARE(sc.s.beeps, 0);
     QCOMPARE(f->LblEsito->text(), QStringLiteral("Esatto"));
     QCOMPARE(f->lblRisEsatte->text(), QStringLiteral("1"));
     QCOMPARE(f->lblRisErrate->text(), QString());
@@ -136,6 +139,31 @@ void TstVerifica::esatta()
     QVERIFY(f->frmAiuto->isHidden());
     QVERIFY(!f->fraTastierino->isEnabled() && !f->FraSimboli->isEnabled());
     QCOMPARE(f->LblRisultato->text(), QStringLiteral("34500"));
+}
+
+// The sound library cannot play the chime: the beep stands in, and nothing else changes.
+void TstVerifica::esattaSenzaSuono()
+{
+    ScriptedScope sc;
+    sc.s.soundsPlay = false;
+    FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
+    for (ui::Button* b : {f->Command4, f->Command5, f->Command6, f->Command11})
+        clic(b);
+    clic(f->CmdVerifica);
+    QCOMPARE(sc.s.sounds, QStringList{sc.s.folder + "/positivo.wav"});
+    QCOMPARE(sc.s.beeps, 0);
+    const QStringList prima = aspetto(f);
+    const QWidgetList finestre = QApplication::topLevelWidgets();
+    sc.s.reportSoundFailures();
+    QCoreApplication::processEvents();
+    QCOMPARE(sc.s.beeps, 1);
+    QCOMPARE(sc.s.sounds.size(), 1);
+    QVERIFY(sc.s.boxes.empty());
+    QVERIFY(sc.s.started.isEmpty());
+    QCOMPARE(aspetto(f), prima);
+    QCOMPARE(QApplication::topLevelWidgets(), finestre);
+    QCOMPARE(stato().NumeroEsatte, 1L);
+    QCOMPARE(f->LblEsito->text(), QStringLiteral("Esatto"));
 }
 
 void TstVerifica::treRifiuti_data()

@@ -21,15 +21,6 @@ for f in misure-di-massa quadro.exe www.exe avvertenza.exe; do
   fi
 done
 
-# The sound player, loaded by the drill from its own folder.
-lettore=$cartella/liblettore-suono.so
-if [[ -f $lettore ]]; then
-  nm -D --defined-only "$lettore" | grep -q ' massaSuona$' || errore "the sound player does not export massaSuona"
-  ldd "$lettore" | grep -q "not found" && errore "the sound player misses a library"
-else
-  errore "liblettore-suono.so missing from $cartella"
-fi
-
 # The sound: a RIFF/WAVE, PCM, mono, 44100 Hz, 16 bits, lasting a fraction of a second.
 wav=$cartella/positivo.wav
 if [[ -f $wav ]]; then
