@@ -4,7 +4,6 @@
 #include "start/frm_inizio.h"
 
 #include <QCursor>
-#include <QIcon>
 #include <QPixmap>
 #include <QTimer>
 
@@ -82,9 +81,8 @@ void FrmInizio::creaControlli()
     Command5 = button(Frame1, "Command5", 75, 2250, 6600, 870, QString(), direzione, tasto);
     Command9 = button(Frame1, "Command9", 60, 3630, 6630, 495, QString(), designFont(Arial, 12, true),
                       QColor(255, 224, 192));
-    // The pictures are read once the screen is on show: nobody sees them before.
+    // The pointer is read once the screen is on show: nobody sees it before.
     QTimer::singleShot(0, this, [this] {
-        setWindowIcon(QIcon(QStringLiteral(":/assets/icona.xpm")));
         const QPixmap puntatore(QStringLiteral(":/assets/puntatore.xpm"));
         for (Button* b : {Command1, Command3, Command5, Command9})
             b->setCursor(QCursor(puntatore, 0, 0));
