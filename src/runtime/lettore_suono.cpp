@@ -32,7 +32,7 @@ struct Canberra {
 
     bool apri(const QByteArray& file, const QByteArray& nome, const QByteArray& id)
     {
-        // Never closed: a sound may still be finishing on one of its threads at exit.
+        // Never closed: once needed, it stays for the life of the program.
         void* libreria = dlopen(file.constData(), RTLD_NOW | RTLD_LOCAL);
         if (!libreria || !cerca(libreria, "ca_context_create", creaContesto) ||
             !cerca(libreria, "ca_context_change_props", proprieta) ||
@@ -44,8 +44,11 @@ struct Canberra {
         if (creaContesto(&contesto) != CA_SUCCESS)
             return false;
         // The sound server shows these beside the stream.
-        proprieta(contesto, CA_PROP_APPLICATION_NAME, nome.constData(), CA_PROP_APPLICATION_ID, id.constData(),
-                  CA_PROP_APPLICATION_ICON_NAME, id.constData(), nullptr);
+        if (id.isEmpty())
+            proprieta(contesto, CA_PROP_APPLICATION_NAME, nome.constData(), nullptr);
+        else
+            proprieta(contesto, CA_PROP_APPLICATION_NAME, nome.constData(), CA_PROP_APPLICATION_ID, id.constData(),
+                      CA_PROP_APPLICATION_ICON_NAME, id.constData(), nullptr);
         return true;
     }
 
