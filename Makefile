@@ -1,8 +1,12 @@
 # Thin wrapper over the CMake presets; see README.md.
-.PHONY: run test build deps bench clean
+# MASSA_NO_DEPS=1 skips the check for missing Debian packages (scripts/deps.sh).
+.PHONY: run test build deps deps-test bench clean
 
 deps:
 	@bash scripts/deps.sh
+
+deps-test:
+	@bash scripts/deps.sh test
 
 build: deps
 	cmake --preset dev
@@ -11,7 +15,7 @@ build: deps
 run: build
 	./build/dev/bin/misure-di-massa
 
-test: deps
+test: deps-test
 	cmake --preset dev
 	cmake --build --preset dev
 	ctest --preset dev
@@ -19,7 +23,9 @@ test: deps
 	cmake --build --preset asan
 	ctest --preset asan
 
-bench: build
+bench: deps-test
+	cmake --preset dev
+	cmake --build --preset dev
 	bash bench/run.sh
 
 clean:

@@ -1,8 +1,10 @@
+#include "identita.h"
 #include "runtime/servizi_reali.h"
 #include "start/programma.h"
 
 #include <QApplication>
 #include <QStyleFactory>
+#include <QTimer>
 
 #include <fontconfig/fontconfig.h>
 #include <thread>
@@ -14,7 +16,7 @@ int main(int argc, char* argv[])
     std::thread fonts([] { FcInit(); });
     QApplication app(argc, argv);
     fonts.join();
-    QApplication::setApplicationName(QStringLiteral("misure-di-massa"));
+    identita::dichiara();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // The start screen ends the program itself, once both of its screens are gone.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -22,6 +24,9 @@ int main(int argc, char* argv[])
     installServices(&real);
 
     avviaProgramma();
+    // One icon for every window of the program, read once the start screen is on show:
+    // nobody sees it before.
+    QTimer::singleShot(0, [] { QApplication::setWindowIcon(identita::icona()); });
     const int rc = QApplication::exec();
     installServices(nullptr);
     return rc;

@@ -1,9 +1,9 @@
 #include "finestra.h"
 
+#include "identita.h"
 #include "runtime/collocazione.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QStyleFactory>
 
@@ -36,7 +36,7 @@ Finestra::Finestra(const QString& titoloFinestra, const QString& titoloStriscia,
     : QWidget(genitore)
 {
     setWindowTitle(titoloFinestra);
-    setWindowIcon(QIcon(QStringLiteral(":/assets/icona.xpm")));
+    setWindowIcon(identita::icona());
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, Sfondo);
@@ -86,9 +86,11 @@ int esegui(QWidget* finestra)
 int avvia(int argc, char* argv[], const std::function<QWidget*()>& crea)
 {
     QApplication app(argc, argv);
+    // The companions belong to the drill: task bars show them under its launcher.
+    identita::dichiara();
     // Fusion honours the button colours whatever the desktop's style.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icona.xpm")));
+    QApplication::setWindowIcon(identita::icona());
     return esegui(crea());
 }
 

@@ -1,21 +1,51 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, and only those that are missing.
+#   scripts/deps.sh        what building and running the program need (make run, make build)
+#   scripts/deps.sh test   that, and the tools the tests use (make test, make bench)
+# MASSA_NO_DEPS=1 skips the step, for whoever installs the packages some other way.
 set -euo pipefail
+[[ ${MASSA_NO_DEPS:-} == 1 ]] && exit 0
+
 packages=(
   cmake make g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins libgl-dev libxcb1-dev libfontconfig-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libfontconfig-dev libcanberra-dev
   fonts-liberation2
-  xvfb xauth x11-utils xdotool openbox imagemagick dbus-daemon at-spi2-core
-  dpkg-dev file appstream desktop-file-utils
 )
+case ${1:-} in
+  "") ;;
+  test)
+    packages+=(
+      xvfb xauth x11-utils xdotool openbox imagemagick dbus-daemon at-spi2-core locales
+      dpkg-dev file binutils lintian appstream desktop-file-utils libxml2-utils groff-base man-db
+    )
+    ;;
+  *) echo "usage: $0 [test]" >&2; exit 2 ;;
+esac
+
 missing=()
 for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
-  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+  [[ $status == "install ok installed" ]] || missing+=("$p")
 done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
+
+command="apt-get install --no-install-recommends ${missing[*]}"
+if [[ $(id -u) -eq 0 ]]; then
+  sudo=()
+elif command -v sudo >/dev/null; then
+  sudo=(sudo)
+else
+  cat >&2 <<EOF
+Missing Debian packages: ${missing[*]}
+They cannot be installed from here: this is not root and sudo is not available.
+Install them as root with
+
+  $command
+
+then run make again (or set MASSA_NO_DEPS=1 to skip this check).
+EOF
+  exit 1
+fi
 echo "Installing missing packages: ${missing[*]}"
-sudo=""
-[[ $(id -u) -eq 0 ]] || sudo="sudo"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

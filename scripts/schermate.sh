@@ -37,5 +37,5 @@ import -window root "$out/simbolo.png"
 leave
 kill "$pid" 2>/dev/null || true
 INNER
-xvfb-run -a -s "-screen 0 ${size}x24" bash "$inner" "$exe" "$out"
+dbus-run-session -- xvfb-run -a -s "-screen 0 ${size}x24" bash "$inner" "$exe" "$out"
 echo "screenshots in $out: inizio.png numero.png simbolo.png"

@@ -1,14 +1,13 @@
 #include "runtime/servizi_reali.h"
+#include "runtime/lettore_suono.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QProcess>
-#include <QLibrary>
 #include <QTime>
 
 namespace {
@@ -26,6 +25,16 @@ Services& services()
 void installServices(Services* s) { g_installed = s; }
 
 QString applicationTitle() { return QStringLiteral("Misure di massa"); }
+
+void Services::playSound(const QString& path)
+{
+    const QFileInfo file(path);
+    if (!file.isFile() || file.size() >= LargestSound) {
+        beep();
+        return;
+    }
+    startSound(path, [this] { beep(); });
+}
 
 void avviaCompagno(const QString& nome)
 {
@@ -112,17 +121,12 @@ QString RealServices::programFolder()
     return QCoreApplication::applicationDirPath();
 }
 
-void RealServices::playSound(const QString& path)
+void RealServices::startSound(const QString& path, std::function<void()> failed)
 {
-    using Suona = void (*)(const char*);
-    static Suona suona = [] {
-        QLibrary lettore(QCoreApplication::applicationDirPath() + QStringLiteral("/liblettore-suono"));
-        return reinterpret_cast<Suona>(lettore.resolve("massaSuona"));
-    }();
-    // A missing file or a missing player: the desktop's own sound stands in.
-    if (!suona || !QFileInfo(path).isFile()) {
-        QApplication::beep();
-        return;
-    }
-    suona(QFile::encodeName(path).constData());
+    // Made on the first sound: until then nothing of libcanberra is loaded.
+    if (!m_lettore)
+        m_lettore = std::make_unique<LettoreSuono>();
+    m_lettore->suona(path, std::move(failed));
 }
+
+void RealServices::beep() { QApplication::beep(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 // The few platform services the drill leans on. Logic reaches them only through
 // services(), so a test can install a scripted implementation and pose any question.
@@ -27,8 +28,18 @@ public:
     virtual void messageBox(const QString& prompt, int style, const QString& title = QString()) = 0;
     // Folder of the running executable, without a trailing separator (but "/" itself).
     virtual QString programFolder() = 0;
-    // Starts playing a WAV file and returns at once; failures are not reported.
-    virtual void playSound(const QString& path) = 0;
+    // Hands a sound file to the desktop's sound library and returns at once. When the
+    // library cannot play it, `failed` runs once, later, on the GUI thread.
+    virtual void startSound(const QString& path, std::function<void()> failed) = 0;
+    // The desktop's beep.
+    virtual void beep() = 0;
+
+    // Plays a sound file without waiting for it; when it cannot be played, the desktop's
+    // beep stands in. Nothing is ever shown.
+    void playSound(const QString& path);
+    // A chime lasts a fraction of a second: a file this large, or larger, is no chime, and
+    // is neither read nor handed to the sound server.
+    static constexpr qint64 LargestSound = 10 * 1024 * 1024;
 };
 
 // The installed services; the real ones unless a test installed others.

@@ -3,10 +3,13 @@
 #include "runtime/servizi.h"
 
 #include <QStringList>
+#include <memory>
 #include <random>
 
+class LettoreSuono;
+
 // The services of the running program: the clock, a seeded generator, QProcess,
-// QMessageBox, and QSoundEffect in a player library loaded on the first sound.
+// QMessageBox, and libcanberra, loaded on the first sound.
 class RealServices final : public Services {
 public:
     RealServices();
@@ -18,7 +21,8 @@ public:
     bool startProgram(const QString& fileName, int windowStyle) override;
     void messageBox(const QString& prompt, int style, const QString& title) override;
     QString programFolder() override;
-    void playSound(const QString& path) override;
+    void startSound(const QString& path, std::function<void()> failed) override;
+    void beep() override;
 
     // Where startProgram looks for a bare name, in order: the program folder, then
     // each absolute PATH entry. Relative and empty entries (the current directory) never.
@@ -28,4 +32,5 @@ public:
 
 private:
     std::mt19937 m_generator;
+    std::unique_ptr<LettoreSuono> m_lettore;
 };

@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QCursor>
-#include <QIcon>
 #include <QPixmap>
 
 namespace ui {
@@ -106,9 +105,8 @@ void ControlliInizio::costruisci(Finestra* finestra)
     Image1_7 = immagineVuota(s, 7, 135, 2565);
 }
 
-void ControlliInizio::caricaImmagini(Finestra* finestra)
+void ControlliInizio::caricaPuntatore()
 {
-    finestra->setWindowIcon(QIcon(QStringLiteral(":/assets/icona.xpm")));
     const QPixmap puntatore(QStringLiteral(":/assets/puntatore.xpm"));
     for (Button* b : {Command1, Command3, Command5, Command9})
         b->setCursor(QCursor(puntatore, 0, 0));

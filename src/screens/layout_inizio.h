@@ -20,8 +20,8 @@ struct ControlliInizio {
     QWidget *Image1_0, *Image1_7;
     QAction *MnuEsci, *mnuVuoto, *mnuInfo, *vuoto1, *mnuAvvertenza;
 
-    // Reads the window icon and the buttons' pointer, once the screen is on show.
-    void caricaImmagini(Finestra* finestra);
+    // Reads the pointer of the four buttons of Frame1, once the screen is on show.
+    void caricaPuntatore();
 
 private:
     void costruisci(Finestra* finestra);

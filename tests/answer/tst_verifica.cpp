@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QElapsedTimer>
 #include <QWindow>
+#include <QApplication>
 
 using namespace prova;
 
@@ -31,6 +32,7 @@ private slots:
     void cleanup() { chiudi(); }
     void tempiDiUnaDomanda();
     void esatta();
+    void esattaSenzaSuono();
     void treRifiuti_data();
     void treRifiuti();
     void rifiutoPoiAiuto();
@@ -72,7 +74,8 @@ void TstVerifica::esatta()
     QCOMPARE(etichetta(f, "LblRisultato")->text(), QStringLiteral("34500"));
     sc.s.clock += 12.5;
     clic(pulsante(f, "CmdVerifica"));
-    QCOMPARE(sc.s.sounds, QStringList{"/opt/massa/positivo.wav"});
+    QCOMPARE(sc.s.sounds, QStringList{sc.s.folder + "/positivo.wav"});
+    QCOMPARE(sc.s.beeps, 0);
     QCOMPARE(etichetta(f, "LblEsito")->text(), QStringLiteral("Esatto"));
     QCOMPARE(etichetta(f, "lblRisEsatte")->text(), QStringLiteral("1"));
     QCOMPARE(etichetta(f, "lblRisErrate")->text(), QString());
@@ -83,6 +86,31 @@ void TstVerifica::esatta()
     QVERIFY(cornice(f, "frmAiuto")->isHidden());
     QVERIFY(!cornice(f, "fraTastierino")->isEnabled() && !cornice(f, "FraSimboli")->isEnabled());
     QCOMPARE(etichetta(f, "LblRisultato")->text(), QStringLiteral("34500"));
+}
+
+// The sound library cannot play the chime: the beep stands in, and nothing else changes.
+void TstVerifica::esattaSenzaSuono()
+{
+    ScriptedScope sc;
+    sc.s.soundsPlay = false;
+    FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
+    for (ui::Button* b : {pulsante(f, "Command4"), pulsante(f, "Command5"), pulsante(f, "Command6"), pulsante(f, "Command11")})
+        clic(b);
+    clic(pulsante(f, "CmdVerifica"));
+    QCOMPARE(sc.s.sounds, QStringList{sc.s.folder + "/positivo.wav"});
+    QCOMPARE(sc.s.beeps, 0);
+    const QStringList prima = aspetto(f);
+    const QWidgetList finestre = QApplication::topLevelWidgets();
+    sc.s.reportSoundFailures();
+    QCoreApplication::processEvents();
+    QCOMPARE(sc.s.beeps, 1);
+    QCOMPARE(sc.s.sounds.size(), 1);
+    QVERIFY(sc.s.boxes.empty());
+    QVERIFY(sc.s.started.isEmpty());
+    QCOMPARE(aspetto(f), prima);
+    QCOMPARE(QApplication::topLevelWidgets(), finestre);
+    QCOMPARE(stato().NumeroEsatte, 1L);
+    QCOMPARE(etichetta(f, "LblEsito")->text(), QStringLiteral("Esatto"));
 }
 
 void TstVerifica::treRifiuti_data()

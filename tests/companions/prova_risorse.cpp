@@ -1,5 +1,5 @@
 // The icon and the mouse pointer reach every program that links the drill's core as
-// resources, with no set-up call: 32 x 32, at most 16 colours, with see-through parts.
+// resources, with no set-up call: pixel pictures of at most 16 colours, with see-through parts.
 #include <QIcon>
 #include <QImage>
 #include <QSet>
@@ -15,8 +15,12 @@ private slots:
 void ProvaRisorse::immagine_data()
 {
     QTest::addColumn<QString>("percorso");
-    QTest::newRow("icona") << ":/assets/icona.xpm";
-    QTest::newRow("puntatore") << ":/assets/puntatore.xpm";
+    QTest::addColumn<int>("lato");
+    QTest::newRow("icona") << ":/assets/icona.xpm" << 32;
+    QTest::newRow("icona 16") << ":/assets/icona-16.xpm" << 16;
+    QTest::newRow("icona 22") << ":/assets/icona-22.xpm" << 22;
+    QTest::newRow("icona 24") << ":/assets/icona-24.xpm" << 24;
+    QTest::newRow("puntatore") << ":/assets/puntatore.xpm" << 32;
 }
 
 void ProvaRisorse::immagine()
@@ -25,7 +29,8 @@ void ProvaRisorse::immagine()
     QVERIFY(!QIcon(percorso).isNull());
     const QImage img = QImage(percorso).convertToFormat(QImage::Format_ARGB32);
     QVERIFY(!img.isNull());
-    QCOMPARE(img.size(), QSize(32, 32));
+    QFETCH(int, lato);
+    QCOMPARE(img.size(), QSize(lato, lato));
     QSet<QRgb> colori;
     int trasparenti = 0;
     for (int y = 0; y < img.height(); ++y) {

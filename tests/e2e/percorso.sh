@@ -10,6 +10,7 @@ set -u
 exe=$1
 keep=${2:-}
 command -v xvfb-run >/dev/null || { echo "SKIP: xvfb-run is not installed, no X server to run on"; exit 77; }
+command -v dbus-run-session >/dev/null || { echo "FAIL: dbus-run-session is missing (scripts/deps.sh test installs it)"; exit 1; }
 for tool in openbox xdotool xwininfo xprop import convert compare; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/deps.sh installs it)"; exit 1; }
 done
@@ -275,7 +276,7 @@ note "keyboard alone: exercise opened, checked, helped, left, program ended"
 echo "PASS: start screen centred on the background, exercise opened, keys 1 2 shown, close box back to start, exit with status 0, the same with the keyboard alone"
 INNER
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/inner.sh" "$exe" "$work"
+dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/inner.sh" "$exe" "$work"
 rc=$?
 if [ ! -e "$work/x-started" ]; then
   echo "SKIP: Xvfb could not be started"

@@ -2,13 +2,17 @@
 
 #include "runtime/servizi.h"
 
+#include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <deque>
+#include <functional>
 #include <vector>
 
 // Services a test drives by hand: it lines up random values, sets the clock, and reads
-// back which programs were started, which sounds played and which message boxes showed.
-// Message boxes return at once.
+// back which programs were started, which sounds were asked for, how often it beeped and
+// which message boxes showed. Message boxes return at once. The program folder is a real,
+// temporary one holding a short positivo.wav.
 class ScriptedServices final : public Services {
 public:
     struct Box {
@@ -24,11 +28,30 @@ public:
     std::vector<double> seeds;
 
     double clock = 36000.0;          // seconds since midnight
-    QString folder = QStringLiteral("/opt/massa");
+    QTemporaryDir programDir;
+    QString folder = programDir.path();
     QStringList startable;           // names that start; any other fails
     QStringList started;             // every attempt, in order
     std::vector<Box> boxes;
-    QStringList sounds;
+    QStringList sounds;              // files handed to the sound library, in order
+    bool soundsPlay = true;          // false: the library reports each one as not played
+    int beeps = 0;
+
+    ScriptedServices()
+    {
+        QFile chime(folder + QStringLiteral("/positivo.wav"));
+        if (chime.open(QIODevice::WriteOnly))
+            chime.write(QByteArray(4096, '\0'));
+    }
+
+    // Delivers the library's reports of sounds it could not play, as the event loop would.
+    void reportSoundFailures()
+    {
+        auto reports = std::move(m_soundFailures);
+        m_soundFailures.clear();
+        for (auto& report : reports)
+            report();
+    }
 
     void randomize(double seed) override { seeds.push_back(seed); }
     float rnd() override
@@ -51,7 +74,16 @@ public:
         boxes.push_back({prompt, style, title});
     }
     QString programFolder() override { return folder; }
-    void playSound(const QString& path) override { sounds << path; }
+    void startSound(const QString& path, std::function<void()> failed) override
+    {
+        sounds << path;
+        if (!soundsPlay)
+            m_soundFailures.push_back(std::move(failed));
+    }
+    void beep() override { ++beeps; }
+
+private:
+    std::vector<std::function<void()>> m_soundFailures;
 };
 
 // Installs itself for the lifetime of a test and puts the real services back after.

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QIcon>
+
+// Who the program is to the desktop, the same for the drill and its companions.
+namespace identita {
+
+// Names the program after its desktop entry: the window class on X11 and the application
+// id on Wayland, by which docks and task bars tie its windows to its launcher.
+void dichiara();
+
+// The program's icon, drawn for each size a window manager shows: 16 to 64 px.
+QIcon icona();
+
+} // namespace identita
