@@ -13,21 +13,21 @@ int main(int argc, char* argv[])
 {
     // Reading the font configuration is the longest step before the first window can be
     // laid out; it runs while the application connects to the display.
-    std::thread fonts([] { FcInit(); });
+    std::thread caratteri([] { FcInit(); });
     QApplication app(argc, argv);
-    fonts.join();
+    caratteri.join();
     identita::dichiara();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // The start screen ends the program itself, once both of its screens are gone.
     QApplication::setQuitOnLastWindowClosed(false);
-    RealServices real;
-    installServices(&real);
+    ServiziReali reali;
+    installaServizi(&reali);
 
-    avviaProgramma();
+    apriProgramma();
     // One icon for every window of the program, read once the start screen is on show:
     // nobody sees it before.
     QTimer::singleShot(0, [] { QApplication::setWindowIcon(identita::icona()); });
     const int rc = QApplication::exec();
-    installServices(nullptr);
+    installaServizi(nullptr);
     return rc;
 }

@@ -66,8 +66,8 @@ int main(int argc, char* argv[])
 
     Dipinto dipinto;
     app.installEventFilter(&dipinto);
-    RealServices real;
-    installServices(&real);
+    ServiziReali real;
+    installaServizi(&real);
     // Once the start screen has been unloaded, the loop is left alone.
     FrmInizio::impostaFine([] {});
 
@@ -78,7 +78,7 @@ int main(int argc, char* argv[])
         dipinto.bersaglio = base.get();
         base->show();
     } else {
-        avviaProgramma();
+        apriProgramma();
         dipinto.bersaglio = FrmInizio::caricato();
     }
     if (!attendiPittura(dipinto)) {
@@ -133,6 +133,6 @@ int main(int argc, char* argv[])
         FrmInizio::caricato()->Command9_Click();
     base.reset();
     QCoreApplication::processEvents();
-    installServices(nullptr);
+    installaServizi(nullptr);
     return 0;
 }

@@ -9,8 +9,8 @@
 
 Aiuto::Aiuto(ui::ControlliEquivMul& controlli) : c(controlli)
 {
-    QObject::connect(c.Cmdsi, &ui::Button::clicked, c.Cmdsi, [this] { Cmdsi_Click(); });
-    QObject::connect(c.Cmdno, &ui::Button::clicked, c.Cmdno, [this] { Cmdno_Click(); });
+    QObject::connect(c.Cmdsi, &ui::Pulsante::clicked, c.Cmdsi, [this] { Cmdsi_Click(); });
+    QObject::connect(c.Cmdno, &ui::Pulsante::clicked, c.Cmdno, [this] { Cmdno_Click(); });
     QObject::connect(c.mnuQuadro, &QAction::triggered, c.mnuQuadro, [this] { mnuQuadro_Click(); });
 }
 
@@ -45,8 +45,8 @@ void Aiuto::Cmdno_Click()
     s.NumeroTentativi = r.tentativi;
     if (r.intervengo) {
         c.LblIstruzione->setText(QString());
-        services().messageBox(QStringLiteral("Hai già fatto 3 tentativi. \rOra intervengo io. "),
-                              Services::StyleInformation, QStringLiteral("Attenzione"));
+        servizi().messaggio(QStringLiteral("Hai già fatto 3 tentativi. \rOra intervengo io. "),
+                              Servizi::StileInformazione, QStringLiteral("Attenzione"));
         c.LblRisultato->setText(s.RispostaEsatta);
         c.lblRisultatoS->setText(s.RispostaEsatta);
         c.lblHelp->setText(istruzioni::MyHelp);

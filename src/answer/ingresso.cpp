@@ -9,21 +9,21 @@
 Ingresso::Ingresso(ui::ControlliEquivMul& controlli) : c(controlli)
 {
     // Every keypad key appends its own caption.
-    for (ui::Button* k : c.cifre())
-        QObject::connect(k, &ui::Button::clicked, k, [this, k] { tastoTastierino(k->text()); });
-    for (ui::Button* k : c.virgole())
-        QObject::connect(k, &ui::Button::clicked, k, [this, k] { tastoTastierino(k->text()); });
-    for (ui::Button* k : {c.Command11, c.Command12})
-        QObject::connect(k, &ui::Button::clicked, k, [this, k] { tastoTastierino(k->text()); });
-    QObject::connect(c.cmdCancella, &ui::Button::clicked, c.cmdCancella, [this] { cmdCancella_Click(); });
+    for (ui::Pulsante* k : c.cifre())
+        QObject::connect(k, &ui::Pulsante::clicked, k, [this, k] { tastoTastierino(k->text()); });
+    for (ui::Pulsante* k : c.virgole())
+        QObject::connect(k, &ui::Pulsante::clicked, k, [this, k] { tastoTastierino(k->text()); });
+    for (ui::Pulsante* k : {c.Command11, c.Command12})
+        QObject::connect(k, &ui::Pulsante::clicked, k, [this, k] { tastoTastierino(k->text()); });
+    QObject::connect(c.cmdCancella, &ui::Pulsante::clicked, c.cmdCancella, [this] { cmdCancella_Click(); });
 
     const auto simboli = c.simboli();
     for (std::size_t i = 0; i < simboli.size(); ++i)
-        QObject::connect(simboli[i], &ui::Button::clicked, simboli[i], [this, i] { simbolo(static_cast<int>(i) + 1); });
-    QObject::connect(c.Command15, &ui::Button::clicked, c.Command15, [this] { Command15_Click(); });
+        QObject::connect(simboli[i], &ui::Pulsante::clicked, simboli[i], [this, i] { simbolo(static_cast<int>(i) + 1); });
+    QObject::connect(c.Command15, &ui::Pulsante::clicked, c.Command15, [this] { Command15_Click(); });
 
-    QObject::connect(c.LblRisultato, &ui::Label::changed, c.LblRisultato, [this] { LblRisultato_Change(); });
-    QObject::connect(c.lblRisultatoS, &ui::Label::changed, c.lblRisultatoS, [this] { lblRisultatoS_Change(); });
+    QObject::connect(c.LblRisultato, &ui::Etichetta::cambiato, c.LblRisultato, [this] { LblRisultato_Change(); });
+    QObject::connect(c.lblRisultatoS, &ui::Etichetta::cambiato, c.lblRisultatoS, [this] { lblRisultatoS_Change(); });
 }
 
 void Ingresso::tastoTastierino(const QString& testoTasto)
@@ -32,7 +32,7 @@ void Ingresso::tastoTastierino(const QString& testoTasto)
     const QString nuova = s.RispostaData + testoTasto;
     // A key that would take the entry past what the label can show is refused, so the
     // learner always sees exactly what will be checked.
-    if (testo::length(nuova) >= s.LunghezzaMax)
+    if (testo::lunghezza(nuova) >= s.LunghezzaMax)
         return;
     s.RispostaData = nuova;
     c.LblRisultato->setText(s.RispostaData);
@@ -58,7 +58,7 @@ void Ingresso::Command15_Click()
     c.lblRisultatoS->setText(QStringLiteral("?"));
 }
 
-void Ingresso::cambioRisultato(const ui::Label* etichetta)
+void Ingresso::cambioRisultato(const ui::Etichetta* etichetta)
 {
     if (etichetta->text() == QLatin1String("?")) {
         c.LblIstruzione->setText(istruzioni::Tastierino);

@@ -22,7 +22,7 @@ public:
 private:
     void tastoTastierino(const QString& testoTasto);
     void simbolo(int posizione);
-    void cambioRisultato(const ui::Label* etichetta);
+    void cambioRisultato(const ui::Etichetta* etichetta);
 
     ui::ControlliEquivMul& c;
     MappaTasti m_mappa;

@@ -9,7 +9,7 @@ constexpr double MassimoTotale = 999;
 constexpr long TentativiPrimaDiIntervenire = 3;
 } // namespace
 
-bool rispostaGiusta(const QString& esatta, const QString& data) { return testo::trim(esatta) == testo::trim(data); }
+bool rispostaGiusta(const QString& esatta, const QString& data) { return testo::senzaSpazi(esatta) == testo::senzaSpazi(data); }
 
 Tempi tempiDellaVerifica(float inizio, float verifica, double totalePrima)
 {
@@ -17,11 +17,11 @@ Tempi tempiDellaVerifica(float inizio, float verifica, double totalePrima)
     if (trascorso < 0)
         trascorso += SecondiInUnGiorno;
     Tempi t;
-    t.parziale = testo::floorValue(trascorso);
+    t.parziale = testo::parteIntera(trascorso);
     t.totale = totalePrima + t.parziale;
     // The caps are on what is shown; the values themselves go on growing.
-    t.testoParziale = t.parziale <= MassimoParziale ? testo::numberToText(t.parziale) : QStringLiteral("99");
-    t.testoTotale = t.totale <= MassimoTotale ? testo::numberToText(t.totale) : QStringLiteral("999");
+    t.testoParziale = t.parziale <= MassimoParziale ? testo::numeroInTesto(t.parziale) : QStringLiteral("99");
+    t.testoTotale = t.totale <= MassimoTotale ? testo::numeroInTesto(t.totale) : QStringLiteral("999");
     return t;
 }
 

@@ -12,7 +12,7 @@
 
 Verifica::Verifica(ui::ControlliEquivMul& controlli, Aiuto& aiuto) : c(controlli), m_aiuto(aiuto)
 {
-    QObject::connect(c.CmdVerifica, &ui::Button::clicked, c.CmdVerifica, [this] { CmdVerifica_Click(); });
+    QObject::connect(c.CmdVerifica, &ui::Pulsante::clicked, c.CmdVerifica, [this] { CmdVerifica_Click(); });
 }
 
 bool Verifica::appenaMostrataOperazione() const
@@ -24,26 +24,26 @@ bool Verifica::appenaMostrataOperazione() const
 void Verifica::CmdVerifica_Click()
 {
     StatoProgramma& s = stato();
-    Services& sv = services();
+    Servizi& sv = servizi();
     c.fraTastierino->setEnabled(false);
     c.FraSimboli->setEnabled(false);
 
     if (rispostaGiusta(s.RispostaEsatta, s.RispostaData)) {
-        sv.playSound(sv.programFolder() + QStringLiteral("/positivo.wav"));
+        sv.suona(sv.cartellaProgramma() + QStringLiteral("/positivo.wav"));
         c.LblEsito->setText(QStringLiteral("Esatto"));
         ++s.NumeroEsatte;
-        c.lblRisEsatte->setText(testo::digits(s.NumeroEsatte));
+        c.lblRisEsatte->setText(testo::cifre(s.NumeroEsatte));
         c.CmdOperazione->show();
         m_operazioneMostrata.start();
         c.LblIstruzione->setText(istruzioni::NuovaDopoEsatta);
     } else {
         c.LblEsito->setText(QStringLiteral("Errato"));
         ++s.NumeroErrate;
-        c.lblRisErrate->setText(testo::digits(s.NumeroErrate));
+        c.lblRisErrate->setText(testo::cifre(s.NumeroErrate));
         m_aiuto.OffriAiuto();
     }
 
-    const Tempi t = tempiDellaVerifica(s.TempoInizio, static_cast<float>(sv.timer()), s.TempoTotale);
+    const Tempi t = tempiDellaVerifica(s.TempoInizio, static_cast<float>(sv.ora()), s.TempoTotale);
     s.TempoParziale = t.parziale;
     s.TempoTotale = t.totale;
     c.LblTempoParziale->setText(t.testoParziale);

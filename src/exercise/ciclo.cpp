@@ -12,15 +12,15 @@ void CicloDomande::Form_Load(QWidget* finestra)
 {
     StatoProgramma& s = stato();
     finestra->setWindowTitle(QStringLiteral("TRASFORMAZIONI CON LE MISURE DI MASSA  kg  hg  dag  g"));
-    c.Label1->setBackground(ui::rgb(255, 240, 150));
-    c.Label2->setBackground(ui::rgb(250, 200, 110));
-    c.Label2->setForeground(ui::rgb(128, 0, 0));
+    c.Label1->impostaSfondo(ui::rgb(255, 240, 150));
+    c.Label2->impostaSfondo(ui::rgb(250, 200, 110));
+    c.Label2->impostaInchiostro(ui::rgb(128, 0, 0));
     c.Label2->setText(s.TestoDirezione);
 
     s.NumeroErrate = 0;
     s.NumeroEsatte = 0;
     s.NumeroOperazione = 1;
-    c.LblOperazione->setText(testo::digits(s.NumeroOperazione));
+    c.LblOperazione->setText(testo::cifre(s.NumeroOperazione));
     s.TempoTotale = 0;
     s.TempoParziale = 0;
     s.NumeroTentativi = 0;
@@ -49,24 +49,24 @@ void CicloDomande::Form_Load(QWidget* finestra)
 void CicloDomande::NuovaOperazione()
 {
     StatoProgramma& s = stato();
-    Services& sv = services();
-    sv.randomize(sv.timer());
-    s.Estrazione = static_cast<short>(testo::floorValue(static_cast<double>(sv.rnd()) * 100.0) + 1);
-    c.Label7->setText(testo::digits(s.Estrazione));
+    Servizi& sv = servizi();
+    sv.inizializzaCasuali(sv.ora());
+    s.Estrazione = static_cast<short>(testo::parteIntera(static_cast<double>(sv.valoreCasuale()) * 100.0) + 1);
+    c.Label7->setText(testo::cifre(s.Estrazione));
 
     const Coppia coppia = coppiaPerEstrazione(s.Estrazione);
     s.UnitaMaggiore = s.SimboliUnita.at(static_cast<std::size_t>(coppia.maggiore));
     s.UnitaMinore = s.SimboliUnita.at(static_cast<std::size_t>(coppia.minore));
     s.Distanza = coppia.distanza;
-    generaQuantita(coppia.generatore, s.Distanza, [&sv] { return sv.rnd(); }, s.NumeroBase, s.ValoreMaggiore,
+    generaQuantita(coppia.generatore, s.Distanza, [&sv] { return sv.valoreCasuale(); }, s.NumeroBase, s.ValoreMaggiore,
                    s.ValoreMinore);
     visualizza();
 }
 
 void CicloDomande::visualizza()
 {
-    Services& sv = services();
-    switch (sceltaPresentazione(stato().TipoCalcolo, stato().Direzione, [&sv] { return sv.rnd(); })) {
+    Servizi& sv = servizi();
+    switch (sceltaPresentazione(stato().TipoCalcolo, stato().Direzione, [&sv] { return sv.valoreCasuale(); })) {
     case Presentazione::NumeroMinore: DomandaNumeroMinore(); break;
     case Presentazione::NumeroMaggiore: DomandaNumeroMaggiore(); break;
     case Presentazione::SimboloMinore: DomandaSimboloMinore(); break;
@@ -75,7 +75,7 @@ void CicloDomande::visualizza()
     }
     c.LblEsito->setText(QString());
     c.LblIstruzione->setText(istruzioni::Tastierino);
-    stato().TempoInizio = static_cast<float>(sv.timer());
+    stato().TempoInizio = static_cast<float>(sv.ora());
 }
 
 // Frames first, in the order number, keypad, symbol, symbol buttons.
@@ -150,7 +150,7 @@ void CicloDomande::ProssimaOperazione()
     c.frmAiuto->hide();
     s.RispostaData.clear();
     ++s.NumeroOperazione;
-    c.LblOperazione->setText(testo::digits(s.NumeroOperazione));
+    c.LblOperazione->setText(testo::cifre(s.NumeroOperazione));
     NuovaOperazione();
     c.CmdOperazione->hide();
     c.CmdVerifica->hide();

@@ -31,7 +31,7 @@ FrmEquivMul::FrmEquivMul()
 {
     setObjectName(QStringLiteral("FrmEquivMul"));
     QObject::connect(c.MnuEsci, &QAction::triggered, this, &FrmEquivMul::MnuEsci_Click);
-    QObject::connect(c.CmdOperazione, &ui::Button::clicked, this, [this] {
+    QObject::connect(c.CmdOperazione, &ui::Pulsante::clicked, this, [this] {
         if (!m_verifica.appenaMostrataOperazione())
             m_ciclo.CmdOperazione_Click();
     });
@@ -72,19 +72,19 @@ void FrmEquivMul::keyPressEvent(QKeyEvent* e)
 
 void FrmEquivMul::colora(const ui::SchemaColori& schema)
 {
-    superficie()->setBackground(schema.sfondo);
-    for (ui::Frame* f : {c.Frame1, c.frmAiuto, c.fraNumero, c.fraSimbolo})
-        f->setBackground(schema.sfondo);
+    superficie()->impostaSfondo(schema.sfondo);
+    for (ui::Cornice* f : {c.Frame1, c.frmAiuto, c.fraNumero, c.fraSimbolo})
+        f->impostaSfondo(schema.sfondo);
     if (schema.tastierino)
-        c.fraTastierino->setBackground(schema.sfondo);
+        c.fraTastierino->impostaSfondo(schema.sfondo);
     if (schema.simboli)
-        c.FraSimboli->setBackground(schema.sfondo);
-    c.LblAiuto->setBackground(schema.aiuto);
+        c.FraSimboli->impostaSfondo(schema.sfondo);
+    c.LblAiuto->impostaSfondo(schema.aiuto);
     // The buttons, and the statistics frame behind the main ones, take the button colour.
-    c.frmElaborazione->setBackground(schema.pulsanti);
-    for (ui::Button* b : c.pulsanti())
-        b->setBackground(schema.pulsanti);
-    c.LblRisultato->setForeground(QColor(150, 100, 100));
+    c.frmElaborazione->impostaSfondo(schema.pulsanti);
+    for (ui::Pulsante* b : c.pulsanti())
+        b->impostaSfondo(schema.pulsanti);
+    c.LblRisultato->impostaInchiostro(QColor(150, 100, 100));
 }
 
 void FrmEquivMul::scriviTipo(const QString& testo) { c.Label1->setText(testo); }

@@ -4,8 +4,8 @@
 
 #include <array>
 
-using testo::left;
-using testo::right;
+using testo::sinistra;
+using testo::destra;
 
 Coppia coppiaPerEstrazione(int e)
 {
@@ -36,9 +36,9 @@ Coppia coppiaPerEstrazione(int e)
 namespace {
 
 // floor(r * N) + k
-long estrai(const FonteCasuale& rnd, long N, long k)
+long estrai(const FonteCasuale& casuale, long N, long k)
 {
-    return static_cast<long>(testo::floorValue(static_cast<double>(rnd()) * static_cast<double>(N))) + k;
+    return static_cast<long>(testo::parteIntera(static_cast<double>(casuale()) * static_cast<double>(N))) + k;
 }
 
 struct Regola {
@@ -74,8 +74,8 @@ constexpr std::array<Regola, 19> regole{{
 // Decimal texts are built from the digit text of n, never by computing with fractions.
 std::array<QString, 4> scritture(int g, long n)
 {
-    const QString s = testo::digits(n);
-    const auto per = [n](long f) { return testo::digits(n * f); };
+    const QString s = testo::cifre(n);
+    const auto per = [n](long f) { return testo::cifre(n * f); };
     const QString c = QStringLiteral(",");
     switch (g) {
     case 1: case 2: case 3: case 4: case 6:
@@ -89,23 +89,23 @@ std::array<QString, 4> scritture(int g, long n)
     case 9:
         return {"0,00" + s, "0,0" + s, "0," + s, s};
     case 10:
-        return {"0," + s, left(s, 1) + c + right(s, 1), s, s + "0"};
+        return {"0," + s, sinistra(s, 1) + c + destra(s, 1), s, s + "0"};
     case 11:
-        return {"0,0" + s, "0," + s, left(s, 1) + c + right(s, 1), s};
+        return {"0,0" + s, "0," + s, sinistra(s, 1) + c + destra(s, 1), s};
     case 12:
-        return {"0," + s, left(s, 1) + c + right(s, 2), left(s, 2) + c + right(s, 1), s};
+        return {"0," + s, sinistra(s, 1) + c + destra(s, 2), sinistra(s, 2) + c + destra(s, 1), s};
     case 13:
-        return {left(s, 1) + c + right(s, 1), s, s + "0", s + "00"};
+        return {sinistra(s, 1) + c + destra(s, 1), s, s + "0", s + "00"};
     case 14:
-        return {left(s, 1) + c + right(s, 2), left(s, 2) + c + right(s, 1), s, s + "0"};
+        return {sinistra(s, 1) + c + destra(s, 2), sinistra(s, 2) + c + destra(s, 1), s, s + "0"};
     case 15:
-        return {left(s, 1) + c + right(s, 3), left(s, 2) + c + right(s, 2), left(s, 3) + c + right(s, 1), s};
+        return {sinistra(s, 1) + c + destra(s, 3), sinistra(s, 2) + c + destra(s, 2), sinistra(s, 3) + c + destra(s, 1), s};
     case 16:
-        return {left(s, 2) + c + right(s, 1), s, s + "0", s + "00"};
+        return {sinistra(s, 2) + c + destra(s, 1), s, s + "0", s + "00"};
     case 17:
-        return {left(s, 2) + c + right(s, 2), left(s, 3) + c + right(s, 1), s, s + "0"};
+        return {sinistra(s, 2) + c + destra(s, 2), sinistra(s, 3) + c + destra(s, 1), s, s + "0"};
     case 18:
-        return {left(s, 3) + c + right(s, 1), s, s + "0", s + "00"};
+        return {sinistra(s, 3) + c + destra(s, 1), s, s + "0", s + "00"};
     default:
         return {};
     }
@@ -113,7 +113,7 @@ std::array<QString, 4> scritture(int g, long n)
 
 } // namespace
 
-void generaQuantita(int g, short distanza, const FonteCasuale& rnd,
+void generaQuantita(int g, short distanza, const FonteCasuale& casuale,
                     float& numeroBase, QString& valoreMaggiore, QString& valoreMinore)
 {
     if (g < 1 || g > 18)
@@ -121,7 +121,7 @@ void generaQuantita(int g, short distanza, const FonteCasuale& rnd,
     const Regola& r = regole.at(static_cast<std::size_t>(g));
     long n = 0;
     do {
-        n = estrai(rnd, r.N, r.k) * r.fattore;
+        n = estrai(casuale, r.N, r.k) * r.fattore;
         numeroBase = static_cast<float>(n);
     } while (r.ridisegna && n % 10 == 0);
 
@@ -131,12 +131,12 @@ void generaQuantita(int g, short distanza, const FonteCasuale& rnd,
         valoreMinore = testi.at(static_cast<std::size_t>(distanza));
 }
 
-Presentazione sceltaPresentazione(int tipo, int direzione, const FonteCasuale& rnd)
+Presentazione sceltaPresentazione(int tipo, int direzione, const FonteCasuale& casuale)
 {
     using P = Presentazione;
     if (tipo < 1 || tipo > 3 || direzione < 1 || direzione > 3)
         return P::Nessuna;
-    const auto scelta = [&rnd](long quante) { return estrai(rnd, quante, 1); };
+    const auto scelta = [&casuale](long quante) { return estrai(casuale, quante, 1); };
     switch (tipo) {
     case 1:
         if (direzione == 1) return P::NumeroMinore;

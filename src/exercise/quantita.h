@@ -20,7 +20,7 @@ Coppia coppiaPerEstrazione(int estrazione);
 // Quantity generator 1 to 18. Draws n (redrawing where the generator must avoid a
 // multiple of ten) and writes, in this order, numeroBase, valoreMaggiore and, for a
 // distance of 1, 2 or 3 only, valoreMinore. Any other generator number changes nothing.
-void generaQuantita(int generatore, short distanza, const FonteCasuale& rnd,
+void generaQuantita(int generatore, short distanza, const FonteCasuale& casuale,
                     float& numeroBase, QString& valoreMaggiore, QString& valoreMinore);
 
 // What a question asks for.
@@ -28,4 +28,4 @@ enum class Presentazione { Nessuna, NumeroMinore, NumeroMaggiore, SimboloMinore,
 
 // The presentation for a kind and a direction; takes a random value only where the
 // choice is open, and none for a kind or direction outside 1 to 3.
-Presentazione sceltaPresentazione(int tipoCalcolo, int direzione, const FonteCasuale& rnd);
+Presentazione sceltaPresentazione(int tipoCalcolo, int direzione, const FonteCasuale& casuale);

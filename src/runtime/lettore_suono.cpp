@@ -76,7 +76,7 @@ void finito(ca_context*, std::uint32_t, int errore, void* dati)
 
 LettoreSuono::LettoreSuono(QByteArray libreria)
     : m_libreria(std::move(libreria)),
-      m_nome(applicationTitle().toUtf8()),
+      m_nome(titoloApplicazione().toUtf8()),
       m_id(QGuiApplication::desktopFileName().toUtf8())
 {
 }

@@ -11,122 +11,122 @@
 #include <QTime>
 
 namespace {
-Services* g_installed = nullptr;
+Servizi* g_installed = nullptr;
 }
 
-Services& services()
+Servizi& servizi()
 {
     if (g_installed)
         return *g_installed;
-    static RealServices real;
+    static ServiziReali real;
     return real;
 }
 
-void installServices(Services* s) { g_installed = s; }
+void installaServizi(Servizi* s) { g_installed = s; }
 
-QString applicationTitle() { return QStringLiteral("Misure di massa"); }
+QString titoloApplicazione() { return QStringLiteral("Misure di massa"); }
 
-void Services::playSound(const QString& path)
+void Servizi::suona(const QString& percorso)
 {
-    const QFileInfo file(path);
-    if (!file.isFile() || file.size() >= LargestSound) {
-        beep();
+    const QFileInfo informazioni(percorso);
+    if (!informazioni.isFile() || informazioni.size() >= SuonoMassimo) {
+        bip();
         return;
     }
-    startSound(path, [this] { beep(); });
+    avviaSuono(percorso, [this] { bip(); });
 }
 
 void avviaCompagno(const QString& nome)
 {
-    if (!services().startProgram(nome, Services::WindowNormalFocus))
-        services().messageBox(QStringLiteral("File mancante"), Services::StyleOkOnly);
+    if (!servizi().eseguiProgramma(nome, Servizi::FinestraNormale))
+        servizi().messaggio(QStringLiteral("File mancante"), Servizi::StileSoloOk);
 }
 
-RealServices::RealServices() = default;
-RealServices::~RealServices() = default;
+ServiziReali::ServiziReali() = default;
+ServiziReali::~ServiziReali() = default;
 
-void RealServices::randomize(double seed)
+void ServiziReali::inizializzaCasuali(double seme)
 {
     // Every bit of the reading counts, so two questions a few ms apart differ.
-    const auto bits = static_cast<std::uint64_t>(seed * 1000.0);
-    std::seed_seq seq{static_cast<std::uint32_t>(bits), static_cast<std::uint32_t>(bits >> 32)};
-    m_generator.seed(seq);
+    const auto bit = static_cast<std::uint64_t>(seme * 1000.0);
+    std::seed_seq sequenza{static_cast<std::uint32_t>(bit), static_cast<std::uint32_t>(bit >> 32)};
+    m_generatore.seed(sequenza);
 }
 
-float RealServices::rnd()
+float ServiziReali::valoreCasuale()
 {
     // 24 random bits give every float step in [0, 1) and can never round up to 1.
-    return static_cast<float>(m_generator() >> 8) * (1.0f / 16777216.0f);
+    return static_cast<float>(m_generatore() >> 8) * (1.0f / 16777216.0f);
 }
 
-double RealServices::timer()
+double ServiziReali::ora()
 {
     return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
 }
 
-QStringList RealServices::searchFolders(const QString& programFolder, const QString& pathVariable)
+QStringList ServiziReali::cartelleDiRicerca(const QString& cartella, const QString& variabilePath)
 {
-    QStringList folders;
-    if (!programFolder.isEmpty())
-        folders << programFolder;
-    for (const QString& entry : pathVariable.split(QLatin1Char(':'))) {
-        if (!entry.isEmpty() && QDir::isAbsolutePath(entry))
-            folders << entry;
+    QStringList cartelle;
+    if (!cartella.isEmpty())
+        cartelle << cartella;
+    for (const QString& voce : variabilePath.split(QLatin1Char(':'))) {
+        if (!voce.isEmpty() && QDir::isAbsolutePath(voce))
+            cartelle << voce;
     }
-    return folders;
+    return cartelle;
 }
 
-QString RealServices::locate(const QString& fileName, const QStringList& folders)
+QString ServiziReali::trovaEseguibile(const QString& nome, const QStringList& cartelle)
 {
     // A bare name only: anything with a folder in it is refused.
-    if (fileName.isEmpty() || fileName.contains(QLatin1Char('/')))
+    if (nome.isEmpty() || nome.contains(QLatin1Char('/')))
         return {};
-    for (const QString& folder : folders) {
-        const QFileInfo candidate(QDir(folder), fileName);
-        if (candidate.isFile() && candidate.isExecutable())
-            return candidate.absoluteFilePath();
+    for (const QString& cartella : cartelle) {
+        const QFileInfo candidato(QDir(cartella), nome);
+        if (candidato.isFile() && candidato.isExecutable())
+            return candidato.absoluteFilePath();
     }
     return {};
 }
 
-bool RealServices::startProgram(const QString& fileName, int /*windowStyle*/)
+bool ServiziReali::eseguiProgramma(const QString& nome, int /*stile*/)
 {
-    const QString path = locate(fileName, searchFolders(programFolder(), qEnvironmentVariable("PATH")));
-    if (path.isEmpty())
+    const QString percorso = trovaEseguibile(nome, cartelleDiRicerca(cartellaProgramma(), qEnvironmentVariable("PATH")));
+    if (percorso.isEmpty())
         return false;
     // Detached: the drill neither waits for it nor hears from it.
-    return QProcess::startDetached(path, {}, QFileInfo(path).absolutePath());
+    return QProcess::startDetached(percorso, {}, QFileInfo(percorso).absolutePath());
 }
 
-void RealServices::messageBox(const QString& prompt, int style, const QString& title)
+void ServiziReali::messaggio(const QString& testo, int stile, const QString& titolo)
 {
     // A carriage return breaks the line, as the prompts are written.
-    QString text = prompt;
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    const QString titolo = title.isEmpty() ? applicationTitle() : title;
-    QMessageBox box(style == StyleInformation ? QMessageBox::Information : QMessageBox::NoIcon, titolo, text,
+    QString testoMostrato = testo;
+    testoMostrato.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QString intestazione = titolo.isEmpty() ? titoloApplicazione() : titolo;
+    QMessageBox finestra(stile == StileInformazione ? QMessageBox::Information : QMessageBox::NoIcon, intestazione, testoMostrato,
                     QMessageBox::Ok, QApplication::activeWindow());
     // A box as narrow as "File mancante" would cut its own title short: wide enough for the
     // title in a window manager's (often larger, bold) font, and its buttons.
-    if (auto* griglia = qobject_cast<QGridLayout*>(box.layout())) {
-        const int larghezza = QFontMetrics(box.font()).horizontalAdvance(titolo) * 3 / 2 + 120;
+    if (auto* griglia = qobject_cast<QGridLayout*>(finestra.layout())) {
+        const int larghezza = QFontMetrics(finestra.font()).horizontalAdvance(intestazione) * 3 / 2 + 120;
         griglia->addItem(new QSpacerItem(larghezza, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
                          griglia->rowCount(), 0, 1, griglia->columnCount());
     }
-    box.exec();
+    finestra.exec();
 }
 
-QString RealServices::programFolder()
+QString ServiziReali::cartellaProgramma()
 {
     return QCoreApplication::applicationDirPath();
 }
 
-void RealServices::startSound(const QString& path, std::function<void()> failed)
+void ServiziReali::avviaSuono(const QString& percorso, std::function<void()> fallito)
 {
     // Made on the first sound: until then nothing of libcanberra is loaded.
     if (!m_lettore)
         m_lettore = std::make_unique<LettoreSuono>();
-    m_lettore->suona(path, std::move(failed));
+    m_lettore->suona(percorso, std::move(fallito));
 }
 
-void RealServices::beep() { QApplication::beep(); }
+void ServiziReali::bip() { QApplication::beep(); }

@@ -5,50 +5,50 @@
 
 // The few platform services the drill leans on. Logic reaches them only through
 // services(), so a test can install a scripted implementation and pose any question.
-class Services {
+class Servizi {
 public:
     // Message-box styles that the drill uses.
-    static constexpr int StyleOkOnly = 0;
-    static constexpr int StyleInformation = 64;
+    static constexpr int StileSoloOk = 0;
+    static constexpr int StileInformazione = 64;
     // The only window style the drill passes: a normal window that takes the focus.
-    static constexpr int WindowNormalFocus = 1;
+    static constexpr int FinestraNormale = 1;
 
-    virtual ~Services() = default;
+    virtual ~Servizi() = default;
 
     // Restarts the random sequence from a seed (the drill uses the time of day).
-    virtual void randomize(double seed) = 0;
+    virtual void inizializzaCasuali(double seme) = 0;
     // Next random value, 0 <= r < 1.
-    virtual float rnd() = 0;
+    virtual float valoreCasuale() = 0;
     // Seconds since local midnight, with a fraction.
-    virtual double timer() = 0;
+    virtual double ora() = 0;
     // Starts a program by bare file name: first in the program folder, then on PATH,
     // never in the current directory. Returns false when it cannot be started.
-    virtual bool startProgram(const QString& fileName, int windowStyle) = 0;
+    virtual bool eseguiProgramma(const QString& nome, int stile) = 0;
     // Modal; returns when closed. An empty title stands for the application's title.
-    virtual void messageBox(const QString& prompt, int style, const QString& title = QString()) = 0;
+    virtual void messaggio(const QString& testo, int stile, const QString& titolo = QString()) = 0;
     // Folder of the running executable, without a trailing separator (but "/" itself).
-    virtual QString programFolder() = 0;
+    virtual QString cartellaProgramma() = 0;
     // Hands a sound file to the desktop's sound library and returns at once. When the
-    // library cannot play it, `failed` runs once, later, on the GUI thread.
-    virtual void startSound(const QString& path, std::function<void()> failed) = 0;
+    // library cannot play it, `fallito` runs once, later, on the GUI thread.
+    virtual void avviaSuono(const QString& percorso, std::function<void()> fallito) = 0;
     // The desktop's beep.
-    virtual void beep() = 0;
+    virtual void bip() = 0;
 
     // Plays a sound file without waiting for it; when it cannot be played, the desktop's
     // beep stands in. Nothing is ever shown.
-    void playSound(const QString& path);
+    void suona(const QString& percorso);
     // A chime lasts a fraction of a second: a file this large, or larger, is no chime, and
     // is neither read nor handed to the sound server.
-    static constexpr qint64 LargestSound = 10 * 1024 * 1024;
+    static constexpr qint64 SuonoMassimo = 10 * 1024 * 1024;
 };
 
 // The installed services; the real ones unless a test installed others.
-Services& services();
+Servizi& servizi();
 // Installs other services (not owned); nullptr brings back the real ones.
-void installServices(Services* s);
+void installaServizi(Servizi* s);
 
 // The application's title, shown on message boxes that have none of their own.
-QString applicationTitle();
+QString titoloApplicazione();
 
 // Starts a companion program by its bare name; when it cannot be started, says
 // "File mancante" in a box with the application's title and nothing else.

@@ -10,27 +10,27 @@ class LettoreSuono;
 
 // The services of the running program: the clock, a seeded generator, QProcess,
 // QMessageBox, and libcanberra, loaded on the first sound.
-class RealServices final : public Services {
+class ServiziReali final : public Servizi {
 public:
-    RealServices();
-    ~RealServices() override;
+    ServiziReali();
+    ~ServiziReali() override;
 
-    void randomize(double seed) override;
-    float rnd() override;
-    double timer() override;
-    bool startProgram(const QString& fileName, int windowStyle) override;
-    void messageBox(const QString& prompt, int style, const QString& title) override;
-    QString programFolder() override;
-    void startSound(const QString& path, std::function<void()> failed) override;
-    void beep() override;
+    void inizializzaCasuali(double seme) override;
+    float valoreCasuale() override;
+    double ora() override;
+    bool eseguiProgramma(const QString& nome, int stile) override;
+    void messaggio(const QString& testo, int stile, const QString& titolo) override;
+    QString cartellaProgramma() override;
+    void avviaSuono(const QString& percorso, std::function<void()> fallito) override;
+    void bip() override;
 
     // Where startProgram looks for a bare name, in order: the program folder, then
     // each absolute PATH entry. Relative and empty entries (the current directory) never.
-    static QStringList searchFolders(const QString& programFolder, const QString& pathVariable);
-    // The first executable file named fileName in folders, or an empty text.
-    static QString locate(const QString& fileName, const QStringList& folders);
+    static QStringList cartelleDiRicerca(const QString& cartella, const QString& variabilePath);
+    // The first executable file named `nome` in `cartelle`, or an empty text.
+    static QString trovaEseguibile(const QString& nome, const QStringList& cartelle);
 
 private:
-    std::mt19937 m_generator;
+    std::mt19937 m_generatore;
     std::unique_ptr<LettoreSuono> m_lettore;
 };

@@ -4,9 +4,9 @@
 
 namespace testo {
 
-double floorValue(double x) { return std::floor(x); }
+double parteIntera(double x) { return std::floor(x); }
 
-QString numberToText(double x)
+QString numeroInTesto(double x)
 {
     // Shortest round-trip-ish writing of the single-precision value, like a BASIC Str$.
     // QString::number ignores the C library's numeric locale, which QApplication takes
@@ -21,9 +21,9 @@ QString numberToText(double x)
     return s;
 }
 
-QString digits(long long n) { return QString::number(n); }
+QString cifre(long long n) { return QString::number(n); }
 
-QString trim(const QString& s)
+QString senzaSpazi(const QString& s)
 {
     qsizetype b = 0, e = s.size();
     while (b < e && s.at(b) == QLatin1Char(' ')) ++b;
@@ -31,8 +31,8 @@ QString trim(const QString& s)
     return s.mid(b, e - b);
 }
 
-QString left(const QString& s, int n) { return s.left(n < 0 ? 0 : n); }
-QString right(const QString& s, int n) { return s.right(n < 0 ? 0 : n); }
-int length(const QString& s) { return static_cast<int>(s.size()); }
+QString sinistra(const QString& s, int n) { return s.left(n < 0 ? 0 : n); }
+QString destra(const QString& s, int n) { return s.right(n < 0 ? 0 : n); }
+int lunghezza(const QString& s) { return static_cast<int>(s.size()); }
 
 } // namespace testo

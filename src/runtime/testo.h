@@ -6,17 +6,17 @@
 namespace testo {
 
 // Greatest whole number not above x.
-double floorValue(double x);
+double parteIntera(double x);
 // Decimal text of a number: a leading blank when not negative, "-" otherwise,
 // "." as decimal point whatever the locale, no grouping.
-QString numberToText(double x);
-// The digits of a whole number alone: trimmed numberToText.
-QString digits(long long n);
+QString numeroInTesto(double x);
+// The digits of a whole number alone: trimmed numeroInTesto.
+QString cifre(long long n);
 // Without leading and trailing blanks.
-QString trim(const QString& s);
+QString senzaSpazi(const QString& s);
 // First or last n characters; the whole text when n is larger.
-QString left(const QString& s, int n);
-QString right(const QString& s, int n);
-int length(const QString& s);
+QString sinistra(const QString& s, int n);
+QString destra(const QString& s, int n);
+int lunghezza(const QString& s);
 
 } // namespace testo

@@ -28,13 +28,13 @@ public:
 };
 
 // A frame with a caption groups its controls under that caption.
-class Cornice : public Contenitore {
+class Gruppo : public Contenitore {
 public:
-    explicit Cornice(Frame* f) : Contenitore(f, f->caption().isEmpty() ? QAccessible::Pane : QAccessible::Grouping) {}
+    explicit Gruppo(Cornice* f) : Contenitore(f, f->didascalia().isEmpty() ? QAccessible::Pane : QAccessible::Grouping) {}
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return static_cast<const Frame*>(widget())->caption();
+            return static_cast<const Cornice*>(widget())->didascalia();
         return Contenitore::text(t);
     }
 };
@@ -42,39 +42,39 @@ public:
 // A label reads as its current text.
 class Testo : public QAccessibleWidget {
 public:
-    explicit Testo(Label* l) : QAccessibleWidget(l, QAccessible::StaticText) {}
+    explicit Testo(Etichetta* l) : QAccessibleWidget(l, QAccessible::StaticText) {}
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return static_cast<const Label*>(widget())->text();
+            return static_cast<const Etichetta*>(widget())->text();
         return QAccessibleWidget::text(t);
     }
 };
 
 // A button: named by its accessible name where its caption is spelt out letter by letter,
 // pressed with the same gating as the mouse.
-class Bottone : public QAccessibleWidget {
+class Tasto : public QAccessibleWidget {
 public:
-    explicit Bottone(Button* b) : QAccessibleWidget(b, QAccessible::Button) {}
-    Button* bottone() const { return static_cast<Button*>(widget()); }
+    explicit Tasto(Pulsante* b) : QAccessibleWidget(b, QAccessible::Button) {}
+    Pulsante* pulsante() const { return static_cast<Pulsante*>(widget()); }
 
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return bottone()->text();
+            return pulsante()->text();
         return QAccessibleWidget::text(t);
     }
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
-        s.pressed = bottone()->isDown();
+        s.pressed = pulsante()->isDown();
         return s;
     }
     QStringList actionNames() const override { return QStringList(pressAction()) << QAccessibleWidget::actionNames(); }
     void doAction(const QString& azione) override
     {
         if (azione == pressAction())
-            bottone()->premi();
+            pulsante()->premi();
         else
             QAccessibleWidget::doAction(azione);
     }
@@ -168,12 +168,12 @@ bool e(const QString& classe)
 
 QAccessibleInterface* fabbrica(const QString& classe, QObject* o)
 {
-    if (e<Label>(classe))
-        return new Testo(static_cast<Label*>(o));
-    if (e<Button>(classe))
-        return new Bottone(static_cast<Button*>(o));
-    if (e<Frame>(classe))
-        return new Cornice(static_cast<Frame*>(o));
+    if (e<Etichetta>(classe))
+        return new Testo(static_cast<Etichetta*>(o));
+    if (e<Pulsante>(classe))
+        return new Tasto(static_cast<Pulsante*>(o));
+    if (e<Cornice>(classe))
+        return new Gruppo(static_cast<Cornice*>(o));
     if (e<Finestra>(classe))
         return new Contenitore(static_cast<QWidget*>(o), QAccessible::Window);
     if (e<BarraMenu>(classe))

@@ -17,37 +17,37 @@
 
 namespace ui {
 
-void place(QWidget* w, int left, int top, int width, int height)
+void posiziona(QWidget* w, int sinistra, int alto, int larghezza, int altezza)
 {
-    w->setGeometry(px(left), px(top), px(width), px(height));
+    w->setGeometry(px(sinistra), px(alto), px(larghezza), px(altezza));
 }
 
-QFont designFont(const QString& face, double points, bool bold)
+QFont carattere(const QString& faccia, double punti, bool grassetto)
 {
     // One face stands in for every face of the design.
-    Q_UNUSED(face);
+    Q_UNUSED(faccia);
     QFont f(Carattere);
-    f.setPixelSize(static_cast<int>(points * 96.0 / 72.0 + 0.5));
-    f.setBold(bold);
+    f.setPixelSize(static_cast<int>(punti * 96.0 / 72.0 + 0.5));
+    f.setBold(grassetto);
     f.setStyleStrategy(QFont::PreferAntialias);
     return f;
 }
 
 // ---- Label ----
 
-Label::Label(QWidget* parent, const QString& name) : QWidget(parent)
+Etichetta::Etichetta(QWidget* genitore, const QString& nome) : QWidget(genitore)
 {
-    setObjectName(name);
-    m_foreground = palette().color(QPalette::WindowText);
-    m_background = palette().color(QPalette::Window);
+    setObjectName(nome);
+    m_inchiostro = palette().color(QPalette::WindowText);
+    m_sfondo = palette().color(QPalette::Window);
 }
 
-void Label::setText(const QString& text)
+void Etichetta::setText(const QString& testo)
 {
-    if (text != m_text) {
-        m_text = text;
-        if (m_autoSize)
-            fitToText();
+    if (testo != m_testo) {
+        m_testo = testo;
+        if (m_adattaAlTesto)
+            adattaAlTesto();
         update();
         // A screen reader reads a label by its text: it hears the new question, verdict
         // or instruction as it appears.
@@ -58,40 +58,40 @@ void Label::setText(const QString& text)
     }
     // Every write counts, even of the same text: after the answer has been shown, a key
     // equal to it must still bring the check button back.
-    emit changed();
+    emit cambiato();
 }
 
-void Label::setAutoSize(bool a)
+void Etichetta::impostaAdattaAlTesto(bool a)
 {
-    m_autoSize = a;
+    m_adattaAlTesto = a;
     if (a)
-        fitToText();
+        adattaAlTesto();
 }
 
-void Label::fitToText()
+void Etichetta::adattaAlTesto()
 {
     const QFontMetrics fm(font());
-    resize(qMax(1, fm.horizontalAdvance(m_text)), fm.height());
+    resize(qMax(1, fm.horizontalAdvance(m_testo)), fm.height());
 }
 
-void Label::paintEvent(QPaintEvent*)
+void Etichetta::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    if (!m_transparent)
-        p.fillRect(rect(), m_background);
-    if (m_text.isEmpty())
+    if (!m_trasparente)
+        p.fillRect(rect(), m_sfondo);
+    if (m_testo.isEmpty())
         return;
-    p.setPen(m_foreground);
-    p.setFont(m_adattato.per(font(), m_text, spazioScoperto(), true));
-    p.drawText(rect(), static_cast<int>(m_alignment | Qt::AlignTop) | Qt::TextWordWrap, m_text);
+    p.setPen(m_inchiostro);
+    p.setFont(m_adattato.per(font(), m_testo, spazioScoperto(), true));
+    p.drawText(rect(), static_cast<int>(m_allineamento | Qt::AlignTop) | Qt::TextWordWrap, m_testo);
 }
 
-QSize Label::spazioScoperto() const
+QSize Etichetta::spazioScoperto() const
 {
     // Controls created after this one in the same container are painted over it.
     QRect libero = rect();
     const QObjectList& fratelli = parentWidget()->children();
-    for (qsizetype i = fratelli.indexOf(const_cast<Label*>(this)) + 1; i < fratelli.size(); ++i) {
+    for (qsizetype i = fratelli.indexOf(const_cast<Etichetta*>(this)) + 1; i < fratelli.size(); ++i) {
         const auto* w = qobject_cast<const QWidget*>(fratelli.at(i));
         if (!w || w->isHidden() || !offerto(w))
             continue;
@@ -133,53 +133,53 @@ const QFont& CarattereAdattato::per(const QFont& disegnato, const QString& testo
 
 // ---- Button ----
 
-Button::Button(QWidget* parent, const QString& name, const QString& caption) : QAbstractButton(parent)
+Pulsante::Pulsante(QWidget* genitore, const QString& nome, const QString& didascalia) : QAbstractButton(genitore)
 {
-    setObjectName(name);
-    setText(caption);
+    setObjectName(nome);
+    setText(didascalia);
     setFocusPolicy(Qt::StrongFocus);
-    m_background = palette().color(QPalette::Button);
+    m_sfondo = palette().color(QPalette::Button);
 }
 
-void Button::paintEvent(QPaintEvent*)
+void Pulsante::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     const QRect r = rect();
-    p.fillRect(r, m_background);
+    p.fillRect(r, m_sfondo);
 
     // Raised bevel, sunken while pressed.
-    const bool down = isDown() || m_pressione.isActive();
-    const QColor light = down ? QColor(64, 64, 64) : QColor(255, 255, 255);
-    const QColor dark = down ? QColor(255, 255, 255) : QColor(64, 64, 64);
-    const QColor mid(128, 128, 128);
-    p.setPen(light);
+    const bool premuto = isDown() || m_pressione.isActive();
+    const QColor chiaro = premuto ? QColor(64, 64, 64) : QColor(255, 255, 255);
+    const QColor scuro = premuto ? QColor(255, 255, 255) : QColor(64, 64, 64);
+    const QColor medio(128, 128, 128);
+    p.setPen(chiaro);
     p.drawLine(r.left(), r.top(), r.right() - 1, r.top());
     p.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
-    p.setPen(dark);
+    p.setPen(scuro);
     p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
     p.drawLine(r.right(), r.top(), r.right(), r.bottom());
-    if (!down) {
-        p.setPen(mid);
+    if (!premuto) {
+        p.setPen(medio);
         p.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
         p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
     }
 
     if (text().isEmpty())
         return;
-    QRect textRect = r.adjusted(3, 3, -3, -3);
-    if (down)
-        textRect.translate(1, 1);
+    QRect spazioTesto = r.adjusted(3, 3, -3, -3);
+    if (premuto)
+        spazioTesto.translate(1, 1);
     p.setFont(m_adattato.per(font(), text(), r.adjusted(3, 3, -3, -3).size(), false));
     // Only a button disabled on its own looks disabled: inside a disabled frame the
     // keys keep their look and simply take no clicks.
     if (testAttribute(Qt::WA_ForceDisabled)) {
         p.setPen(Qt::white);
-        p.drawText(textRect.translated(1, 1), Qt::AlignCenter | Qt::TextWordWrap, text());
-        p.setPen(mid);
+        p.drawText(spazioTesto.translated(1, 1), Qt::AlignCenter | Qt::TextWordWrap, text());
+        p.setPen(medio);
     } else {
         p.setPen(Qt::black);
     }
-    p.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap, text());
+    p.drawText(spazioTesto, Qt::AlignCenter | Qt::TextWordWrap, text());
     if (hasFocus()) {
         QPen dotted(Qt::black);
         dotted.setStyle(Qt::DotLine);
@@ -188,7 +188,7 @@ void Button::paintEvent(QPaintEvent*)
     }
 }
 
-bool Button::raggiungibile() const
+bool Pulsante::raggiungibile() const
 {
     if (!isVisible() || !isEnabled())
         return false;
@@ -196,7 +196,7 @@ bool Button::raggiungibile() const
     return w->childAt(mapTo(w, rect().center())) == this;
 }
 
-bool Button::premi()
+bool Pulsante::premi()
 {
     if (!raggiungibile())
         return false;
@@ -209,7 +209,7 @@ bool Button::premi()
     return true;
 }
 
-void Button::timerEvent(QTimerEvent* e)
+void Pulsante::timerEvent(QTimerEvent* e)
 {
     if (e->timerId() != m_pressione.timerId()) {
         QAbstractButton::timerEvent(e);
@@ -221,16 +221,16 @@ void Button::timerEvent(QTimerEvent* e)
 
 // ---- DropDown ----
 
-DropDown::DropDown(QWidget* parent, const QString& name) : QComboBox(parent)
+Tendina::Tendina(QWidget* genitore, const QString& nome) : QComboBox(genitore)
 {
-    setObjectName(name);
+    setObjectName(nome);
     setEditable(false);
-    setBackground(palette().color(QPalette::Base));
+    impostaSfondo(palette().color(QPalette::Base));
 }
 
-void DropDown::setBackground(const QColor& c)
+void Tendina::impostaSfondo(const QColor& c)
 {
-    m_background = c;
+    m_sfondo = c;
     QPalette p = palette();
     p.setColor(QPalette::Base, c);
     p.setColor(QPalette::Window, c);
@@ -239,26 +239,26 @@ void DropDown::setBackground(const QColor& c)
     update();
 }
 
-void DropDown::showPopup()
+void Tendina::showPopup()
 {
     // The list and its frame are made only when first opened: coloured then.
     QAbstractItemView* lista = view();
     QPalette p = lista->palette();
-    p.setColor(QPalette::Base, m_background);
-    p.setColor(QPalette::Window, m_background);
+    p.setColor(QPalette::Base, m_sfondo);
+    p.setColor(QPalette::Window, m_sfondo);
     p.setColor(QPalette::Text, Qt::black);
     lista->setPalette(p);
     lista->window()->setPalette(p);
     QComboBox::showPopup();
 }
 
-void DropDown::paintEvent(QPaintEvent*)
+void Tendina::paintEvent(QPaintEvent*)
 {
     // Drawn here rather than by the style: a flat face in the designed colour, a sunken
     // edge and a drop button, the same on every desktop.
     QPainter p(this);
     const QRect r = rect();
-    p.fillRect(r, m_background);
+    p.fillRect(r, m_sfondo);
     p.setPen(QColor(128, 128, 128));
     p.drawLine(r.topLeft(), r.topRight());
     p.drawLine(r.topLeft(), r.bottomLeft());
@@ -266,24 +266,24 @@ void DropDown::paintEvent(QPaintEvent*)
     p.drawLine(r.bottomLeft(), r.bottomRight());
     p.drawLine(r.topRight(), r.bottomRight());
 
-    const int side = qMin(17, r.height() - 4);
-    const QRect arrowBox(r.right() - 1 - side, r.top() + 2, side, r.height() - 4);
-    p.fillRect(arrowBox, QColor(212, 208, 200));
+    const int lato = qMin(17, r.height() - 4);
+    const QRect freccia(r.right() - 1 - lato, r.top() + 2, lato, r.height() - 4);
+    p.fillRect(freccia, QColor(212, 208, 200));
     p.setPen(Qt::white);
-    p.drawLine(arrowBox.topLeft(), arrowBox.topRight());
-    p.drawLine(arrowBox.topLeft(), arrowBox.bottomLeft());
+    p.drawLine(freccia.topLeft(), freccia.topRight());
+    p.drawLine(freccia.topLeft(), freccia.bottomLeft());
     p.setPen(QColor(64, 64, 64));
-    p.drawLine(arrowBox.bottomLeft(), arrowBox.bottomRight());
-    p.drawLine(arrowBox.topRight(), arrowBox.bottomRight());
-    const QPoint c = arrowBox.center();
-    const QPoint triangle[] = {QPoint(c.x() - 4, c.y() - 2), QPoint(c.x() + 4, c.y() - 2), QPoint(c.x(), c.y() + 2)};
+    p.drawLine(freccia.bottomLeft(), freccia.bottomRight());
+    p.drawLine(freccia.topRight(), freccia.bottomRight());
+    const QPoint c = freccia.center();
+    const QPoint triangolo[] = {QPoint(c.x() - 4, c.y() - 2), QPoint(c.x() + 4, c.y() - 2), QPoint(c.x(), c.y() + 2)};
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::black);
-    p.drawPolygon(triangle, 3);
+    p.drawPolygon(triangolo, 3);
 
     p.setPen(Qt::black);
     p.setFont(font());
-    const QRect testo = r.adjusted(4, 2, -side - 4, -2);
+    const QRect testo = r.adjusted(4, 2, -lato - 4, -2);
     p.drawText(testo, Qt::AlignLeft | Qt::AlignVCenter, currentText());
     if (hasFocus()) {
         // Where the keyboard is: a dotted box around the text, as on the buttons.
@@ -297,95 +297,95 @@ void DropDown::paintEvent(QPaintEvent*)
 
 // ---- Frame ----
 
-Frame::Frame(QWidget* parent, const QString& name, const QString& caption, bool border)
-    : QWidget(parent), m_caption(caption), m_border(border)
+Cornice::Cornice(QWidget* genitore, const QString& nome, const QString& didascalia, bool bordo)
+    : QWidget(genitore), m_didascalia(didascalia), m_bordo(bordo)
 {
-    setObjectName(name);
-    m_background = palette().color(QPalette::Window);
+    setObjectName(nome);
+    m_sfondo = palette().color(QPalette::Window);
 }
 
-void Frame::paintEvent(QPaintEvent*)
+void Cornice::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.fillRect(rect(), m_background);
-    if (!m_border)
+    p.fillRect(rect(), m_sfondo);
+    if (!m_bordo)
         return;
     const QFontMetrics fm(font());
     // The line runs through the middle of the caption; with no caption it is the edge.
-    const int y = m_caption.isEmpty() ? 0 : fm.height() / 2;
+    const int y = m_didascalia.isEmpty() ? 0 : fm.height() / 2;
     const QRect box = rect().adjusted(0, y, -1, -1);
     // Etched line: dark grey with a white shadow.
     p.setPen(QColor(128, 128, 128));
     p.drawRect(box.adjusted(0, 0, -1, -1));
     p.setPen(Qt::white);
     p.drawRect(box.adjusted(1, 1, 0, 0));
-    if (m_caption.isEmpty())
+    if (m_didascalia.isEmpty())
         return;
-    const int w = fm.horizontalAdvance(m_caption);
+    const int w = fm.horizontalAdvance(m_didascalia);
     const QRect captionRect(7, 0, w + 4, fm.height());
-    p.fillRect(captionRect, m_background);
+    p.fillRect(captionRect, m_sfondo);
     p.setFont(font());
     p.setPen(isEnabled() ? palette().color(QPalette::Active, QPalette::WindowText) : QColor(128, 128, 128));
-    p.drawText(captionRect, Qt::AlignCenter, m_caption);
+    p.drawText(captionRect, Qt::AlignCenter, m_didascalia);
 }
 
 // ---- Line ----
 
-Line::Line(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2) : QWidget(parent)
+Linea::Linea(QWidget* genitore, const QString& nome, int x1, int y1, int x2, int y2) : QWidget(genitore)
 {
-    setObjectName(name);
+    setObjectName(nome);
     const QPoint a(px(x1), px(y1));
     const QPoint b(px(x2), px(y2));
-    const QRect bounds = QRect(a, b).normalized().adjusted(0, 0, 1, 1);
-    setGeometry(bounds);
-    m_from = a - bounds.topLeft();
-    m_to = b - bounds.topLeft();
+    const QRect limiti = QRect(a, b).normalized().adjusted(0, 0, 1, 1);
+    setGeometry(limiti);
+    m_da = a - limiti.topLeft();
+    m_a = b - limiti.topLeft();
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Line::paintEvent(QPaintEvent*)
+void Linea::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     // A rule along an axis is a filled strip one pixel wide, so that it covers at least one
     // device pixel at any scale; a pen one pixel wide may fall between them.
-    if (m_from.x() == m_to.x() || m_from.y() == m_to.y()) {
-        p.fillRect(QRect(m_from, m_to).normalized(), Qt::black);
+    if (m_da.x() == m_a.x() || m_da.y() == m_a.y()) {
+        p.fillRect(QRect(m_da, m_a).normalized(), Qt::black);
         return;
     }
     QPen penna(Qt::black, 0);
     p.setPen(penna);
-    p.drawLine(m_from, m_to);
+    p.drawLine(m_da, m_a);
 }
 
 // ---- RoundedBox ----
 
-RoundedBox::RoundedBox(QWidget* parent, const QString& name, const QColor& fill, int borderWidth)
-    : QWidget(parent), m_fill(fill), m_borderWidth(borderWidth)
+Riquadro::Riquadro(QWidget* genitore, const QString& nome, const QColor& riempimento, int spessore)
+    : QWidget(genitore), m_riempimento(riempimento), m_spessore(spessore)
 {
-    setObjectName(name);
+    setObjectName(nome);
 }
 
-void RoundedBox::paintEvent(QPaintEvent*)
+void Riquadro::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     QPen pen(Qt::black);
-    pen.setWidth(m_borderWidth);
+    pen.setWidth(m_spessore);
     p.setPen(pen);
-    p.setBrush(m_fill);
-    const qreal half = m_borderWidth / 2.0;
-    const QRectF r = QRectF(rect()).adjusted(half, half, -half, -half);
+    p.setBrush(m_riempimento);
+    const qreal meta = m_spessore / 2.0;
+    const QRectF r = QRectF(rect()).adjusted(meta, meta, -meta, -meta);
     // Corners curved by a sixth of the shorter side, as such shapes were drawn.
-    const qreal radius = qMin(r.width(), r.height()) / 6.0;
-    p.drawRoundedRect(r, radius, radius);
+    const qreal raggio = qMin(r.width(), r.height()) / 6.0;
+    p.drawRoundedRect(r, raggio, raggio);
 }
 
 // ---- Builders ----
 
-QAction* menuEntry(QMenuBar* bar, const char* name, const QString& caption)
+QAction* voceMenu(QMenuBar* barra, const char* nome, const QString& didascalia)
 {
-    QAction* a = bar->addAction(caption);
-    a->setObjectName(QString::fromLatin1(name));
+    QAction* a = barra->addAction(didascalia);
+    a->setObjectName(QString::fromLatin1(nome));
     return a;
 }
 
@@ -443,19 +443,19 @@ void Finestra::sorvegliaDistruzione()
     sorveglianza().finestre.insert(winId(), this);
 }
 
-void Finestra::vesti(int clientWidth, int clientHeight)
+void Finestra::vesti(int larghezza, int altezza)
 {
-    m_superficie = new Frame(this, QStringLiteral("superficie"), QString(), false);
+    m_superficie = new Cornice(this, QStringLiteral("superficie"), QString(), false);
     m_barra = new BarraMenu(this);
-    m_cliente = QSize(px(clientWidth), px(clientHeight));
-    m_barra->setGeometry(0, 0, m_cliente.width(), MenuBarHeight);
-    m_superficie->setGeometry(QRect(QPoint(0, MenuBarHeight), m_cliente));
-    setFixedSize(m_cliente.width(), MenuBarHeight + m_cliente.height());
+    m_cliente = QSize(px(larghezza), px(altezza));
+    m_barra->setGeometry(0, 0, m_cliente.width(), AltezzaBarraMenu);
+    m_superficie->setGeometry(QRect(QPoint(0, AltezzaBarraMenu), m_cliente));
+    setFixedSize(m_cliente.width(), AltezzaBarraMenu + m_cliente.height());
 }
 
 void Finestra::adattaBarra()
 {
-    const int altezza = qMax(MenuBarHeight, m_barra->sizeHint().height());
+    const int altezza = qMax(AltezzaBarraMenu, m_barra->sizeHint().height());
     m_barra->setGeometry(0, 0, m_cliente.width(), altezza);
     m_superficie->move(0, altezza);
     setFixedSize(m_cliente.width(), altezza + m_cliente.height());
@@ -501,9 +501,9 @@ bool offerto(const QWidget* w)
 {
     if (w->isWindow() || w->property("ui_decorativo").toBool())
         return false;
-    if (qobject_cast<const Line*>(w) || qobject_cast<const RoundedBox*>(w))
+    if (qobject_cast<const Linea*>(w) || qobject_cast<const Riquadro*>(w))
         return false;
-    if (const auto* b = qobject_cast<const Button*>(w))
+    if (const auto* b = qobject_cast<const Pulsante*>(w))
         return !b->text().isEmpty() || !b->accessibleName().isEmpty();
     return true;
 }
@@ -533,27 +533,27 @@ QList<QWidget*> ordineDiLettura(const QWidget* contenitore)
     return ordine;
 }
 
-Label* label(QWidget* in, const char* name, int left, int top, int width, int height, const QString& text,
-             const QFont& font, const QColor& colour, bool centred, bool transparent)
+Etichetta* etichetta(QWidget* in, const char* nome, int sinistra, int alto, int larghezza, int altezza, const QString& testo,
+             const QFont& font, const QColor& colore, bool centrata, bool trasparente)
 {
-    auto* x = new Label(in, QString::fromLatin1(name));
-    place(x, left, top, width, height);
+    auto* x = new Etichetta(in, QString::fromLatin1(nome));
+    posiziona(x, sinistra, alto, larghezza, altezza);
     x->setFont(font);
-    x->setForeground(colour);
-    x->setAlignment(centred ? Qt::AlignHCenter : Qt::AlignLeft);
-    x->setTransparent(transparent);
-    x->setText(text);
+    x->impostaInchiostro(colore);
+    x->setAlignment(centrata ? Qt::AlignHCenter : Qt::AlignLeft);
+    x->impostaTrasparente(trasparente);
+    x->setText(testo);
     x->lower();
     return x;
 }
 
-Button* button(QWidget* in, const char* name, int left, int top, int width, int height, const QString& caption,
+Pulsante* pulsante(QWidget* in, const char* nome, int sinistra, int alto, int larghezza, int altezza, const QString& didascalia,
                const QFont& font, const QColor& background)
 {
-    auto* x = new Button(in, QString::fromLatin1(name), caption);
-    place(x, left, top, width, height);
+    auto* x = new Pulsante(in, QString::fromLatin1(nome), didascalia);
+    posiziona(x, sinistra, alto, larghezza, altezza);
     x->setFont(font);
-    x->setBackground(background);
+    x->impostaSfondo(background);
     x->lower();
     return x;
 }

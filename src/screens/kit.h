@@ -14,13 +14,13 @@
 // caption, lines and rounded rectangles.
 namespace ui {
 
-constexpr int TwipsPerPixel = 15;
-constexpr int px(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
+constexpr int TwipPerPixel = 15;
+constexpr int px(int twips) { return (twips + TwipPerPixel / 2) / TwipPerPixel; }
 // Places w at Left, Top, Width, Height given in twips, inside its container.
-void place(QWidget* w, int left, int top, int width, int height);
+void posiziona(QWidget* w, int sinistra, int alto, int larghezza, int altezza);
 // A designed font: the face as named ("Arial", "MS Sans Serif"), its size in points
 // (fractional sizes are used as they are: 21.75 pt is 29 px at 96 dpi), bold or not.
-QFont designFont(const QString& face, double points, bool bold);
+QFont carattere(const QString& faccia, double punti, bool grassetto);
 inline QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
 
 // The designed font of a text, or a smaller size of it where the face that fontconfig gave
@@ -39,54 +39,54 @@ private:
 };
 
 // A label. setText runs the change handlers at once, inside the call.
-class Label : public QWidget {
+class Etichetta : public QWidget {
     Q_OBJECT
 public:
-    Label(QWidget* parent, const QString& name);
+    Etichetta(QWidget* genitore, const QString& nome);
 
-    QString text() const { return m_text; }
-    void setText(const QString& text);
+    QString text() const { return m_testo; }
+    void setText(const QString& testo);
 
-    void setAlignment(Qt::Alignment a) { m_alignment = a; update(); }
-    Qt::Alignment alignment() const { return m_alignment; }
+    void setAlignment(Qt::Alignment a) { m_allineamento = a; update(); }
+    Qt::Alignment alignment() const { return m_allineamento; }
     // A transparent label draws only its text; others fill their box first.
-    void setTransparent(bool t) { m_transparent = t; update(); }
-    bool isTransparent() const { return m_transparent; }
+    void impostaTrasparente(bool t) { m_trasparente = t; update(); }
+    bool trasparente() const { return m_trasparente; }
     // A label sized to its text grows and shrinks with it.
-    void setAutoSize(bool a);
-    void setBackground(const QColor& c) { m_background = c; update(); }
-    QColor background() const { return m_background; }
-    void setForeground(const QColor& c) { m_foreground = c; update(); }
-    QColor foreground() const { return m_foreground; }
+    void impostaAdattaAlTesto(bool a);
+    void impostaSfondo(const QColor& c) { m_sfondo = c; update(); }
+    QColor sfondo() const { return m_sfondo; }
+    void impostaInchiostro(const QColor& c) { m_inchiostro = c; update(); }
+    QColor inchiostro() const { return m_inchiostro; }
 
 signals:
-    void changed();
+    void cambiato();
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    void fitToText();
+    void adattaAlTesto();
     // The width the text may take: up to the first control laid over the label's right part.
     QSize spazioScoperto() const;
 
-    QString m_text;
-    Qt::Alignment m_alignment = Qt::AlignLeft;
-    bool m_transparent = false;
-    bool m_autoSize = false;
-    QColor m_background;
-    QColor m_foreground;
+    QString m_testo;
+    Qt::Alignment m_allineamento = Qt::AlignLeft;
+    bool m_trasparente = false;
+    bool m_adattaAlTesto = false;
+    QColor m_sfondo;
+    QColor m_inchiostro;
     CarattereAdattato m_adattato;
 };
 
 // A push button whose face is filled with its background colour, whatever the style.
-class Button : public QAbstractButton {
+class Pulsante : public QAbstractButton {
     Q_OBJECT
 public:
-    Button(QWidget* parent, const QString& name, const QString& caption = QString());
+    Pulsante(QWidget* genitore, const QString& nome, const QString& didascalia = QString());
 
-    void setBackground(const QColor& c) { m_background = c; update(); }
-    QColor background() const { return m_background; }
+    void impostaSfondo(const QColor& c) { m_sfondo = c; update(); }
+    QColor sfondo() const { return m_sfondo; }
     QSize sizeHint() const override { return size(); }
 
     // Whether a mouse click could press it now: on show, enabled with all its frames, and
@@ -102,54 +102,54 @@ protected:
     void timerEvent(QTimerEvent* e) override;
 
 private:
-    QColor m_background;
+    QColor m_sfondo;
     CarattereAdattato m_adattato;
     QBasicTimer m_pressione;   // runs only for the moment a press from the keyboard shows
 };
 
 // A frame: a container with a background, an optional etched border and caption.
 // Its children are placed from its outer top-left corner.
-class Frame : public QWidget {
+class Cornice : public QWidget {
     Q_OBJECT
 public:
-    Frame(QWidget* parent, const QString& name, const QString& caption = QString(), bool border = true);
+    Cornice(QWidget* genitore, const QString& nome, const QString& didascalia = QString(), bool bordo = true);
 
-    QString caption() const { return m_caption; }
-    bool hasBorder() const { return m_border; }
-    void setBackground(const QColor& c) { m_background = c; update(); }
-    QColor background() const { return m_background; }
+    QString didascalia() const { return m_didascalia; }
+    bool haBordo() const { return m_bordo; }
+    void impostaSfondo(const QColor& c) { m_sfondo = c; update(); }
+    QColor sfondo() const { return m_sfondo; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    QString m_caption;
-    bool m_border;
-    QColor m_background;
+    QString m_didascalia;
+    bool m_bordo;
+    QColor m_sfondo;
 };
 
 // A straight line between two points given in twips within its container.
-class Line : public QWidget {
+class Linea : public QWidget {
     Q_OBJECT
 public:
-    Line(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2);
+    Linea(QWidget* genitore, const QString& nome, int x1, int y1, int x2, int y2);
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    QPoint m_from;
-    QPoint m_to;
+    QPoint m_da;
+    QPoint m_a;
 };
 
 // A drop-down list to choose from (no typing), filled with its background colour.
-class DropDown : public QComboBox {
+class Tendina : public QComboBox {
     Q_OBJECT
 public:
-    DropDown(QWidget* parent, const QString& name);
+    Tendina(QWidget* genitore, const QString& nome);
 
-    void setBackground(const QColor& c);
-    QColor background() const { return m_background; }
+    void impostaSfondo(const QColor& c);
+    QColor sfondo() const { return m_sfondo; }
     // The open list in the list's own colour, not the style's.
     void showPopup() override;
 
@@ -157,22 +157,22 @@ protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    QColor m_background;
+    QColor m_sfondo;
 };
 
 // A filled rectangle with curved corners.
-class RoundedBox : public QWidget {
+class Riquadro : public QWidget {
     Q_OBJECT
 public:
-    RoundedBox(QWidget* parent, const QString& name, const QColor& fill, int borderWidth);
-    QColor fill() const { return m_fill; }
+    Riquadro(QWidget* genitore, const QString& nome, const QColor& riempimento, int spessore);
+    QColor riempimento() const { return m_riempimento; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    QColor m_fill;
-    int m_borderWidth;
+    QColor m_riempimento;
+    int m_spessore;
 };
 
 // A menu bar of top-level entries. Blank entries only space the bar: assistive
@@ -180,11 +180,11 @@ private:
 class BarraMenu : public QMenuBar {
     Q_OBJECT
 public:
-    explicit BarraMenu(QWidget* parent) : QMenuBar(parent) {}
+    explicit BarraMenu(QWidget* genitore) : QMenuBar(genitore) {}
 };
 
 // The classic height of a window's menu bar at 96 dpi, in pixels: the least it takes.
-constexpr int MenuBarHeight = 19;
+constexpr int AltezzaBarraMenu = 19;
 
 // A designed screen: a menu bar across the top, the client area of its designed size
 // below it, the window fixed to their size, without a layout manager. The menu bar takes
@@ -199,10 +199,10 @@ public:
 
     QMenuBar* menuBar() const { return m_barra; }
     // The client area: every designed control lies in it.
-    Frame* superficie() const { return m_superficie; }
+    Cornice* superficie() const { return m_superficie; }
 
     // Builds the menu bar and a client area of clientWidth x clientHeight twips.
-    void vesti(int clientWidth, int clientHeight);
+    void vesti(int larghezza, int altezza);
     // Tab and Shift+Tab follow the reading order of the screen; call once the controls exist.
     void ordinaTabulazione();
 
@@ -216,13 +216,13 @@ private:
     void sorvegliaDistruzione();
 
     BarraMenu* m_barra = nullptr;
-    Frame* m_superficie = nullptr;
+    Cornice* m_superficie = nullptr;
     QSize m_cliente;
     bool m_collocata = false;
 };
 
 // A top-level menu entry, named as designed; a blank caption makes a spacer that does nothing.
-QAction* menuEntry(QMenuBar* bar, const char* name, const QString& caption);
+QAction* voceMenu(QMenuBar* barra, const char* nome, const QString& didascalia);
 
 // ---- Assistive technology ----
 
@@ -240,9 +240,9 @@ void installaAccessibilita();
 // Builders for the designed layouts: each control is named, placed in twips, given its
 // font and colours, and put behind the controls already in its container, so that a
 // control listed earlier in a layout lies in front of one listed later.
-Label* label(QWidget* in, const char* name, int left, int top, int width, int height, const QString& text,
-             const QFont& font, const QColor& colour, bool centred, bool transparent);
-Button* button(QWidget* in, const char* name, int left, int top, int width, int height, const QString& caption,
+Etichetta* etichetta(QWidget* in, const char* nome, int sinistra, int alto, int larghezza, int altezza, const QString& testo,
+             const QFont& font, const QColor& colore, bool centrata, bool trasparente);
+Pulsante* pulsante(QWidget* in, const char* nome, int sinistra, int alto, int larghezza, int altezza, const QString& didascalia,
                const QFont& font, const QColor& background);
 
 } // namespace ui

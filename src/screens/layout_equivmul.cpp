@@ -14,13 +14,13 @@ namespace {
 const QString Arial = QStringLiteral("Arial");
 const QString SansSerif = QStringLiteral("MS Sans Serif");
 
-Frame* cornice(QWidget* in, const char* nome, int l, int t, int w, int h, const QString& titolo,
+Cornice* cornice(QWidget* in, const char* nome, int l, int t, int w, int h, const QString& titolo,
                bool bordo, const QColor& sfondo)
 {
-    auto* x = new Frame(in, QString::fromLatin1(nome), titolo, bordo);
-    place(x, l, t, w, h);
-    x->setFont(designFont(Arial, 9.75, true));
-    x->setBackground(sfondo);
+    auto* x = new Cornice(in, QString::fromLatin1(nome), titolo, bordo);
+    posiziona(x, l, t, w, h);
+    x->setFont(carattere(Arial, 9.75, true));
+    x->impostaSfondo(sfondo);
     x->lower();
     return x;
 }
@@ -34,7 +34,7 @@ ControlliEquivMul ControlliEquivMul::crea(Finestra* finestra)
     return c;
 }
 
-QList<Button*> ControlliEquivMul::pulsanti() const
+QList<Pulsante*> ControlliEquivMul::pulsanti() const
 {
     return {CmdVerifica, CmdOperazione, cmdSfondo, Cmdsi, Cmdno,
             Command1, Command2, Command3, Command4, Command5, Command6, Command7, Command8, Command9,
@@ -42,17 +42,17 @@ QList<Button*> ControlliEquivMul::pulsanti() const
             Command20, Command21, Command22, Command23, Command24, Command25, Command26, Command15};
 }
 
-std::array<Button*, 10> ControlliEquivMul::cifre() const
+std::array<Pulsante*, 10> ControlliEquivMul::cifre() const
 {
     return {Command13, Command2, Command3, Command4, Command5, Command6, Command7, Command8, Command9, Command10};
 }
 
-std::array<Button*, 7> ControlliEquivMul::simboli() const
+std::array<Pulsante*, 7> ControlliEquivMul::simboli() const
 {
     return {Command26, Command25, Command24, Command23, Command22, Command21, Command20};
 }
 
-std::array<Button*, 5> ControlliEquivMul::virgole() const
+std::array<Pulsante*, 5> ControlliEquivMul::virgole() const
 {
     return {Command16, Command17, Command18, Command19, Command1};
 }
@@ -66,118 +66,118 @@ void ControlliEquivMul::costruisci(Finestra* finestra)
     const QColor blu = BluTitolo;
 
     finestra->vesti(11910, 8340);
-    finestra->superficie()->setBackground(grigio);
-    MnuEsci = menuEntry(finestra->menuBar(), "MnuEsci", QStringLiteral("Esci"));
-    vuoto = menuEntry(finestra->menuBar(), "vuoto", QString());
-    mnuQuadro = menuEntry(finestra->menuBar(), "mnuQuadro", QStringLiteral("Il quadro"));
+    finestra->superficie()->impostaSfondo(grigio);
+    MnuEsci = voceMenu(finestra->menuBar(), "MnuEsci", QStringLiteral("Esci"));
+    vuoto = voceMenu(finestra->menuBar(), "vuoto", QString());
+    mnuQuadro = voceMenu(finestra->menuBar(), "mnuQuadro", QStringLiteral("Il quadro"));
     QWidget* s = finestra->superficie();
 
-    const QFont titolo = designFont(Arial, 21.75, true);
-    Label2 = label(s, "Label2", 0, 0, 11955, 555, QString(), titolo, rgb(128, 0, 0), false, false);
-    Label2->setBackground(Pesca);
-    Label1 = label(s, "Label1", 0, 555, 11955, 555, QString(), titolo, rgb(255, 0, 0), false, false);
-    Label1->setBackground(Pesca);
+    const QFont titolo = carattere(Arial, 21.75, true);
+    Label2 = etichetta(s, "Label2", 0, 0, 11955, 555, QString(), titolo, rgb(128, 0, 0), false, false);
+    Label2->impostaSfondo(Pesca);
+    Label1 = etichetta(s, "Label1", 0, 555, 11955, 555, QString(), titolo, rgb(255, 0, 0), false, false);
+    Label1->impostaSfondo(Pesca);
     fraNumero = cornice(s, "fraNumero", 15, 1500, 11475, 2295, QString(), true, grigio);
     fraSimbolo = cornice(s, "fraSimbolo", 0, 1500, 11475, 2280, QString(), true, rgb(255, 192, 255));
-    LblEsito = label(s, "LblEsito", 315, 3870, 4305, 960, QString(), designFont(Arial, 48, true), blu, true, true);
+    LblEsito = etichetta(s, "LblEsito", 315, 3870, 4305, 960, QString(), carattere(Arial, 48, true), blu, true, true);
     Frame1 = cornice(s, "Frame1", 90, 4995, 4500, 2685, QString(), false, grigio);
     FraSimboli = cornice(s, "FraSimboli", 4635, 4530, 3315, 3150, QStringLiteral("SIMBOLI"), true, giallo);
     fraTastierino = cornice(s, "fraTastierino", 4620, 4530, 3330, 3180, QStringLiteral("TASTIERINO"), true, giallo);
     frmAiuto = cornice(s, "frmAiuto", 8010, 5985, 3615, 1695, QStringLiteral("AIUTO"), true, giallo);
     frmAiuto->hide();
-    LblIstruzione = label(s, "LblIstruzione", 75, 7905, 11430, 270, QString(), designFont(Arial, 12, true), blu,
+    LblIstruzione = etichetta(s, "LblIstruzione", 75, 7905, 11430, 270, QString(), carattere(Arial, 12, true), blu,
                               false, false);
-    LblIstruzione->setBackground(rgb(192, 255, 255));
-    Label7 = label(s, "Label7", 105, 8235, 840, 255, QString(), designFont(Arial, 8.25, true), rgb(192, 0, 0),
+    LblIstruzione->impostaSfondo(rgb(192, 255, 255));
+    Label7 = etichetta(s, "Label7", 105, 8235, 840, 255, QString(), carattere(Arial, 8.25, true), rgb(192, 0, 0),
                        true, true);
 
     // Number question.
-    const QFont grande = designFont(Arial, 30, true);
-    lblHelp = label(fraNumero, "lblHelp", 6450, 1305, 2940, 630, QString(), designFont(SansSerif, 24, true),
+    const QFont grande = carattere(Arial, 30, true);
+    lblHelp = etichetta(fraNumero, "lblHelp", 6450, 1305, 2940, 630, QString(), carattere(SansSerif, 24, true),
                         rgb(255, 0, 0), true, true);
-    LblRisultato = label(fraNumero, "LblRisultato", 6450, 285, 3060, 990, QStringLiteral("?"), grande,
+    LblRisultato = etichetta(fraNumero, "LblRisultato", 6450, 285, 3060, 990, QStringLiteral("?"), grande,
                              rgb(192, 64, 0), true, true);
-    LabelUguale = label(fraNumero, "LabelUguale", 5775, 240, 630, 990, QStringLiteral("="), grande, blu, true,
+    LabelUguale = etichetta(fraNumero, "LabelUguale", 5775, 240, 630, 990, QStringLiteral("="), grande, blu, true,
                             true);
-    Label11 = label(fraNumero, "Label11", 9960, 240, 1305, 990, QString(), grande, blu, true, true);
-    Label4 = label(fraNumero, "Label4", 855, 240, 3825, 990, QString(), grande, blu, true, true);
+    Label11 = etichetta(fraNumero, "Label11", 9960, 240, 1305, 990, QString(), grande, blu, true, true);
+    Label4 = etichetta(fraNumero, "Label4", 855, 240, 3825, 990, QString(), grande, blu, true, true);
 
     // Symbol question.
-    lblHelpS = label(fraSimbolo, "lblHelpS", 9960, 1380, 1560, 675, QString(), designFont(SansSerif, 18, true),
+    lblHelpS = etichetta(fraSimbolo, "lblHelpS", 9960, 1380, 1560, 675, QString(), carattere(SansSerif, 18, true),
                          rgb(255, 0, 0), false, true);
-    Label4S = label(fraSimbolo, "Label4S", 855, 240, 3825, 990, QString(), grande, blu, true, true);
-    lblRisultatoS = label(fraSimbolo, "lblRisultatoS", 9660, 240, 1665, 990, QStringLiteral("?"), grande,
+    Label4S = etichetta(fraSimbolo, "Label4S", 855, 240, 3825, 990, QString(), grande, blu, true, true);
+    lblRisultatoS = etichetta(fraSimbolo, "lblRisultatoS", 9660, 240, 1665, 990, QStringLiteral("?"), grande,
                               rgb(192, 64, 0), true, true);
-    LabelUgualeS = label(fraSimbolo, "LabelUgualeS", 5775, 240, 630, 990, QStringLiteral("="), grande, blu,
+    LabelUgualeS = etichetta(fraSimbolo, "LabelUgualeS", 5775, 240, 630, 990, QStringLiteral("="), grande, blu,
                              true, true);
-    label11S = label(fraSimbolo, "label11S", 6450, 240, 165, 690, QString(), grande, blu, false, true);
-    label11S->setAutoSize(true);
+    label11S = etichetta(fraSimbolo, "label11S", 6450, 240, 165, 690, QString(), grande, blu, false, true);
+    label11S->impostaAdattaAlTesto(true);
 
     // Statistics and main buttons.
-    const QFont bottone = designFont(Arial, 12, true);
+    const QFont bottone = carattere(Arial, 12, true);
     frmElaborazione = cornice(Frame1, "frmElaborazione", 195, 780, 4215, 1485, QStringLiteral("ELABORAZIONE"),
                               true, barraMenu);
-    frmElaborazione->setFont(designFont(SansSerif, 8.25, false));
-    CmdOperazione = button(Frame1, "CmdOperazione", 210, 135, 4170, 495,
+    frmElaborazione->setFont(carattere(SansSerif, 8.25, false));
+    CmdOperazione = pulsante(Frame1, "CmdOperazione", 210, 135, 4170, 495,
                              QStringLiteral("N u o v a   t r a s f o r m a z i o n e"), bottone, barraMenu);
-    CmdVerifica = button(Frame1, "CmdVerifica", 255, 135, 4155, 495, QStringLiteral("V e r i f i c a "),
+    CmdVerifica = pulsante(Frame1, "CmdVerifica", 255, 135, 4155, 495, QStringLiteral("V e r i f i c a "),
                            bottone, barraMenu);
-    cmdSfondo = button(Frame1, "cmdSfondo", 240, 150, 4155, 495, QString(), bottone, barraMenu);
+    cmdSfondo = pulsante(Frame1, "cmdSfondo", 240, 150, 4155, 495, QString(), bottone, barraMenu);
     cmdSfondo->setEnabled(false);
 
     // The old bitmap face was wider than the one that stands in for it: wider blanks put
     // each heading word between the column rules again, as the blanks were meant to.
-    QFont intestazione = designFont(SansSerif, 8.25, true);
+    QFont intestazione = carattere(SansSerif, 8.25, true);
     intestazione.setWordSpacing(8);
     const QColor testoNormale = QApplication::palette().color(QPalette::WindowText);
-    Label5 = label(frmElaborazione, "Label5", 150, 360, 4005, 255,
+    Label5 = etichetta(frmElaborazione, "Label5", 150, 360, 4005, 255,
                        QStringLiteral("Oper.    Risp.       Risp.    Tempo      Tempo "), intestazione, testoNormale,
                        false, true);
-    Label3 = label(frmElaborazione, "Label3", 330, 600, 3615, 255,
+    Label3 = etichetta(frmElaborazione, "Label3", 330, 600, 3615, 255,
                        QStringLiteral("        Esatte      Errate   parziale     totale"), intestazione,
                        testoNormale, false, true);
-    const QFont valore = designFont(Arial, 14.25, true);
-    LblOperazione = label(frmElaborazione, "LblOperazione", 60, 960, 660, 480, QString(), valore,
+    const QFont valore = carattere(Arial, 14.25, true);
+    LblOperazione = etichetta(frmElaborazione, "LblOperazione", 60, 960, 660, 480, QString(), valore,
                               rgb(0, 192, 0), true, true);
-    lblRisEsatte = label(frmElaborazione, "lblRisEsatte", 840, 960, 660, 480, QString(), valore,
+    lblRisEsatte = etichetta(frmElaborazione, "lblRisEsatte", 840, 960, 660, 480, QString(), valore,
                              rgb(0, 0, 255), true, true);
-    lblRisErrate = label(frmElaborazione, "lblRisErrate", 1590, 960, 660, 480, QString(), valore,
+    lblRisErrate = etichetta(frmElaborazione, "lblRisErrate", 1590, 960, 660, 480, QString(), valore,
                              rgb(0, 0, 255), true, true);
     const QString suggerimento = QStringLiteral("Secondi impiegati per ogni risposta");
-    LblTempoParziale = label(frmElaborazione, "LblTempoParziale", 2400, 960, 660, 480, QString(), valore,
+    LblTempoParziale = etichetta(frmElaborazione, "LblTempoParziale", 2400, 960, 660, 480, QString(), valore,
                                  rgb(255, 0, 0), true, true);
     LblTempoParziale->setToolTip(suggerimento);
-    lblTempoTotale = label(frmElaborazione, "lblTempoTotale", 3315, 960, 660, 480, QString(), valore,
+    lblTempoTotale = etichetta(frmElaborazione, "lblTempoTotale", 3315, 960, 660, 480, QString(), valore,
                                rgb(255, 0, 0), true, true);
     lblTempoTotale->setToolTip(suggerimento);
-    Line3 = new Line(frmElaborazione, QStringLiteral("Line3"), 750, 450, 750, 1320);
-    Line1 = new Line(frmElaborazione, QStringLiteral("Line1"), 1560, 390, 1560, 1260);
-    Line2 = new Line(frmElaborazione, QStringLiteral("Line2"), 2250, 360, 2250, 1230);
-    Line4 = new Line(frmElaborazione, QStringLiteral("Line4"), 3150, 390, 3150, 1230);
-    for (Line* l : {Line3, Line1, Line2, Line4})
+    Line3 = new Linea(frmElaborazione, QStringLiteral("Line3"), 750, 450, 750, 1320);
+    Line1 = new Linea(frmElaborazione, QStringLiteral("Line1"), 1560, 390, 1560, 1260);
+    Line2 = new Linea(frmElaborazione, QStringLiteral("Line2"), 2250, 360, 2250, 1230);
+    Line4 = new Linea(frmElaborazione, QStringLiteral("Line4"), 3150, 390, 3150, 1230);
+    for (Linea* l : {Line3, Line1, Line2, Line4})
         l->lower();
 
     // Help offer.
-    const QFont medio = designFont(Arial, 14.25, true);
-    Cmdsi = button(frmAiuto, "Cmdsi", 1830, 990, 1680, 555, QStringLiteral("Si"), medio, Pesca);
-    Cmdno = button(frmAiuto, "Cmdno", 150, 1020, 1620, 555, QStringLiteral("No"), medio, Pesca);
-    LblAiuto = label(frmAiuto, "LblAiuto", 135, 300, 3330, 555, QStringLiteral("Ti aiuto ?"), titolo,
+    const QFont medio = carattere(Arial, 14.25, true);
+    Cmdsi = pulsante(frmAiuto, "Cmdsi", 1830, 990, 1680, 555, QStringLiteral("Si"), medio, Pesca);
+    Cmdno = pulsante(frmAiuto, "Cmdno", 150, 1020, 1620, 555, QStringLiteral("No"), medio, Pesca);
+    LblAiuto = etichetta(frmAiuto, "LblAiuto", 135, 300, 3330, 555, QStringLiteral("Ti aiuto ?"), titolo,
                          testoNormale, true, false);
-    LblAiuto->setBackground(tasto);
+    LblAiuto->impostaSfondo(tasto);
 
     // Unit symbols; their captions are set at load.
-    Command26 = button(FraSimboli, "Command26", 150, 330, 1470, 435, QStringLiteral(" kg"), medio, barraMenu);
-    Command25 = button(FraSimboli, "Command25", 150, 885, 1470, 465, QStringLiteral(" hg"), medio, tasto);
-    Command24 = button(FraSimboli, "Command24", 165, 1440, 1470, 465, QStringLiteral(" dag"), medio, tasto);
-    Command23 = button(FraSimboli, "Command23", 165, 1980, 3000, 465, QStringLiteral(" g"), medio, tasto);
-    Command22 = button(FraSimboli, "Command22", 1725, 315, 1470, 465, QStringLiteral(" dg"), medio, tasto);
-    Command21 = button(FraSimboli, "Command21", 1710, 870, 1455, 465, QStringLiteral(" cg"), medio, tasto);
-    Command20 = button(FraSimboli, "Command20", 1725, 1440, 1455, 465, QStringLiteral(" mg"), medio, tasto);
-    Command15 = button(FraSimboli, "Command15", 150, 2490, 2970, 495, QStringLiteral("Cancella"), medio, tasto);
+    Command26 = pulsante(FraSimboli, "Command26", 150, 330, 1470, 435, QStringLiteral(" kg"), medio, barraMenu);
+    Command25 = pulsante(FraSimboli, "Command25", 150, 885, 1470, 465, QStringLiteral(" hg"), medio, tasto);
+    Command24 = pulsante(FraSimboli, "Command24", 165, 1440, 1470, 465, QStringLiteral(" dag"), medio, tasto);
+    Command23 = pulsante(FraSimboli, "Command23", 165, 1980, 3000, 465, QStringLiteral(" g"), medio, tasto);
+    Command22 = pulsante(FraSimboli, "Command22", 1725, 315, 1470, 465, QStringLiteral(" dg"), medio, tasto);
+    Command21 = pulsante(FraSimboli, "Command21", 1710, 870, 1455, 465, QStringLiteral(" cg"), medio, tasto);
+    Command20 = pulsante(FraSimboli, "Command20", 1725, 1440, 1455, 465, QStringLiteral(" mg"), medio, tasto);
+    Command15 = pulsante(FraSimboli, "Command15", 150, 2490, 2970, 495, QStringLiteral("Cancella"), medio, tasto);
 
     // Keypad: four rows of three digit keys and a comma, then a comma and "Cancella".
     const auto key = [&](const char* nome, int l, int t, const char* testo) {
-        return button(fraTastierino, nome, l, t, 765, 465, QString::fromLatin1(testo), medio, tasto);
+        return pulsante(fraTastierino, nome, l, t, 765, 465, QString::fromLatin1(testo), medio, tasto);
     };
     Command2 = key("Command2", 90, 330, "1");
     Command3 = key("Command3", 885, 330, "2");
@@ -196,7 +196,7 @@ void ControlliEquivMul::costruisci(Finestra* finestra)
     Command12 = key("Command12", 1665, 1950, "000");
     Command19 = key("Command19", 2475, 1935, ",");
     Command1 = key("Command1", 60, 2505, ",");
-    cmdCancella = button(fraTastierino, "cmdCancella", 840, 2490, 1575, 495, QStringLiteral("Cancella"), medio,
+    cmdCancella = pulsante(fraTastierino, "cmdCancella", 840, 2490, 1575, 495, QStringLiteral("Cancella"), medio,
                            tasto);
 
     // Plain words for a screen reader where the captions are spelt out or are signs.
@@ -204,9 +204,9 @@ void ControlliEquivMul::costruisci(Finestra* finestra)
     CmdVerifica->setAccessibleName(QStringLiteral("Verifica"));
     Cmdsi->setAccessibleName(QStringLiteral("Sì"));
     Cmdno->setAccessibleName(QStringLiteral("No"));
-    for (Button* b : virgole())
+    for (Pulsante* b : virgole())
         b->setAccessibleName(QStringLiteral("virgola"));
-    const struct { Button* b; const char* simbolo; const char* nome; } unita[] = {
+    const struct { Pulsante* b; const char* simbolo; const char* nome; } unita[] = {
         {Command26, "kg", "chilogrammi"}, {Command25, "hg", "ettogrammi"}, {Command24, "dag", "decagrammi"},
         {Command23, "g", "grammi"},       {Command22, "dg", "decigrammi"}, {Command21, "cg", "centigrammi"},
         {Command20, "mg", "milligrammi"}};

@@ -22,36 +22,36 @@ struct SchemaColori {
 struct ControlliEquivMul {
     static ControlliEquivMul crea(Finestra* finestra);
 
-    Label *Label2, *Label1, *LblEsito, *LblIstruzione, *Label7;
-    Frame *fraNumero, *fraSimbolo, *Frame1, *FraSimboli, *fraTastierino, *frmAiuto;
+    Etichetta *Label2, *Label1, *LblEsito, *LblIstruzione, *Label7;
+    Cornice *fraNumero, *fraSimbolo, *Frame1, *FraSimboli, *fraTastierino, *frmAiuto;
     // Number question.
-    Label *lblHelp, *LblRisultato, *LabelUguale, *Label11, *Label4;
+    Etichetta *lblHelp, *LblRisultato, *LabelUguale, *Label11, *Label4;
     // Symbol question.
-    Label *lblHelpS, *Label4S, *lblRisultatoS, *LabelUgualeS, *label11S;
+    Etichetta *lblHelpS, *Label4S, *lblRisultatoS, *LabelUgualeS, *label11S;
     // Statistics and main buttons.
-    Frame* frmElaborazione;
-    Button *CmdOperazione, *CmdVerifica, *cmdSfondo;
-    Label *Label5, *Label3, *LblOperazione, *lblRisEsatte, *lblRisErrate, *LblTempoParziale, *lblTempoTotale;
-    Line *Line3, *Line1, *Line2, *Line4;
+    Cornice* frmElaborazione;
+    Pulsante *CmdOperazione, *CmdVerifica, *cmdSfondo;
+    Etichetta *Label5, *Label3, *LblOperazione, *lblRisEsatte, *lblRisErrate, *LblTempoParziale, *lblTempoTotale;
+    Linea *Line3, *Line1, *Line2, *Line4;
     // Help offer.
-    Button *Cmdsi, *Cmdno;
-    Label* LblAiuto;
+    Pulsante *Cmdsi, *Cmdno;
+    Etichetta* LblAiuto;
     // Unit symbols.
-    Button *Command26, *Command25, *Command24, *Command23, *Command22, *Command21, *Command20, *Command15;
+    Pulsante *Command26, *Command25, *Command24, *Command23, *Command22, *Command21, *Command20, *Command15;
     // Keypad.
-    Button *Command2, *Command3, *Command4, *Command16, *Command5, *Command6, *Command7, *Command17, *Command8,
+    Pulsante *Command2, *Command3, *Command4, *Command16, *Command5, *Command6, *Command7, *Command17, *Command8,
         *Command9, *Command10, *Command18, *Command13, *Command11, *Command12, *Command19, *Command1, *cmdCancella;
     // Menu bar.
     QAction *MnuEsci, *vuoto, *mnuQuadro;
 
     // Every button of the screen, in designed order.
-    QList<Button*> pulsanti() const;
+    QList<Pulsante*> pulsanti() const;
     // The keypad's digit keys, "0" to "9".
-    std::array<Button*, 10> cifre() const;
+    std::array<Pulsante*, 10> cifre() const;
     // The unit-symbol buttons, " kg" to " mg".
-    std::array<Button*, 7> simboli() const;
+    std::array<Pulsante*, 7> simboli() const;
     // The five comma keys.
-    std::array<Button*, 5> virgole() const;
+    std::array<Pulsante*, 5> virgole() const;
 
 private:
     void costruisci(Finestra* finestra);

@@ -11,12 +11,12 @@ namespace ui {
 struct ControlliInizio {
     static ControlliInizio crea(Finestra* finestra);
 
-    Frame* frmTitolo;
-    Label *Label4, *Label2, *Label6, *Label5, *Label3;
-    RoundedBox *Shape2, *Shape1;
-    DropDown* Combo1;
-    Frame* Frame1;
-    Button *Command1, *Command3, *Command5, *Command9;
+    Cornice* frmTitolo;
+    Etichetta *Label4, *Label2, *Label6, *Label5, *Label3;
+    Riquadro *Shape2, *Shape1;
+    Tendina* Combo1;
+    Cornice* Frame1;
+    Pulsante *Command1, *Command3, *Command5, *Command9;
     QWidget *Image1_0, *Image1_7;
     QAction *MnuEsci, *mnuVuoto, *mnuInfo, *vuoto1, *mnuAvvertenza;
 

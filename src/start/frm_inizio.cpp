@@ -79,10 +79,10 @@ FrmInizio::FrmInizio()
     // Leaving an exercise brings this screen back.
     FrmEquivMul::impostaRitorno([] { FrmInizio::mostra(); });
 
-    connect(c.Command1, &ui::Button::clicked, this, &FrmInizio::Command1_Click);
-    connect(c.Command3, &ui::Button::clicked, this, &FrmInizio::Command3_Click);
-    connect(c.Command5, &ui::Button::clicked, this, &FrmInizio::Command5_Click);
-    connect(c.Command9, &ui::Button::clicked, this, &FrmInizio::Command9_Click);
+    connect(c.Command1, &ui::Pulsante::clicked, this, &FrmInizio::Command1_Click);
+    connect(c.Command3, &ui::Pulsante::clicked, this, &FrmInizio::Command3_Click);
+    connect(c.Command5, &ui::Pulsante::clicked, this, &FrmInizio::Command5_Click);
+    connect(c.Command9, &ui::Pulsante::clicked, this, &FrmInizio::Command9_Click);
     connect(c.MnuEsci, &QAction::triggered, this, &FrmInizio::MnuEsci_Click);
     connect(c.mnuInfo, &QAction::triggered, this, &FrmInizio::mnuInfo_Click);
     connect(c.mnuAvvertenza, &QAction::triggered, this, &FrmInizio::mnuAvvertenza_Click);
@@ -143,7 +143,7 @@ void FrmInizio::Form_Deactivate() { hide(); }
 void FrmInizio::keyPressEvent(QKeyEvent* e)
 {
     const bool conferma = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-    auto* b = qobject_cast<ui::Button*>(focusWidget());
+    auto* b = qobject_cast<ui::Pulsante*>(focusWidget());
     if (conferma && b && !e->isAutoRepeat() && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
         b->premi();
     else

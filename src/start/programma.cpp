@@ -9,11 +9,11 @@
 
 #include <cstdio>
 
-void avviaProgramma()
+void apriProgramma()
 {
     // Menus and messages in the screens' own face at the desktop's classic size; one font
     // file serves the whole program.
-    QApplication::setFont(ui::designFont(QStringLiteral("MS Sans Serif"), 8.25, false));
+    QApplication::setFont(ui::carattere(QStringLiteral("MS Sans Serif"), 8.25, false));
     FrmInizioSfondo::istanza();
     // Once the start screen is on show (the fonts are loaded by then): say so when the face
     // the screens are drawn in is missing, and go on with what fontconfig gives instead.

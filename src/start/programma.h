@@ -1,4 +1,4 @@
 #pragma once
 
 // Starts the drill as a learner meets it: the background first, which shows the start screen.
-void avviaProgramma();
+void apriProgramma();

@@ -76,7 +76,7 @@ void ProvaAvvio::cartelleDiRicerca()
 {
     QFETCH(QString, path);
     QFETCH(QStringList, attese);
-    QCOMPARE(RealServices::searchFolders(QStringLiteral("/prog"), path), attese);
+    QCOMPARE(ServiziReali::cartelleDiRicerca(QStringLiteral("/prog"), path), attese);
 }
 
 void ProvaAvvio::compagniAccantoAlProgramma_data()
@@ -97,7 +97,7 @@ void ProvaAvvio::compagniAccantoAlProgramma()
     QVERIFY(QDir::setCurrent(altrove.path()));
     const QString programma = QStringLiteral(MASSA_BIN_DIR);
     QVERIFY(QFileInfo::exists(programma + QLatin1String("/misure-di-massa")));
-    const QString trovato = RealServices::locate(nome, RealServices::searchFolders(programma, QStringLiteral(".:")));
+    const QString trovato = ServiziReali::trovaEseguibile(nome, ServiziReali::cartelleDiRicerca(programma, QStringLiteral(".:")));
     QCOMPARE(trovato, QDir(programma).absoluteFilePath(nome));
 }
 
@@ -154,8 +154,8 @@ void ProvaAvvio::avvio()
     qputenv("PATH", QString(path).replace(QLatin1String("@path"), cartellaPath.path()).toLocal8Bit());
     QVERIFY(QDir::setCurrent(corrente.path()));
 
-    RealServices servizi;
-    const bool avviato = servizi.startProgram(nome, Services::WindowNormalFocus);
+    ServiziReali servizi;
+    const bool avviato = servizi.eseguiProgramma(nome, Servizi::FinestraNormale);
     QCOMPARE(avviato, !atteso.isEmpty());
     if (atteso.isEmpty()) {
         QTest::qWait(300);

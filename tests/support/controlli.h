@@ -20,9 +20,9 @@ T* trova(const QWidget* schermo, const char* nome)
     return x;
 }
 
-inline ui::Label* etichetta(const QWidget* s, const char* nome) { return trova<ui::Label>(s, nome); }
-inline ui::Button* pulsante(const QWidget* s, const char* nome) { return trova<ui::Button>(s, nome); }
-inline ui::Frame* cornice(const QWidget* s, const char* nome) { return trova<ui::Frame>(s, nome); }
+inline ui::Etichetta* etichetta(const QWidget* s, const char* nome) { return trova<ui::Etichetta>(s, nome); }
+inline ui::Pulsante* pulsante(const QWidget* s, const char* nome) { return trova<ui::Pulsante>(s, nome); }
+inline ui::Cornice* cornice(const QWidget* s, const char* nome) { return trova<ui::Cornice>(s, nome); }
 inline QAction* azione(const QWidget* s, const char* nome) { return trova<QAction>(s, nome); }
 inline QComboBox* tendina(const QWidget* s, const char* nome) { return trova<QComboBox>(s, nome); }
 

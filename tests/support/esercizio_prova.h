@@ -4,7 +4,7 @@
 #include "exercise/frm_equivmul.h"
 #include "exercise/stato.h"
 #include "controlli.h"
-#include "servizi_scriptati.h"
+#include "servizi_di_prova.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -35,7 +35,7 @@ inline void chiudi()
 }
 
 // A fresh program state with the learner's choices, then the screen loaded and shown.
-inline FrmEquivMul* apri(ScriptedServices& s, short tipo, short direzione, std::deque<float> r)
+inline FrmEquivMul* apri(ServiziDiProva& s, short tipo, short direzione, std::deque<float> r)
 {
     chiudi();
     senzaDoppioClic();
@@ -43,7 +43,7 @@ inline FrmEquivMul* apri(ScriptedServices& s, short tipo, short direzione, std::
     stato().TipoCalcolo = tipo;
     stato().Direzione = direzione;
     stato().TestoDirezione = QStringLiteral(" kg  hg  dag  g");
-    s.random = std::move(r);
+    s.casuali = std::move(r);
     FrmEquivMul* f = FrmEquivMul::istanza();
     f->show();
     return f;
@@ -55,8 +55,8 @@ inline void clic(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
 inline void digita(FrmEquivMul* f, const QString& testo)
 {
     for (const QChar c : testo) {
-        const auto tasti = cornice(f, "fraTastierino")->findChildren<ui::Button*>();
-        const auto it = std::find_if(tasti.begin(), tasti.end(), [c](ui::Button* b) { return b->text() == QString(c); });
+        const auto tasti = cornice(f, "fraTastierino")->findChildren<ui::Pulsante*>();
+        const auto it = std::find_if(tasti.begin(), tasti.end(), [c](ui::Pulsante* b) { return b->text() == QString(c); });
         if (it == tasti.end())
             qFatal("no key for %c", c.toLatin1());
         clic(*it);

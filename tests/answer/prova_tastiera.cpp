@@ -35,7 +35,7 @@ void premiTasti(FrmEquivMul* f, const QString& tasti)
     }
 }
 
-FrmEquivMul* apriAttiva(ScriptedServices& s, short tipo, std::deque<float> r)
+FrmEquivMul* apriAttiva(ServiziDiProva& s, short tipo, std::deque<float> r)
 {
     FrmEquivMul* f = apri(s, tipo, 1, std::move(r));
     f->activateWindow();
@@ -46,7 +46,7 @@ FrmEquivMul* apriAttiva(ScriptedServices& s, short tipo, std::deque<float> r)
 
 } // namespace
 
-class TstTastiera : public QObject {
+class ProvaTastiera : public QObject {
     Q_OBJECT
 private slots:
     void cleanup() { chiudi(); }
@@ -63,7 +63,7 @@ private slots:
     void finestraDiAvviso();
 };
 
-void TstTastiera::mappa_data()
+void ProvaTastiera::mappa_data()
 {
     QTest::addColumn<int>("tipo");       // 1 number question, 2 symbol question
     QTest::addColumn<QString>("prima");  // keys that bring the question to the state to test
@@ -103,14 +103,14 @@ void TstTastiera::mappa_data()
     QTest::newRow("symbol: after a right answer") << 2 << "d a Return" << "k Backspace" << " dag" << " dag";
 }
 
-void TstTastiera::mappa()
+void ProvaTastiera::mappa()
 {
     QFETCH(int, tipo);
     QFETCH(QString, prima);
     QFETCH(QString, tasti);
     QFETCH(QString, risposta);
     QFETCH(QString, etichetta);
-    ScriptedScope sc;
+    ConServiziDiProva sc;
     FrmEquivMul* f = apriAttiva(sc.s, short(tipo), domanda345());
     premiTasti(f, prima);
     const int verifiche = int(stato().NumeroEsatte + stato().NumeroErrate);
@@ -121,7 +121,7 @@ void TstTastiera::mappa()
     QCOMPARE(int(stato().NumeroEsatte + stato().NumeroErrate), verifiche);
 }
 
-void TstTastiera::cicloConInvio_data()
+void ProvaTastiera::cicloConInvio_data()
 {
     QTest::addColumn<QString>("prima");
     QTest::addColumn<int>("verifiche");   // checks after Return
@@ -135,37 +135,37 @@ void TstTastiera::cicloConInvio_data()
     QTest::newRow("declined, a new entry: checks it") << "1 Return n 2" << 2 << 1;
 }
 
-void TstTastiera::cicloConInvio()
+void ProvaTastiera::cicloConInvio()
 {
     QFETCH(QString, prima);
     QFETCH(int, verifiche);
     QFETCH(int, domanda);
-    ScriptedScope sc;
+    ConServiziDiProva sc;
     FrmEquivMul* f = apriAttiva(sc.s, 1, domanda345());
     premiTasti(f, prima);
-    sc.s.random = domanda345();
+    sc.s.casuali = domanda345();
     premiTasti(f, QStringLiteral("Return"));
     QCOMPARE(int(stato().NumeroEsatte + stato().NumeroErrate), verifiche);
     QCOMPARE(stato().NumeroOperazione, long(domanda));
 }
 
 // A question answered right, and one answered wrong then helped, with keys alone.
-void TstTastiera::domandeIntereConLaTastiera()
+void ProvaTastiera::domandeIntereConLaTastiera()
 {
-    ScriptedScope sc;
+    ConServiziDiProva sc;
     FrmEquivMul* f = apriAttiva(sc.s, 1, domanda345());
     premiTasti(f, QStringLiteral("3 4 5 0 0 Enter"));
     QCOMPARE(etichetta(f, "LblEsito")->text(), QStringLiteral("Esatto"));
-    QCOMPARE(sc.s.sounds.size(), qsizetype(1));
-    sc.s.random = domanda345();
+    QCOMPARE(sc.s.suoni.size(), qsizetype(1));
+    sc.s.casuali = domanda345();
     premiTasti(f, QStringLiteral("Return 9 Return"));
     QCOMPARE(stato().NumeroOperazione, 2L);
     QCOMPARE(etichetta(f, "LblEsito")->text(), QStringLiteral("Errato"));
     QVERIFY(f->findChild<QWidget*>(QStringLiteral("frmAiuto"))->isVisible());
     premiTasti(f, QStringLiteral("n 8 Return n 7 Return n"));
-    QCOMPARE(sc.s.boxes.size(), std::size_t(1));
+    QCOMPARE(sc.s.messaggi.size(), std::size_t(1));
     QCOMPARE(etichetta(f, "LblRisultato")->text(), QStringLiteral("34500"));
-    sc.s.random = domanda345();
+    sc.s.casuali = domanda345();
     premiTasti(f, QStringLiteral("Return 1 Return s Return"));
     QCOMPARE(stato().NumeroOperazione, 4L);
     QCOMPARE(stato().NumeroEsatte, 1L);
@@ -173,9 +173,9 @@ void TstTastiera::domandeIntereConLaTastiera()
 }
 
 // Keys that arrive before the screen has had time to repaint are all taken.
-void TstTastiera::tastiVeloci()
+void ProvaTastiera::tastiVeloci()
 {
-    ScriptedScope sc;
+    ConServiziDiProva sc;
     FrmEquivMul* f = apriAttiva(sc.s, 1, domanda345());
     for (int i = 0; i < 5; ++i) {
         QCoreApplication::postEvent(f, new QKeyEvent(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QStringLiteral("1")));
@@ -186,9 +186,9 @@ void TstTastiera::tastiVeloci()
 }
 
 // Holding a key down types it once.
-void TstTastiera::tastoTenuto()
+void ProvaTastiera::tastoTenuto()
 {
-    ScriptedScope sc;
+    ConServiziDiProva sc;
     FrmEquivMul* f = apriAttiva(sc.s, 1, domanda345());
     for (const bool ripetuto : {false, true, true, true}) {
         QKeyEvent e(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, QStringLiteral("5"), ripetuto);
@@ -198,11 +198,11 @@ void TstTastiera::tastoTenuto()
 }
 
 // The key on screen shows the press for a moment, then comes back up.
-void TstTastiera::pressioneVisibile()
+void ProvaTastiera::pressioneVisibile()
 {
-    ScriptedScope sc;
+    ConServiziDiProva sc;
     FrmEquivMul* f = apriAttiva(sc.s, 1, domanda345());
-    ui::Button* cinque = pulsante(f, "Command6");
+    ui::Pulsante* cinque = pulsante(f, "Command6");
     const QColor alto = cinque->grab().toImage().pixelColor(2, 0);
     premiTasti(f, QStringLiteral("5"));
     QVERIFY(cinque->grab().toImage().pixelColor(2, 0) != alto);
@@ -210,9 +210,9 @@ void TstTastiera::pressioneVisibile()
 }
 
 // Escape leaves the exercise as the menu entry "Esci" does.
-void TstTastiera::esc()
+void ProvaTastiera::esc()
 {
-    ScriptedScope sc;
+    ConServiziDiProva sc;
     FrmEquivMul* f = apriAttiva(sc.s, 1, domanda345());
     int ritorni = 0;
     FrmEquivMul::impostaRitorno([&ritorni] { ++ritorni; });
@@ -221,7 +221,7 @@ void TstTastiera::esc()
     QVERIFY(!FrmEquivMul::caricato());
 }
 
-void TstTastiera::finestraDiAvviso_data()
+void ProvaTastiera::finestraDiAvviso_data()
 {
     QTest::addColumn<int>("tasto");
     QTest::newRow("Return") << int(Qt::Key_Return);
@@ -229,10 +229,10 @@ void TstTastiera::finestraDiAvviso_data()
 }
 
 // The three-attempt message closes from the keyboard.
-void TstTastiera::finestraDiAvviso()
+void ProvaTastiera::finestraDiAvviso()
 {
     QFETCH(int, tasto);
-    RealServices reali;
+    ServiziReali reali;
     bool chiusaDaNoi = false;
     QTimer::singleShot(0, [tasto] {
         if (QWidget* box = QApplication::activeModalWidget())
@@ -244,10 +244,10 @@ void TstTastiera::finestraDiAvviso()
             box->close();
         }
     });
-    reali.messageBox(QStringLiteral("Hai già fatto 3 tentativi. \rOra intervengo io. "), Services::StyleInformation,
+    reali.messaggio(QStringLiteral("Hai già fatto 3 tentativi. \rOra intervengo io. "), Servizi::StileInformazione,
                      QStringLiteral("Attenzione"));
     QVERIFY(!chiusaDaNoi);
 }
 
-QTEST_MAIN(TstTastiera)
-#include "tst_tastiera.moc"
+QTEST_MAIN(ProvaTastiera)
+#include "prova_tastiera.moc"

@@ -3,7 +3,7 @@
 #include "exercise/frm_equivmul.h"
 #include "exercise/stato.h"
 #include "controlli.h"
-#include "servizi_scriptati.h"
+#include "servizi_di_prova.h"
 #include "start/frm_inizio.h"
 #include "start/frm_inizio_sfondo.h"
 #include "start/programma.h"
@@ -23,11 +23,11 @@ bool mostrato(const QWidget* w) { return w->isVisibleTo(w->window()); }
 
 } // namespace
 
-class TstClicCasuali : public QObject {
+class ProvaClicCasuali : public QObject {
     Q_OBJECT
 
 private slots:
-    void anyClickKeepsTheInvariants()
+    void ogniClicRispettaGliInvarianti()
     {
         const QByteArray fromEnv = qgetenv("MASSA_SEED");
         const unsigned seme = fromEnv.isEmpty() ? std::random_device{}() : fromEnv.toUInt();
@@ -35,14 +35,14 @@ private slots:
         std::mt19937 gen(seme);
         const auto uno = [&gen](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(gen); };
 
-        ScriptedScope scope;
-        ScriptedServices& sv = scope.s;
-        sv.startable << QStringLiteral("quadro.exe");
+        ConServiziDiProva scope;
+        ServiziDiProva& sv = scope.s;
+        sv.avviabili << QStringLiteral("quadro.exe");
         stato() = StatoProgramma{};
         senzaDoppioClic();
         int fini = 0;
         FrmInizio::impostaFine([&fini] { ++fini; });
-        avviaProgramma();
+        apriProgramma();
 
         // MASSA_CLIC=<n> sets how many clicks; 20000 by default.
         const int Clic = qEnvironmentVariableIsSet("MASSA_CLIC") ? qEnvironmentVariableIntValue("MASSA_CLIC") : 20000;
@@ -50,11 +50,11 @@ private slots:
         long esattePrima = 0, errateprima = 0, domande = 0;
         for (int i = 0; i < Clic; ++i) {
             // Fresh random values for the question that a click may pose, and time goes by.
-            while (sv.random.size() < 8)
-                sv.random.push_back(std::uniform_real_distribution<float>(0.0f, 1.0f)(gen));
-            sv.clock += std::uniform_real_distribution<double>(0.0, 40.0)(gen);
-            if (sv.clock >= 86400.0)
-                sv.clock -= 86400.0;
+            while (sv.casuali.size() < 8)
+                sv.casuali.push_back(std::uniform_real_distribution<float>(0.0f, 1.0f)(gen));
+            sv.orologio += std::uniform_real_distribution<double>(0.0, 40.0)(gen);
+            if (sv.orologio >= 86400.0)
+                sv.orologio -= 86400.0;
 
             FrmEquivMul* e = FrmEquivMul::caricato();
             if (!e) {
@@ -65,7 +65,7 @@ private slots:
                     tendina(f, "Combo1")->setCurrentIndex(static_cast<int>(uno(3)));
                 const std::size_t scelta = uno(10);
                 if (scelta < 8) {
-                    ui::Button* d[] = {pulsante(f, "Command1"), pulsante(f, "Command3"), pulsante(f, "Command5")};
+                    ui::Pulsante* d[] = {pulsante(f, "Command1"), pulsante(f, "Command3"), pulsante(f, "Command5")};
                     QTest::mouseClick(d[uno(3)], Qt::LeftButton);
                     ++aperture;
                     e = FrmEquivMul::caricato();
@@ -81,8 +81,8 @@ private slots:
             }
 
             // On the exercise screen: any button on show and enabled, or a menu entry now and then.
-            QList<ui::Button*> cliccabili;
-            for (ui::Button* b : e->findChildren<ui::Button*>())
+            QList<ui::Pulsante*> cliccabili;
+            for (ui::Pulsante* b : e->findChildren<ui::Pulsante*>())
                 if (mostrato(b) && b->isEnabled())
                     cliccabili << b;
             const bool menu = uno(100) == 0 || cliccabili.isEmpty();
@@ -96,7 +96,7 @@ private slots:
                     continue;
                 }
             } else {
-                ui::Button* b = cliccabili.at(static_cast<qsizetype>(uno(static_cast<std::size_t>(cliccabili.size()))));
+                ui::Pulsante* b = cliccabili.at(static_cast<qsizetype>(uno(static_cast<std::size_t>(cliccabili.size()))));
                 if (b == pulsante(e, "CmdOperazione"))
                     ++domande;
                 QTest::mouseClick(b, Qt::LeftButton);
@@ -106,7 +106,7 @@ private slots:
             const StatoProgramma& s = stato();
             QVERIFY2(mostrato(cornice(e, "fraNumero")) != mostrato(cornice(e, "fraSimbolo")), "one question frame at a time");
             QVERIFY2(mostrato(cornice(e, "fraTastierino")) != mostrato(cornice(e, "FraSimboli")), "one input frame at a time");
-            const ui::Label* risposta = mostrato(cornice(e, "fraNumero")) ? etichetta(e, "LblRisultato") : etichetta(e, "lblRisultatoS");
+            const ui::Etichetta* risposta = mostrato(cornice(e, "fraNumero")) ? etichetta(e, "LblRisultato") : etichetta(e, "lblRisultatoS");
             QVERIFY2(risposta->text().size() <= 6, qPrintable(risposta->text()));
             if (mostrato(pulsante(e, "CmdVerifica")))
                 QCOMPARE(risposta->text(), s.RispostaData);
@@ -131,5 +131,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstClicCasuali)
-#include "tst_clic_casuali.moc"
+QTEST_MAIN(ProvaClicCasuali)
+#include "prova_clic_casuali.moc"

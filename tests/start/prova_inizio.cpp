@@ -2,7 +2,7 @@
 #include "exercise/frm_equivmul.h"
 #include "exercise/stato.h"
 #include "controlli.h"
-#include "servizi_scriptati.h"
+#include "servizi_di_prova.h"
 #include "start/frm_inizio.h"
 #include "start/frm_inizio_sfondo.h"
 #include "start/programma.h"
@@ -17,7 +17,7 @@ namespace {
 
 void eliminaDifferiti() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-ui::Button* direzione(int d)
+ui::Pulsante* direzione(int d)
 {
     FrmInizio* f = FrmInizio::caricato();
     return d == 1 ? pulsante(f, "Command1") : d == 2 ? pulsante(f, "Command3") : pulsante(f, "Command5");
@@ -43,41 +43,41 @@ void verificaSchema(int tipo)
     FrmEquivMul* e = FrmEquivMul::caricato();
     QVERIFY(e);
     const QColor designato(255, 255, 192);
-    QCOMPARE(e->superficie()->background(), s.sfondo);
-    for (ui::Frame* f : {cornice(e, "Frame1"), cornice(e, "frmAiuto"), cornice(e, "fraNumero"), cornice(e, "fraSimbolo")})
-        QCOMPARE(f->background(), s.sfondo);
-    QCOMPARE(cornice(e, "fraTastierino")->background(), s.tastierino ? s.sfondo : designato);
-    QCOMPARE(cornice(e, "FraSimboli")->background(), s.simboli ? s.sfondo : designato);
-    QCOMPARE(etichetta(e, "LblAiuto")->background(), s.aiuto);
-    QCOMPARE(cornice(e, "frmElaborazione")->background(), s.pulsanti);
-    const QList<ui::Button*> tutti = e->findChildren<ui::Button*>();
+    QCOMPARE(e->superficie()->sfondo(), s.sfondo);
+    for (ui::Cornice* f : {cornice(e, "Frame1"), cornice(e, "frmAiuto"), cornice(e, "fraNumero"), cornice(e, "fraSimbolo")})
+        QCOMPARE(f->sfondo(), s.sfondo);
+    QCOMPARE(cornice(e, "fraTastierino")->sfondo(), s.tastierino ? s.sfondo : designato);
+    QCOMPARE(cornice(e, "FraSimboli")->sfondo(), s.simboli ? s.sfondo : designato);
+    QCOMPARE(etichetta(e, "LblAiuto")->sfondo(), s.aiuto);
+    QCOMPARE(cornice(e, "frmElaborazione")->sfondo(), s.pulsanti);
+    const QList<ui::Pulsante*> tutti = e->findChildren<ui::Pulsante*>();
     QCOMPARE(tutti.size(), 31);
-    for (ui::Button* b : tutti)
-        QVERIFY2(b->background() == s.pulsanti, qPrintable(b->objectName()));
-    QCOMPARE(etichetta(e, "LblRisultato")->foreground(), QColor(150, 100, 100));
+    for (ui::Pulsante* b : tutti)
+        QVERIFY2(b->sfondo() == s.pulsanti, qPrintable(b->objectName()));
+    QCOMPARE(etichetta(e, "LblRisultato")->inchiostro(), QColor(150, 100, 100));
     const QColor& p = s.pulsanti;
     QCOMPARE(stato().ColorePulsanti, QString::number(p.red() + 256 * p.green() + 65536 * p.blue()));
 }
 
 } // namespace
 
-class TstInizio : public QObject {
+class ProvaInizio : public QObject {
     Q_OBJECT
-    ScriptedScope* m_scope = nullptr;
+    ConServiziDiProva* m_scope = nullptr;
     int m_fini = 0;
 
-    ScriptedServices& sv() { return m_scope->s; }
+    ServiziDiProva& sv() { return m_scope->s; }
 
 private slots:
     void init()
     {
-        m_scope = new ScriptedScope;
-        sv().fallback = 0.05f;   // draw 6: kg / hg, generator 6
+        m_scope = new ConServiziDiProva;
+        sv().diRiserva = 0.05f;   // draw 6: kg / hg, generator 6
         stato() = StatoProgramma{};
         senzaDoppioClic();
         m_fini = 0;
         FrmInizio::impostaFine([this] { ++m_fini; });
-        avviaProgramma();
+        apriProgramma();
     }
 
     void cleanup()
@@ -91,7 +91,7 @@ private slots:
         delete m_scope;
     }
 
-    void startsOnTheBackgroundWithTheStartScreenInFront()
+    void siApreSulloSfondoConLoSchermoInizialeDavanti()
     {
         FrmInizioSfondo* b = FrmInizioSfondo::caricato();
         FrmInizio* f = FrmInizio::caricato();
@@ -110,7 +110,7 @@ private slots:
         QVERIFY(b->geometry().contains(f->geometry()));
     }
 
-    void eachDirectionWithEachKind_data()
+    void ogniDirezioneConOgniTipo_data()
     {
         QTest::addColumn<int>("tipo");
         QTest::addColumn<int>("dir");
@@ -126,7 +126,7 @@ private slots:
                 QTest::addRow("kind %d dir %d", t, d) << t << d << kinds[t - 1] << dirs[d - 1];
     }
 
-    void eachDirectionWithEachKind()
+    void ogniDirezioneConOgniTipo()
     {
         QFETCH(int, tipo);
         QFETCH(int, dir);
@@ -152,14 +152,14 @@ private slots:
             QVERIFY(cornice(e, "fraTastierino")->isHidden() && !cornice(e, "FraSimboli")->isHidden());
     }
 
-    void theStartScreenHidesWhileAnExerciseRuns_data()
+    void schermoInizialeNascostoDuranteLEsercizio_data()
     {
         QTest::addColumn<int>("via");
         QTest::newRow("close box") << 0;
         QTest::newRow("menu Esci") << 1;
     }
 
-    void theStartScreenHidesWhileAnExerciseRuns()
+    void schermoInizialeNascostoDuranteLEsercizio()
     {
         QFETCH(int, via);
         FrmInizio* f = FrmInizio::caricato();
@@ -177,7 +177,7 @@ private slots:
         QCOMPARE(m_fini, 0);
     }
 
-    void aMessageBoxOrAnotherProgramDoesNotHideIt()
+    void unMessaggioOUnAltroProgrammaNonLoNascondono()
     {
         FrmInizio* f = FrmInizio::caricato();
         QWidget altro;   // stands for any window that is not one of the drill's screens
@@ -190,7 +190,7 @@ private slots:
         QVERIFY(f->isVisible());
     }
 
-    void reopeningKeepsTheKindAndStartsAgain()
+    void riaprireTieneIlTipoERicomincia()
     {
         FrmInizio* f = FrmInizio::caricato();
         tendina(f, "Combo1")->setCurrentIndex(1);
@@ -219,7 +219,7 @@ private slots:
         QVERIFY(etichetta(e, "LblTempoParziale")->text().isEmpty());
     }
 
-    void kindTwoThenKindOneLeavesNoTrace()
+    void tipoDuePoiTipoUnoNonLasciaTracce()
     {
         FrmInizio* f = FrmInizio::caricato();
         tendina(f, "Combo1")->setCurrentIndex(1);
@@ -233,7 +233,7 @@ private slots:
         QCOMPARE(etichetta(FrmEquivMul::caricato(), "Label1")->text(), QStringLiteral(" Calcolo del risultato"));
     }
 
-    void everyClosingPathEndsTheProgramOnce_data()
+    void ogniChiusuraTerminaUnaVolta_data()
     {
         QTest::addColumn<int>("via");
         QTest::newRow("E s c i") << 0;
@@ -242,7 +242,7 @@ private slots:
         QTest::newRow("close request while an exercise runs") << 3;
     }
 
-    void everyClosingPathEndsTheProgramOnce()
+    void ogniChiusuraTerminaUnaVolta()
     {
         QFETCH(int, via);
         FrmInizio* f = FrmInizio::caricato();
@@ -264,10 +264,10 @@ private slots:
         f->Command9_Click();
         eliminaDifferiti();
         QCOMPARE(m_fini, 1);
-        QVERIFY(sv().boxes.empty());
+        QVERIFY(sv().messaggi.empty());
     }
 
-    void menuEntries_data()
+    void vociDiMenu_data()
     {
         QTest::addColumn<QString>("voce");
         QTest::addColumn<QString>("programma");
@@ -278,27 +278,27 @@ private slots:
         QTest::newRow("Avvertenza present") << "mnuAvvertenza" << "avvertenza.exe" << true;
     }
 
-    void menuEntries()
+    void vociDiMenu()
     {
         QFETCH(QString, voce);
         QFETCH(QString, programma);
         QFETCH(bool, presente);
         if (presente)
-            sv().startable << programma;
+            sv().avviabili << programma;
         FrmInizio* f = FrmInizio::caricato();
         auto* a = f->findChild<QAction*>(voce);
         QVERIFY(a);
         a->trigger();
         a->trigger();
-        QCOMPARE(sv().started, QStringList({programma, programma}));
+        QCOMPARE(sv().avviati, QStringList({programma, programma}));
         if (presente) {
-            QVERIFY(sv().boxes.empty());
+            QVERIFY(sv().messaggi.empty());
         } else {
-            QCOMPARE(sv().boxes.size(), std::size_t(2));
-            for (const auto& b : sv().boxes) {
-                QCOMPARE(b.prompt, QStringLiteral("File mancante"));
-                QCOMPARE(b.style, 0);
-                QVERIFY(b.title.isEmpty());
+            QCOMPARE(sv().messaggi.size(), std::size_t(2));
+            for (const auto& b : sv().messaggi) {
+                QCOMPARE(b.testo, QStringLiteral("File mancante"));
+                QCOMPARE(b.stile, 0);
+                QVERIFY(b.titolo.isEmpty());
             }
         }
         QVERIFY(f->isVisible());
@@ -307,7 +307,7 @@ private slots:
 
     // Tab and Shift+Tab go through the list and the four buttons in screen order; Return
     // and Space press the button that has the focus.
-    void keyboard_data()
+    void tastiera_data()
     {
         QTest::addColumn<QList<int>>("tasti");
         QTest::addColumn<QString>("fuoco");     // where the focus ends
@@ -326,7 +326,7 @@ private slots:
         QTest::newRow("Return on E s c i") << QList<int>{Indietro, Invio} << "" << 0 << 1;
     }
 
-    void keyboard()
+    void tastiera()
     {
         QFETCH(QList<int>, tasti);
         QFETCH(QString, fuoco);
@@ -345,20 +345,20 @@ private slots:
         QCOMPARE(m_fini, fini);
     }
 
-    void blankMenuEntriesDoNothing()
+    void vociVuoteNonFannoNulla()
     {
         FrmInizio* f = FrmInizio::caricato();
         QCOMPARE(azione(f, "mnuVuoto")->text(), QString());
         QCOMPARE(azione(f, "vuoto1")->text(), QString());
         azione(f, "mnuVuoto")->trigger();
         azione(f, "vuoto1")->trigger();
-        QVERIFY(sv().started.isEmpty());
-        QVERIFY(sv().boxes.empty());
+        QVERIFY(sv().avviati.isEmpty());
+        QVERIFY(sv().messaggi.empty());
         QVERIFY(!FrmEquivMul::caricato());
         QVERIFY(f->isVisible());
         QCOMPARE(m_fini, 0);
     }
 };
 
-QTEST_MAIN(TstInizio)
-#include "tst_inizio.moc"
+QTEST_MAIN(ProvaInizio)
+#include "prova_inizio.moc"

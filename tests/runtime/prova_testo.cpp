@@ -7,7 +7,7 @@
 #include <clocale>
 #include <vector>
 
-class TstTesto : public QObject {
+class ProvaTesto : public QObject {
     Q_OBJECT
 private slots:
     void numeroInTesto_data();
@@ -17,7 +17,7 @@ private slots:
     void casuale();
 };
 
-void TstTesto::numeroInTesto_data()
+void ProvaTesto::numeroInTesto_data()
 {
     QTest::addColumn<double>("x");
     QTest::addColumn<QString>("testo");
@@ -32,23 +32,23 @@ void TstTesto::numeroInTesto_data()
     QTest::newRow("-0.25") << -0.25 << "-0.25";
 }
 
-void TstTesto::numeroInTesto()
+void ProvaTesto::numeroInTesto()
 {
     QFETCH(double, x);
     QFETCH(QString, testo);
-    QCOMPARE(testo::numberToText(x), testo);
+    QCOMPARE(testo::numeroInTesto(x), testo);
     // The digits alone are what counts show.
     if (x == std::floor(x))
-        QCOMPARE(testo::digits(static_cast<long long>(x)), testo.trimmed());
+        QCOMPARE(testo::cifre(static_cast<long long>(x)), testo.trimmed());
 }
 
 // Neither Qt's default locale nor the C library's numeric locale may bring in a comma or grouping.
-void TstTesto::numeroInTestoConLocaleItaliano()
+void ProvaTesto::numeroInTestoConLocaleItaliano()
 {
     const QLocale prima;
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    QCOMPARE(testo::numberToText(2.5), QStringLiteral(" 2.5"));
-    QCOMPARE(testo::numberToText(1234567), QStringLiteral(" 1234567"));
+    QCOMPARE(testo::numeroInTesto(2.5), QStringLiteral(" 2.5"));
+    QCOMPARE(testo::numeroInTesto(1234567), QStringLiteral(" 1234567"));
     QLocale::setDefault(prima);
 
     const std::string vecchio = std::setlocale(LC_NUMERIC, nullptr);
@@ -59,36 +59,36 @@ void TstTesto::numeroInTestoConLocaleItaliano()
             trovato = n;
     // The build compiles it_IT.UTF-8 for this test, found through LOCPATH.
     QVERIFY2(trovato, "no Italian C locale: run through ctest, which points LOCPATH at the one the build compiles");
-    const QString mezzo = testo::numberToText(2.5);
-    const QString grande = testo::numberToText(1234567);
+    const QString mezzo = testo::numeroInTesto(2.5);
+    const QString grande = testo::numeroInTesto(1234567);
     std::setlocale(LC_NUMERIC, vecchio.c_str());
     QCOMPARE(mezzo, QStringLiteral(" 2.5"));
     QCOMPARE(grande, QStringLiteral(" 1234567"));
 }
 
-void TstTesto::parti()
+void ProvaTesto::parti()
 {
-    QCOMPARE(testo::trim(QStringLiteral("   a b  ")), QStringLiteral("a b"));
-    QCOMPARE(testo::trim(QStringLiteral("\ta\n")), QStringLiteral("\ta\n"));  // blanks only
-    QCOMPARE(testo::trim(QStringLiteral("   ")), QString());
-    QCOMPARE(testo::left(QStringLiteral("347"), 2), QStringLiteral("34"));
-    QCOMPARE(testo::right(QStringLiteral("347"), 2), QStringLiteral("47"));
-    QCOMPARE(testo::left(QStringLiteral("47"), 3), QStringLiteral("47"));
-    QCOMPARE(testo::right(QStringLiteral("47"), 3), QStringLiteral("47"));
-    QCOMPARE(testo::left(QStringLiteral("47"), 0), QString());
-    QCOMPARE(testo::length(QStringLiteral("già")), 3);
-    QCOMPARE(testo::floorValue(2.999), 2.0);
-    QCOMPARE(testo::floorValue(-0.5), -1.0);
+    QCOMPARE(testo::senzaSpazi(QStringLiteral("   a b  ")), QStringLiteral("a b"));
+    QCOMPARE(testo::senzaSpazi(QStringLiteral("\ta\n")), QStringLiteral("\ta\n"));  // blanks only
+    QCOMPARE(testo::senzaSpazi(QStringLiteral("   ")), QString());
+    QCOMPARE(testo::sinistra(QStringLiteral("347"), 2), QStringLiteral("34"));
+    QCOMPARE(testo::destra(QStringLiteral("347"), 2), QStringLiteral("47"));
+    QCOMPARE(testo::sinistra(QStringLiteral("47"), 3), QStringLiteral("47"));
+    QCOMPARE(testo::destra(QStringLiteral("47"), 3), QStringLiteral("47"));
+    QCOMPARE(testo::sinistra(QStringLiteral("47"), 0), QString());
+    QCOMPARE(testo::lunghezza(QStringLiteral("già")), 3);
+    QCOMPARE(testo::parteIntera(2.999), 2.0);
+    QCOMPARE(testo::parteIntera(-0.5), -1.0);
 }
 
-void TstTesto::casuale()
+void ProvaTesto::casuale()
 {
-    RealServices reale;
+    ServiziReali reale;
     const auto serie = [&reale](double seme) {
-        reale.randomize(seme);
+        reale.inizializzaCasuali(seme);
         std::vector<float> v(200000);
         for (float& r : v)
-            r = reale.rnd();
+            r = reale.valoreCasuale();
         return v;
     };
     const std::vector<float> a = serie(36000.123);
@@ -107,5 +107,5 @@ void TstTesto::casuale()
     QVERIFY(a != serie(36000.124));
 }
 
-QTEST_GUILESS_MAIN(TstTesto)
-#include "tst_testo.moc"
+QTEST_GUILESS_MAIN(ProvaTesto)
+#include "prova_testo.moc"

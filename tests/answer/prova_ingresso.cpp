@@ -8,7 +8,7 @@ const QString Tastierino = QStringLiteral("Clicca sul tastierino fino a completa
 const QString IstruzioneVerifica = QStringLiteral("Clicca sul pulsante Verifica");
 }
 
-class TstIngresso : public QObject {
+class ProvaIngresso : public QObject {
     Q_OBJECT
 private slots:
     void cleanup() { chiudi(); }
@@ -25,7 +25,7 @@ private slots:
     void corniceDisabilitata();
 };
 
-void TstIngresso::tasti_data()
+void ProvaIngresso::tasti_data()
 {
     QTest::addColumn<QString>("tasti");
     QTest::addColumn<QString>("risposta");
@@ -42,11 +42,11 @@ void TstIngresso::tasti_data()
     QTest::newRow("two commas") << "Command1 Command17" << ",,";
 }
 
-void TstIngresso::tasti()
+void ProvaIngresso::tasti()
 {
     QFETCH(QString, tasti);
     QFETCH(QString, risposta);
-    ScriptedScope sc;
+    ConServiziDiProva sc;
     FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
     for (const QString& t : tasti.split(QLatin1Char(' ')))
         clic(pulsante(f, qPrintable(t)));
@@ -56,7 +56,7 @@ void TstIngresso::tasti()
     QCOMPARE(etichetta(f, "LblIstruzione")->text(), IstruzioneVerifica);
 }
 
-void TstIngresso::limite_data()
+void ProvaIngresso::limite_data()
 {
     QTest::addColumn<QString>("prima");
     QTest::addColumn<QString>("tasto");
@@ -71,15 +71,15 @@ void TstIngresso::limite_data()
 }
 
 // The entry never grows beyond the six characters the label can show.
-void TstIngresso::limite()
+void ProvaIngresso::limite()
 {
     QFETCH(QString, prima);
     QFETCH(QString, tasto);
     QFETCH(bool, accettato);
-    ScriptedScope sc;
+    ConServiziDiProva sc;
     FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
     digita(f, prima);
-    ui::Button* b = pulsante(f, qPrintable(tasto));
+    ui::Pulsante* b = pulsante(f, qPrintable(tasto));
     clic(b);
     const QString attesa = accettato ? prima + b->text() : prima;
     QCOMPARE(stato().RispostaData, attesa);
@@ -91,7 +91,7 @@ void TstIngresso::limite()
     }
 }
 
-void TstIngresso::cancella_data()
+void ProvaIngresso::cancella_data()
 {
     QTest::addColumn<bool>("simbolo");
     QTest::addColumn<QString>("prima");  // keys, or symbol buttons, pressed first
@@ -101,13 +101,13 @@ void TstIngresso::cancella_data()
     QTest::newRow("symbols, picked") << true << "Command24";
 }
 
-void TstIngresso::cancella()
+void ProvaIngresso::cancella()
 {
     QFETCH(bool, simbolo);
     QFETCH(QString, prima);
-    ScriptedScope sc;
+    ConServiziDiProva sc;
     FrmEquivMul* f = apri(sc.s, simbolo ? 2 : 1, 1, domanda345());
-    ui::Label* risposta = simbolo ? etichetta(f, "lblRisultatoS") : etichetta(f, "LblRisultato");
+    ui::Etichetta* risposta = simbolo ? etichetta(f, "lblRisultatoS") : etichetta(f, "LblRisultato");
     if (simbolo && !prima.isEmpty())
         clic(pulsante(f, qPrintable(prima)));
     else if (!prima.isEmpty())
@@ -123,9 +123,9 @@ void TstIngresso::cancella()
     QCOMPARE(risposta->text(), simbolo ? QStringLiteral(" g") : QStringLiteral("7"));
 }
 
-void TstIngresso::simboli()
+void ProvaIngresso::simboli()
 {
-    ScriptedScope sc;
+    ConServiziDiProva sc;
     FrmEquivMul* f = apri(sc.s, 2, 1, domanda345());
     const char* nomi[] = {"Command26", "Command25", "Command24", "Command23", "Command22", "Command21", "Command20"};
     const char* attesi[] = {" kg", " hg", " dag", " g", " dg", " cg", " mg"};
@@ -142,7 +142,7 @@ void TstIngresso::simboli()
     QCOMPARE(etichetta(f, "lblRisultatoS")->text(), QStringLiteral(" t"));
 }
 
-void TstIngresso::regolaCambio_data()
+void ProvaIngresso::regolaCambio_data()
 {
     QTest::addColumn<bool>("simbolo");
     QTest::addColumn<QString>("testo");
@@ -157,14 +157,14 @@ void TstIngresso::regolaCambio_data()
 }
 
 // Whoever writes an answer label, the instruction and the check button follow its text.
-void TstIngresso::regolaCambio()
+void ProvaIngresso::regolaCambio()
 {
     QFETCH(bool, simbolo);
     QFETCH(QString, testo);
     QFETCH(bool, verifica);
-    ScriptedScope sc;
+    ConServiziDiProva sc;
     FrmEquivMul* f = apri(sc.s, 3, 3, domanda345(simbolo ? 3 : 1, 4));
-    ui::Label* risposta = simbolo ? etichetta(f, "lblRisultatoS") : etichetta(f, "LblRisultato");
+    ui::Etichetta* risposta = simbolo ? etichetta(f, "lblRisultatoS") : etichetta(f, "LblRisultato");
     risposta->setText(verifica ? QStringLiteral("?") : QStringLiteral("x"));
     QCOMPARE(pulsante(f, "CmdVerifica")->isHidden(), verifica);
     risposta->setText(testo);
@@ -172,7 +172,7 @@ void TstIngresso::regolaCambio()
     QCOMPARE(etichetta(f, "LblIstruzione")->text(), verifica ? IstruzioneVerifica : Tastierino);
 }
 
-void TstIngresso::corniceDisabilitata_data()
+void ProvaIngresso::corniceDisabilitata_data()
 {
     QTest::addColumn<bool>("simbolo");
     QTest::newRow("keypad") << false;
@@ -180,20 +180,20 @@ void TstIngresso::corniceDisabilitata_data()
 }
 
 // Once checked, the entry is closed: no button of the input frames does anything.
-void TstIngresso::corniceDisabilitata()
+void ProvaIngresso::corniceDisabilitata()
 {
     QFETCH(bool, simbolo);
-    ScriptedScope sc;
+    ConServiziDiProva sc;
     FrmEquivMul* f = apri(sc.s, simbolo ? 2 : 1, 1, domanda345());
-    ui::Label* risposta = simbolo ? etichetta(f, "lblRisultatoS") : etichetta(f, "LblRisultato");
+    ui::Etichetta* risposta = simbolo ? etichetta(f, "lblRisultatoS") : etichetta(f, "LblRisultato");
     clic(simbolo ? pulsante(f, "Command25") : pulsante(f, "Command2"));
     clic(pulsante(f, "CmdVerifica"));
     QVERIFY(!cornice(f, "fraTastierino")->isEnabled() && !cornice(f, "FraSimboli")->isEnabled());
     const QString mostrata = risposta->text();
     const QString istruzione = etichetta(f, "LblIstruzione")->text();
-    const QList<ui::Button*> tutti = (simbolo ? cornice(f, "FraSimboli") : cornice(f, "fraTastierino"))->findChildren<ui::Button*>();
+    const QList<ui::Pulsante*> tutti = (simbolo ? cornice(f, "FraSimboli") : cornice(f, "fraTastierino"))->findChildren<ui::Pulsante*>();
     QCOMPARE(tutti.size(), simbolo ? 8 : 18);
-    for (ui::Button* b : tutti)
+    for (ui::Pulsante* b : tutti)
         clic(b);
     QCOMPARE(stato().RispostaData, simbolo ? QStringLiteral(" hg") : QStringLiteral("1"));
     QCOMPARE(risposta->text(), mostrata);
@@ -201,5 +201,5 @@ void TstIngresso::corniceDisabilitata()
     QVERIFY(pulsante(f, "CmdVerifica")->isHidden());
 }
 
-QTEST_MAIN(TstIngresso)
-#include "tst_ingresso.moc"
+QTEST_MAIN(ProvaIngresso)
+#include "prova_ingresso.moc"

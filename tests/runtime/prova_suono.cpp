@@ -1,10 +1,10 @@
 // Which sounds reach the sound library and when the beep stands in, with scripted services
 // and real files in their program folder.
-#include "servizi_scriptati.h"
+#include "servizi_di_prova.h"
 
 #include <QtTest>
 
-class TstSuono : public QObject {
+class ProvaSuono : public QObject {
     Q_OBJECT
 
 private slots:
@@ -14,8 +14,8 @@ private slots:
         QTest::addColumn<bool>("suonato");
         QTest::newRow("the chime") << qint64(35324) << true;
         QTest::newRow("empty: the library decides") << qint64(0) << true;
-        QTest::newRow("just under the limit") << Services::LargestSound - 1 << true;
-        QTest::newRow("at the limit") << Services::LargestSound << false;
+        QTest::newRow("just under the limit") << Servizi::SuonoMassimo - 1 << true;
+        QTest::newRow("at the limit") << Servizi::SuonoMassimo << false;
         QTest::newRow("1.5 GB") << qint64(1536) * 1024 * 1024 << false;
         QTest::newRow("no file") << qint64(-1) << false;
         QTest::newRow("a folder") << qint64(-2) << false;
@@ -26,21 +26,21 @@ private slots:
     {
         QFETCH(qint64, dimensione);
         QFETCH(bool, suonato);
-        ScriptedScope sc;
-        const QString percorso = sc.s.folder + "/positivo.wav";
+        ConServiziDiProva sc;
+        const QString percorso = sc.s.cartella + "/positivo.wav";
         QFile::remove(percorso);
         if (dimensione == -2) {
-            QVERIFY(QDir(sc.s.folder).mkdir(QStringLiteral("positivo.wav")));
+            QVERIFY(QDir(sc.s.cartella).mkdir(QStringLiteral("positivo.wav")));
         } else if (dimensione >= 0) {
             QFile f(percorso);
             QVERIFY(f.open(QIODevice::WriteOnly));
             QVERIFY(f.resize(dimensione));
         }
-        services().playSound(percorso);
-        QCOMPARE(sc.s.sounds, suonato ? QStringList{percorso} : QStringList{});
-        QCOMPARE(sc.s.beeps, suonato ? 0 : 1);
+        servizi().suona(percorso);
+        QCOMPARE(sc.s.suoni, suonato ? QStringList{percorso} : QStringList{});
+        QCOMPARE(sc.s.bipSuonati, suonato ? 0 : 1);
     }
 };
 
-QTEST_MAIN(TstSuono)
-#include "tst_suono.moc"
+QTEST_MAIN(ProvaSuono)
+#include "prova_suono.moc"

@@ -2,7 +2,7 @@
 #include "exercise/frm_equivmul.h"
 #include "exercise/stato.h"
 #include "controlli.h"
-#include "servizi_scriptati.h"
+#include "servizi_di_prova.h"
 #include "start/frm_inizio.h"
 #include "start/programma.h"
 
@@ -31,28 +31,28 @@ long residenteKiB()
 
 } // namespace
 
-class TstAperturaRipetuta : public QObject {
+class ProvaAperturaRipetuta : public QObject {
     Q_OBJECT
 
 private slots:
-    void openingAndLeavingLeavesNothingBehind_data()
+    void aprireEUscireNonLasciaNulla_data()
     {
         QTest::addColumn<int>("via");
         QTest::newRow("close box") << 0;
         QTest::newRow("menu Esci") << 1;
     }
 
-    void openingAndLeavingLeavesNothingBehind()
+    void aprireEUscireNonLasciaNulla()
     {
         QFETCH(int, via);
-        ScriptedScope scope;
+        ConServiziDiProva scope;
         stato() = StatoProgramma{};
         FrmInizio::impostaFine([] {});
-        avviaProgramma();
+        apriProgramma();
         FrmInizio* f = FrmInizio::caricato();
 
         const auto giro = [f, via](int i) {
-            ui::Button* d[] = {pulsante(f, "Command1"), pulsante(f, "Command3"), pulsante(f, "Command5")};
+            ui::Pulsante* d[] = {pulsante(f, "Command1"), pulsante(f, "Command3"), pulsante(f, "Command5")};
             QTest::mouseClick(d[i % 3], Qt::LeftButton);
             FrmEquivMul* e = FrmEquivMul::caricato();
             QTest::mouseClick(pulsante(e, "Command2"), Qt::LeftButton);
@@ -85,5 +85,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstAperturaRipetuta)
-#include "tst_apertura_ripetuta.moc"
+QTEST_MAIN(ProvaAperturaRipetuta)
+#include "prova_apertura_ripetuta.moc"

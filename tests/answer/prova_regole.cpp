@@ -3,7 +3,7 @@
 
 #include <QtTest>
 
-class TstRegole : public QObject {
+class ProvaRegole : public QObject {
     Q_OBJECT
 private slots:
     void confronto_data()
@@ -81,5 +81,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstRegole)
-#include "tst_regole.moc"
+QTEST_MAIN(ProvaRegole)
+#include "prova_regole.moc"

@@ -18,7 +18,7 @@ QStringList aspetto(FrmEquivMul* f)
     QStringList a;
     for (QWidget* w : f->findChildren<QWidget*>()) {
         QString riga = w->objectName() + (w->isHidden() ? " hidden" : "") + (w->isEnabled() ? "" : " disabled");
-        if (auto* l = qobject_cast<ui::Label*>(w))
+        if (auto* l = qobject_cast<ui::Etichetta*>(w))
             riga += " [" + l->text() + "]";
         a << riga;
     }
@@ -26,7 +26,7 @@ QStringList aspetto(FrmEquivMul* f)
 }
 } // namespace
 
-class TstVerifica : public QObject {
+class ProvaVerifica : public QObject {
     Q_OBJECT
 private slots:
     void cleanup() { chiudi(); }
@@ -46,18 +46,18 @@ private slots:
 
 // Every check of a question is timed from the moment the question appeared: a retry
 // after a declined offer too, and the whole time is added again.
-void TstVerifica::tempiDiUnaDomanda()
+void ProvaVerifica::tempiDiUnaDomanda()
 {
-    ScriptedScope sc;
-    sc.s.clock = 36000.0;
+    ConServiziDiProva sc;
+    sc.s.orologio = 36000.0;
     FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
     clic(pulsante(f, "Command2"));
-    sc.s.clock = 36010.0;
+    sc.s.orologio = 36010.0;
     clic(pulsante(f, "CmdVerifica"));
     QCOMPARE(etichetta(f, "LblTempoParziale")->text(), QStringLiteral(" 10"));
     clic(pulsante(f, "Cmdno"));
     clic(pulsante(f, "Command2"));
-    sc.s.clock = 36025.0;
+    sc.s.orologio = 36025.0;
     clic(pulsante(f, "CmdVerifica"));
     QCOMPARE(etichetta(f, "LblTempoParziale")->text(), QStringLiteral(" 25"));
     QCOMPARE(etichetta(f, "lblTempoTotale")->text(), QStringLiteral(" 35"));
@@ -65,17 +65,17 @@ void TstVerifica::tempiDiUnaDomanda()
 }
 
 // 345 kg = ? dag answered 34500.
-void TstVerifica::esatta()
+void ProvaVerifica::esatta()
 {
-    ScriptedScope sc;
+    ConServiziDiProva sc;
     FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
-    for (ui::Button* b : {pulsante(f, "Command4"), pulsante(f, "Command5"), pulsante(f, "Command6"), pulsante(f, "Command11")})
+    for (ui::Pulsante* b : {pulsante(f, "Command4"), pulsante(f, "Command5"), pulsante(f, "Command6"), pulsante(f, "Command11")})
         clic(b);
     QCOMPARE(etichetta(f, "LblRisultato")->text(), QStringLiteral("34500"));
-    sc.s.clock += 12.5;
+    sc.s.orologio += 12.5;
     clic(pulsante(f, "CmdVerifica"));
-    QCOMPARE(sc.s.sounds, QStringList{sc.s.folder + "/positivo.wav"});
-    QCOMPARE(sc.s.beeps, 0);
+    QCOMPARE(sc.s.suoni, QStringList{sc.s.cartella + "/positivo.wav"});
+    QCOMPARE(sc.s.bipSuonati, 0);
     QCOMPARE(etichetta(f, "LblEsito")->text(), QStringLiteral("Esatto"));
     QCOMPARE(etichetta(f, "lblRisEsatte")->text(), QStringLiteral("1"));
     QCOMPARE(etichetta(f, "lblRisErrate")->text(), QString());
@@ -89,31 +89,31 @@ void TstVerifica::esatta()
 }
 
 // The sound library cannot play the chime: the beep stands in, and nothing else changes.
-void TstVerifica::esattaSenzaSuono()
+void ProvaVerifica::esattaSenzaSuono()
 {
-    ScriptedScope sc;
-    sc.s.soundsPlay = false;
+    ConServiziDiProva sc;
+    sc.s.suoniRiescono = false;
     FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
-    for (ui::Button* b : {pulsante(f, "Command4"), pulsante(f, "Command5"), pulsante(f, "Command6"), pulsante(f, "Command11")})
+    for (ui::Pulsante* b : {pulsante(f, "Command4"), pulsante(f, "Command5"), pulsante(f, "Command6"), pulsante(f, "Command11")})
         clic(b);
     clic(pulsante(f, "CmdVerifica"));
-    QCOMPARE(sc.s.sounds, QStringList{sc.s.folder + "/positivo.wav"});
-    QCOMPARE(sc.s.beeps, 0);
+    QCOMPARE(sc.s.suoni, QStringList{sc.s.cartella + "/positivo.wav"});
+    QCOMPARE(sc.s.bipSuonati, 0);
     const QStringList prima = aspetto(f);
     const QWidgetList finestre = QApplication::topLevelWidgets();
-    sc.s.reportSoundFailures();
+    sc.s.consegnaFallimenti();
     QCoreApplication::processEvents();
-    QCOMPARE(sc.s.beeps, 1);
-    QCOMPARE(sc.s.sounds.size(), 1);
-    QVERIFY(sc.s.boxes.empty());
-    QVERIFY(sc.s.started.isEmpty());
+    QCOMPARE(sc.s.bipSuonati, 1);
+    QCOMPARE(sc.s.suoni.size(), 1);
+    QVERIFY(sc.s.messaggi.empty());
+    QVERIFY(sc.s.avviati.isEmpty());
     QCOMPARE(aspetto(f), prima);
     QCOMPARE(QApplication::topLevelWidgets(), finestre);
     QCOMPARE(stato().NumeroEsatte, 1L);
     QCOMPARE(etichetta(f, "LblEsito")->text(), QStringLiteral("Esatto"));
 }
 
-void TstVerifica::treRifiuti_data()
+void ProvaVerifica::treRifiuti_data()
 {
     QTest::addColumn<bool>("aiutoGiaAccettato");
     QTest::newRow("help never accepted") << false;
@@ -121,17 +121,17 @@ void TstVerifica::treRifiuti_data()
 }
 
 // Three declined offers on one question: two retries, then the program shows the answer.
-void TstVerifica::treRifiuti()
+void ProvaVerifica::treRifiuti()
 {
     QFETCH(bool, aiutoGiaAccettato);
-    ScriptedScope sc;
+    ConServiziDiProva sc;
     FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
     long errate = 0;
     if (aiutoGiaAccettato) {
         clic(pulsante(f, "Command2"));
         clic(pulsante(f, "CmdVerifica"));
         clic(pulsante(f, "Cmdsi"));
-        sc.s.random = domanda345();
+        sc.s.casuali = domanda345();
         clic(pulsante(f, "CmdOperazione"));
         ++errate;
     }
@@ -150,7 +150,7 @@ void TstVerifica::treRifiuti()
         QCOMPARE(stato().RispostaData, QString());
         if (tentativo < 3) {
             QCOMPARE(stato().NumeroTentativi, tentativo);
-            QVERIFY(sc.s.boxes.empty());
+            QVERIFY(sc.s.messaggi.empty());
             QCOMPARE(etichetta(f, "LblRisultato")->text(), QStringLiteral("?"));
             QCOMPARE(etichetta(f, "lblRisultatoS")->text(), QStringLiteral("?"));
             QCOMPARE(etichetta(f, "LblIstruzione")->text(), Tastierino);
@@ -158,17 +158,17 @@ void TstVerifica::treRifiuti()
             QVERIFY(cornice(f, "fraTastierino")->isEnabled() && cornice(f, "FraSimboli")->isEnabled());
         }
     }
-    QCOMPARE(sc.s.boxes.size(), std::size_t(1));
-    QCOMPARE(sc.s.boxes[0].prompt, QStringLiteral("Hai già fatto 3 tentativi. \rOra intervengo io. "));
-    QCOMPARE(sc.s.boxes[0].style, 64);
-    QCOMPARE(sc.s.boxes[0].title, QStringLiteral("Attenzione"));
+    QCOMPARE(sc.s.messaggi.size(), std::size_t(1));
+    QCOMPARE(sc.s.messaggi[0].testo, QStringLiteral("Hai già fatto 3 tentativi. \rOra intervengo io. "));
+    QCOMPARE(sc.s.messaggi[0].stile, 64);
+    QCOMPARE(sc.s.messaggi[0].titolo, QStringLiteral("Attenzione"));
     QCOMPARE(stato().NumeroTentativi, 0L);
     QCOMPARE(etichetta(f, "LblRisultato")->text(), QStringLiteral("34500"));
     QCOMPARE(etichetta(f, "lblRisultatoS")->text(), QStringLiteral("34500"));
     QCOMPARE(etichetta(f, "LblIstruzione")->text(), Nuova);
     QVERIFY(!pulsante(f, "CmdOperazione")->isHidden());
     QVERIFY(cornice(f, "fraTastierino")->isEnabled() && !cornice(f, "FraSimboli")->isEnabled());
-    for (ui::Label* mark : {etichetta(f, "lblHelp"), etichetta(f, "lblHelpS")}) {
+    for (ui::Etichetta* mark : {etichetta(f, "lblHelp"), etichetta(f, "lblHelpS")}) {
         QCOMPARE(mark->text(), QStringLiteral("My help"));
         QCOMPARE(!mark->isHidden(), aiutoGiaAccettato);
     }
@@ -177,7 +177,7 @@ void TstVerifica::treRifiuti()
     clic(pulsante(f, "Command4"));
     QCOMPARE(etichetta(f, "LblRisultato")->text(), QStringLiteral("3"));
     QVERIFY(!pulsante(f, "CmdVerifica")->isHidden());
-    for (ui::Button* b : {pulsante(f, "Command5"), pulsante(f, "Command6"), pulsante(f, "Command11")})
+    for (ui::Pulsante* b : {pulsante(f, "Command5"), pulsante(f, "Command6"), pulsante(f, "Command11")})
         clic(b);
     clic(pulsante(f, "CmdVerifica"));
     QCOMPARE(etichetta(f, "LblEsito")->text(), QStringLiteral("Esatto"));
@@ -186,9 +186,9 @@ void TstVerifica::treRifiuti()
 
 // After the program has shown the answer 7, the key "7" writes the same text into the
 // label; the check button must come back all the same.
-void TstVerifica::tastoUgualeAllaRispostaMostrata()
+void ProvaVerifica::tastoUgualeAllaRispostaMostrata()
 {
-    ScriptedScope sc;
+    ConServiziDiProva sc;
     // Draw 7: kg and hg, generator 7 with n = 7: 0,7 kg = ? hg.
     FrmEquivMul* f = apri(sc.s, 1, 1, {verso(6, 100), verso(6, 9)});
     QCOMPARE(stato().RispostaEsatta, QStringLiteral("7"));
@@ -210,16 +210,16 @@ void TstVerifica::tastoUgualeAllaRispostaMostrata()
 // Where a learner clicks: the spot of the main buttons, on whichever is in front there.
 void clicSuiPulsantiPrincipali(FrmEquivMul* f, void (*azione)(QWindow*, Qt::MouseButton, Qt::KeyboardModifiers, QPoint, int))
 {
-    ui::Button* verifica = pulsante(f, "CmdVerifica");
+    ui::Pulsante* verifica = pulsante(f, "CmdVerifica");
     const QPoint centro = verifica->mapTo(f, verifica->rect().center());
     azione(f->windowHandle(), Qt::LeftButton, {}, centro, -1);
 }
 
 // After the program has shown the answer, a new entry brings "Verifica" back, in front
 // of "Nuova trasformazione": a click there checks the entry.
-void TstVerifica::verificaDopoLIntervento()
+void ProvaVerifica::verificaDopoLIntervento()
 {
-    ScriptedScope sc;
+    ConServiziDiProva sc;
     FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
     for (int i = 0; i < 3; ++i) {
         clic(pulsante(f, "Command2"));
@@ -234,13 +234,13 @@ void TstVerifica::verificaDopoLIntervento()
     QCOMPARE(stato().NumeroOperazione, 1L);
     // A later question has the designed order back.
     clic(pulsante(f, "Cmdsi"));
-    sc.s.random = domanda345();
+    sc.s.casuali = domanda345();
     clic(pulsante(f, "CmdOperazione"));
     const QObjectList& ordine = cornice(f, "Frame1")->children();
     QVERIFY(ordine.indexOf(pulsante(f, "CmdOperazione")) > ordine.indexOf(pulsante(f, "CmdVerifica")));
 }
 
-void TstVerifica::doppioClicSuVerifica_data()
+void ProvaVerifica::doppioClicSuVerifica_data()
 {
     QTest::addColumn<bool>("tastiera");
     QTest::newRow("double-click") << false;
@@ -249,10 +249,10 @@ void TstVerifica::doppioClicSuVerifica_data()
 
 // A double-click on "Verifica" with a right answer: the second click lands on "Nuova
 // trasformazione", shown in the same place, and does not skip the verdict.
-void TstVerifica::doppioClicSuVerifica()
+void ProvaVerifica::doppioClicSuVerifica()
 {
     QFETCH(bool, tastiera);
-    ScriptedScope sc;
+    ConServiziDiProva sc;
     FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
     QGuiApplication::styleHints()->setMouseDoubleClickInterval(400);
     digita(f, QStringLiteral("34500"));
@@ -270,15 +270,15 @@ void TstVerifica::doppioClicSuVerifica()
     QCOMPARE(stato().NumeroOperazione, 1L);
     // Once the interval is over, the next click is the learner's own.
     QTest::qWait(450);
-    sc.s.random = domanda345();
+    sc.s.casuali = domanda345();
     clicSuiPulsantiPrincipali(f, QTest::mouseClick);
     QCOMPARE(stato().NumeroOperazione, 2L);
 }
 
 // Wrong, declined, wrong, accepted: the answer shows at once and one declined offer stays counted.
-void TstVerifica::rifiutoPoiAiuto()
+void ProvaVerifica::rifiutoPoiAiuto()
 {
-    ScriptedScope sc;
+    ConServiziDiProva sc;
     FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
     clic(pulsante(f, "Command2"));
     clic(pulsante(f, "CmdVerifica"));
@@ -290,7 +290,7 @@ void TstVerifica::rifiutoPoiAiuto()
     QCOMPARE(etichetta(f, "lblRisultatoS")->text(), QStringLiteral("34500"));
     QCOMPARE(stato().NumeroTentativi, 1L);
     QCOMPARE(stato().RispostaData, QStringLiteral("2"));
-    for (ui::Label* mark : {etichetta(f, "lblHelp"), etichetta(f, "lblHelpS")}) {
+    for (ui::Etichetta* mark : {etichetta(f, "lblHelp"), etichetta(f, "lblHelpS")}) {
         QCOMPARE(mark->text(), QStringLiteral("My help"));
         QVERIFY(!mark->isHidden());
     }
@@ -300,41 +300,41 @@ void TstVerifica::rifiutoPoiAiuto()
     QVERIFY(!pulsante(f, "CmdOperazione")->isHidden());
     QVERIFY(pulsante(f, "CmdVerifica")->isHidden());
     QVERIFY(!cornice(f, "fraTastierino")->isEnabled() && !cornice(f, "FraSimboli")->isEnabled());
-    QVERIFY(sc.s.boxes.empty());
+    QVERIFY(sc.s.messaggi.empty());
     clic(pulsante(f, "CmdOperazione"));
     QCOMPARE(stato().NumeroTentativi, 0L);
 }
 
-void TstVerifica::quadro_data()
+void ProvaVerifica::quadro_data()
 {
     QTest::addColumn<bool>("presente");
     QTest::newRow("quadro.exe startable") << true;
     QTest::newRow("quadro.exe missing") << false;
 }
 
-void TstVerifica::quadro()
+void ProvaVerifica::quadro()
 {
     QFETCH(bool, presente);
-    ScriptedScope sc;
+    ConServiziDiProva sc;
     if (presente)
-        sc.s.startable << QStringLiteral("quadro.exe");
+        sc.s.avviabili << QStringLiteral("quadro.exe");
     FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
     clic(pulsante(f, "Command2"));
     const QStringList prima = aspetto(f);
     const QString risposta = stato().RispostaData;
     azione(f, "mnuQuadro")->trigger();
-    QCOMPARE(sc.s.started, QStringList{"quadro.exe"});
+    QCOMPARE(sc.s.avviati, QStringList{"quadro.exe"});
     if (presente) {
-        QVERIFY(sc.s.boxes.empty());
+        QVERIFY(sc.s.messaggi.empty());
     } else {
-        QCOMPARE(sc.s.boxes.size(), std::size_t(1));
-        QCOMPARE(sc.s.boxes[0].prompt, QStringLiteral("File mancante"));
-        QCOMPARE(sc.s.boxes[0].style, 0);
-        QCOMPARE(sc.s.boxes[0].title, QString());
+        QCOMPARE(sc.s.messaggi.size(), std::size_t(1));
+        QCOMPARE(sc.s.messaggi[0].testo, QStringLiteral("File mancante"));
+        QCOMPARE(sc.s.messaggi[0].stile, 0);
+        QCOMPARE(sc.s.messaggi[0].titolo, QString());
     }
     QCOMPARE(aspetto(f), prima);
     QCOMPARE(stato().RispostaData, risposta);
 }
 
-QTEST_MAIN(TstVerifica)
-#include "tst_verifica.moc"
+QTEST_MAIN(ProvaVerifica)
+#include "prova_verifica.moc"

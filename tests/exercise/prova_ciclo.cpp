@@ -10,7 +10,7 @@ namespace {
 const QString Tastierino = QStringLiteral("Clicca sul tastierino fino a completare il risultato. Poi clicca su Verifica");
 }
 
-class TstCiclo : public QObject {
+class ProvaCiclo : public QObject {
     Q_OBJECT
 private slots:
     void cleanup() { chiudi(); }
@@ -24,7 +24,7 @@ private slots:
     void chiusura();
 };
 
-void TstCiclo::presentazione_data()
+void ProvaCiclo::presentazione_data()
 {
     QTest::addColumn<int>("tipo");
     QTest::addColumn<int>("direzione");
@@ -46,15 +46,15 @@ void TstCiclo::presentazione_data()
 }
 
 // 345 kg = 34500 dag in each of the four presentations.
-void TstCiclo::presentazione()
+void ProvaCiclo::presentazione()
 {
     QFETCH(int, tipo);
     QFETCH(int, direzione);
     QFETCH(int, c);
     QFETCH(int, di);
     QFETCH(int, p);
-    ScriptedScope sc;
-    sc.s.clock = 40000.25;
+    ConServiziDiProva sc;
+    sc.s.orologio = 40000.25;
     FrmEquivMul* f = apri(sc.s, short(tipo), short(direzione), domanda345(c, di));
     const bool numero = p <= 2, minore = p % 2 == 1;
     const QString dato = minore ? QStringLiteral("345 kg") : QStringLiteral("34500 dag");
@@ -76,25 +76,25 @@ void TstCiclo::presentazione()
         QCOMPARE(stato().RispostaEsatta, minore ? QStringLiteral(" dag") : QStringLiteral(" kg"));
         QCOMPARE(etichetta(f, "Label4")->text(), QString());
     }
-    QCOMPARE(sc.s.randomTaken, c ? 3 : 2);
+    QCOMPARE(sc.s.casualiPresi, c ? 3 : 2);
     QCOMPARE(etichetta(f, "Label7")->text(), QStringLiteral("23"));
     QCOMPARE(etichetta(f, "LblOperazione")->text(), QStringLiteral("1"));
     QCOMPARE(etichetta(f, "LblIstruzione")->text(), Tastierino);
     QCOMPARE(etichetta(f, "LblEsito")->text(), QString());
     QVERIFY(pulsante(f, "CmdVerifica")->isHidden());
     QCOMPARE(stato().TempoInizio, 40000.25f);
-    QCOMPARE(sc.s.seeds, std::vector<double>{40000.25});
+    QCOMPARE(sc.s.semi, std::vector<double>{40000.25});
 }
 
 // The frame a question hides keeps the texts of the last question that showed it.
-void TstCiclo::cornicNascosteIntatte()
+void ProvaCiclo::cornicNascosteIntatte()
 {
-    ScriptedScope sc;
+    ConServiziDiProva sc;
     FrmEquivMul* f = apri(sc.s, 3, 1, domanda345(1, 2));
     digita(f, QStringLiteral("34500"));
     clic(pulsante(f, "CmdVerifica"));
     // Draw 1 (kg and hg, generator 1) with n = 3, asked as a symbol: 3 kg = 30 ?
-    sc.s.random = {verso(0, 100), verso(3, 9), verso(1, 2)};
+    sc.s.casuali = {verso(0, 100), verso(3, 9), verso(1, 2)};
     clic(pulsante(f, "CmdOperazione"));
     QVERIFY(cornice(f, "fraNumero")->isHidden());
     QCOMPARE(etichetta(f, "LblRisultato")->text(), QStringLiteral("34500"));
@@ -102,7 +102,7 @@ void TstCiclo::cornicNascosteIntatte()
     clic(pulsante(f, "Command25"));
     clic(pulsante(f, "CmdVerifica"));
     QCOMPARE(etichetta(f, "LblEsito")->text(), QStringLiteral("Esatto"));
-    sc.s.random = domanda345(1, 2);
+    sc.s.casuali = domanda345(1, 2);
     clic(pulsante(f, "CmdOperazione"));
     QVERIFY(cornice(f, "fraSimbolo")->isHidden());
     QCOMPARE(etichetta(f, "Label4")->text(), QStringLiteral("345 kg"));
@@ -110,7 +110,7 @@ void TstCiclo::cornicNascosteIntatte()
     QCOMPARE(etichetta(f, "lblRisultatoS")->text(), QStringLiteral(" hg"));
 }
 
-void TstCiclo::fuoriCampo_data()
+void ProvaCiclo::fuoriCampo_data()
 {
     QTest::addColumn<int>("tipo");
     QTest::addColumn<int>("direzione");
@@ -122,20 +122,20 @@ void TstCiclo::fuoriCampo_data()
 }
 
 // No presentation: the screen keeps the last question, but the question is still finished.
-void TstCiclo::fuoriCampo()
+void ProvaCiclo::fuoriCampo()
 {
     QFETCH(int, tipo);
     QFETCH(int, direzione);
-    ScriptedScope sc;
+    ConServiziDiProva sc;
     FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
     digita(f, QStringLiteral("34500"));
     clic(pulsante(f, "CmdVerifica"));
     stato().TipoCalcolo = short(tipo);
     stato().Direzione = short(direzione);
-    sc.s.random = {verso(99, 100), verso(7999, 8000)};
-    sc.s.clock = 37000.5;
+    sc.s.casuali = {verso(99, 100), verso(7999, 8000)};
+    sc.s.orologio = 37000.5;
     clic(pulsante(f, "CmdOperazione"));
-    QCOMPARE(sc.s.randomTaken, 4);
+    QCOMPARE(sc.s.casualiPresi, 4);
     QCOMPARE(etichetta(f, "Label7")->text(), QStringLiteral("100"));
     QCOMPARE(stato().ValoreMaggiore, QStringLiteral("899,9"));
     QVERIFY(!cornice(f, "fraNumero")->isHidden() && !cornice(f, "fraTastierino")->isHidden());
@@ -150,9 +150,9 @@ void TstCiclo::fuoriCampo()
 }
 
 // Checking never moves the question number; only "Nuova trasformazione" does.
-void TstCiclo::numeroDomanda()
+void ProvaCiclo::numeroDomanda()
 {
-    ScriptedScope sc;
+    ConServiziDiProva sc;
     FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
     digita(f, QStringLiteral("1"));
     clic(pulsante(f, "CmdVerifica"));
@@ -166,17 +166,17 @@ void TstCiclo::numeroDomanda()
     QCOMPARE(stato().NumeroOperazione, 2L);
 }
 
-void TstCiclo::chiusura_data()
+void ProvaCiclo::chiusura_data()
 {
     QTest::addColumn<bool>("menu");
     QTest::newRow("close box") << false;
     QTest::newRow("Esci") << true;
 }
 
-void TstCiclo::chiusura()
+void ProvaCiclo::chiusura()
 {
     QFETCH(bool, menu);
-    ScriptedScope sc;
+    ConServiziDiProva sc;
     QPointer<FrmEquivMul> f = apri(sc.s, 1, 1, domanda345());
     digita(f, QStringLiteral("34500"));
     clic(pulsante(f, "CmdVerifica"));
@@ -203,7 +203,7 @@ void TstCiclo::chiusura()
     QVERIFY(f.isNull());
 
     // Reopened without touching the shared state: a new exercise from question 1.
-    sc.s.random = domanda345();
+    sc.s.casuali = domanda345();
     FrmEquivMul* g = FrmEquivMul::istanza();
     QCOMPARE(etichetta(g, "LblOperazione")->text(), QStringLiteral("1"));
     QCOMPARE(etichetta(g, "lblRisEsatte")->text(), QString());
@@ -217,5 +217,5 @@ void TstCiclo::chiusura()
     QCOMPARE(ritorni, 2);
 }
 
-QTEST_MAIN(TstCiclo)
-#include "tst_ciclo.moc"
+QTEST_MAIN(ProvaCiclo)
+#include "prova_ciclo.moc"

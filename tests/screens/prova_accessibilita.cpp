@@ -110,18 +110,18 @@ void registra(QAccessibleEvent* e)
 
 } // namespace
 
-class TstAccessibilita : public QObject {
+class ProvaAccessibilita : public QObject {
     Q_OBJECT
-    ScriptedScope* m_scope = nullptr;
+    ConServiziDiProva* m_scope = nullptr;
 
 private slots:
     void init()
     {
-        m_scope = new ScriptedScope;
-        m_scope->s.random = domanda345();
+        m_scope = new ConServiziDiProva;
+        m_scope->s.casuali = domanda345();
         stato() = StatoProgramma{};
         FrmInizio::impostaFine([] {});
-        avviaProgramma();
+        apriProgramma();
     }
     void cleanup()
     {
@@ -251,5 +251,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstAccessibilita)
-#include "tst_accessibilita.moc"
+QTEST_MAIN(ProvaAccessibilita)
+#include "prova_accessibilita.moc"

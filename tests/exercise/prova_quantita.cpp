@@ -76,7 +76,7 @@ bool uguale(const Valore& a, const Valore& b, long long m, long long d)
 
 } // namespace
 
-class TstQuantita : public QObject {
+class ProvaQuantita : public QObject {
     Q_OBJECT
 private slots:
     void generatori();
@@ -93,7 +93,7 @@ private slots:
 
 // Every generator at every distance, over its whole range and at both ends of r: the texts,
 // their values, their lengths and the set of values drawn.
-void TstQuantita::generatori()
+void ProvaQuantita::generatori()
 {
     std::set<std::pair<int, int>> dalSorteggio;
     for (int e = 1; e <= 100; ++e)
@@ -140,7 +140,7 @@ void TstQuantita::generatori()
 }
 
 // A multiple of ten is drawn again, with a fresh random value each time.
-void TstQuantita::ridisegno()
+void ProvaQuantita::ridisegno()
 {
     for (int g = 4; g <= 18; ++g) {
         const long N = tabella[g].N;
@@ -163,7 +163,7 @@ void TstQuantita::ridisegno()
     QCOMPARE(n, 10.0f);
 }
 
-void TstQuantita::esempi_data()
+void ProvaQuantita::esempi_data()
 {
     QTest::addColumn<int>("g");
     QTest::addColumn<long>("n");
@@ -184,7 +184,7 @@ void TstQuantita::esempi_data()
     QTest::newRow("18: 8999") << 18 << 8999L << QStringList{"899,9", "8999", "89990", "899900"};
 }
 
-void TstQuantita::esempi()
+void ProvaQuantita::esempi()
 {
     QFETCH(int, g);
     QFETCH(long, n);
@@ -200,7 +200,7 @@ void TstQuantita::esempi()
     }
 }
 
-void TstQuantita::distanzaFuoriCampo()
+void ProvaQuantita::distanzaFuoriCampo()
 {
     for (const short d : {short(0), short(4), short(-1)}) {
         Fonte fonte{{verso(37, 80)}};
@@ -213,7 +213,7 @@ void TstQuantita::distanzaFuoriCampo()
     }
 }
 
-void TstQuantita::estrazioni_data()
+void ProvaQuantita::estrazioni_data()
 {
     QTest::addColumn<int>("estrazione");
     QTest::addColumn<int>("maggiore");
@@ -232,7 +232,7 @@ void TstQuantita::estrazioni_data()
     QTest::newRow("101") << 101 << 0 << 0 << 0 << 0;
 }
 
-void TstQuantita::estrazioni()
+void ProvaQuantita::estrazioni()
 {
     QFETCH(int, estrazione);
     const Coppia c = coppiaPerEstrazione(estrazione);
@@ -243,7 +243,7 @@ void TstQuantita::estrazioni()
 }
 
 // Every draw against the bands and against the list of draws of each generator.
-void TstQuantita::tutteLeEstrazioni()
+void ProvaQuantita::tutteLeEstrazioni()
 {
     const std::vector<std::vector<int>> estrazioniDi = {
         {}, {1, 19, 35, 49, 67, 83}, {2, 20, 36, 50, 68, 84}, {3, 51, 85}, {4, 21, 37, 52, 69, 86},
@@ -269,7 +269,7 @@ void TstQuantita::tutteLeEstrazioni()
     QCOMPARE(visti, 100);
 }
 
-void TstQuantita::presentazione_data()
+void ProvaQuantita::presentazione_data()
 {
     using P = Presentazione;
     QTest::addColumn<int>("tipo");
@@ -303,7 +303,7 @@ void TstQuantita::presentazione_data()
         QTest::newRow(qPrintable(QStringLiteral("out %1/%2").arg(t).arg(d))) << t << d << 0.0f << P::Nessuna << 0;
 }
 
-void TstQuantita::presentazione()
+void ProvaQuantita::presentazione()
 {
     QFETCH(int, tipo);
     QFETCH(int, direzione);
@@ -313,5 +313,5 @@ void TstQuantita::presentazione()
     QTEST(fonte.presi, "presi");
 }
 
-QTEST_APPLESS_MAIN(TstQuantita)
-#include "tst_quantita.moc"
+QTEST_APPLESS_MAIN(ProvaQuantita)
+#include "prova_quantita.moc"

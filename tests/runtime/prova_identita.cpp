@@ -7,7 +7,7 @@
 #include <QSettings>
 #include <QtTest>
 
-class TstIdentita : public QObject {
+class ProvaIdentita : public QObject {
     Q_OBJECT
 
 private slots:
@@ -65,5 +65,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstIdentita)
-#include "tst_identita.moc"
+QTEST_MAIN(ProvaIdentita)
+#include "prova_identita.moc"

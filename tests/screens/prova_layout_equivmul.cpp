@@ -95,7 +95,7 @@ const QStringList nascosti = {"frmAiuto", "lblHelp", "lblHelpS", "CmdOperazione"
 
 } // namespace
 
-class TstLayoutEquivMul : public QObject {
+class ProvaLayoutEquivMul : public QObject {
     Q_OBJECT
 private slots:
     void init() { f = apri(sc.s, 1, 1, domanda345()); }
@@ -109,18 +109,18 @@ private slots:
     void facciaPulsante();
 
 private:
-    ScriptedScope sc;
+    ConServiziDiProva sc;
     FrmEquivMul* f = nullptr;
 };
 
-void TstLayoutEquivMul::controlli_data()
+void ProvaLayoutEquivMul::controlli_data()
 {
     QTest::addColumn<int>("i");
     for (int i = 0; i < int(std::size(disegno)); ++i)
         QTest::newRow(disegno[i].nome) << i;
 }
 
-void TstLayoutEquivMul::controlli()
+void ProvaLayoutEquivMul::controlli()
 {
     QFETCH(int, i);
     const Controllo& c = disegno[i];
@@ -128,10 +128,10 @@ void TstLayoutEquivMul::controlli()
     QVERIFY(w);
     QCOMPARE(w->parentWidget()->objectName(), QString::fromLatin1(c.contenitore));
     switch (c.tipo) {
-    case Etichetta: QVERIFY(qobject_cast<ui::Label*>(w)); break;
-    case Pulsante: QVERIFY(qobject_cast<ui::Button*>(w)); break;
-    case Cornice: QVERIFY(qobject_cast<ui::Frame*>(w)); break;
-    case Linea: QVERIFY(qobject_cast<ui::Line*>(w)); break;
+    case Etichetta: QVERIFY(qobject_cast<ui::Etichetta*>(w)); break;
+    case Pulsante: QVERIFY(qobject_cast<ui::Pulsante*>(w)); break;
+    case Cornice: QVERIFY(qobject_cast<ui::Cornice*>(w)); break;
+    case Linea: QVERIFY(qobject_cast<ui::Linea*>(w)); break;
     }
     if (c.tipo == Linea) {
         // A vertical rule from one end to the other.
@@ -144,7 +144,7 @@ void TstLayoutEquivMul::controlli()
         QCOMPARE(w->geometry(), rettangolo(c));
     }
     if (c.testo) {
-        const QString testo = c.tipo == Pulsante ? qobject_cast<ui::Button*>(w)->text() : qobject_cast<ui::Label*>(w)->text();
+        const QString testo = c.tipo == Pulsante ? qobject_cast<ui::Pulsante*>(w)->text() : qobject_cast<ui::Etichetta*>(w)->text();
         QCOMPARE(testo, QString::fromUtf8(c.testo));
     }
     QCOMPARE(w->isHidden(), nascosti.contains(QLatin1String(c.nome)));
@@ -152,7 +152,7 @@ void TstLayoutEquivMul::controlli()
 }
 
 // Within one container, a control listed earlier lies in front of any later one it overlaps.
-void TstLayoutEquivMul::sovrapposti()
+void ProvaLayoutEquivMul::sovrapposti()
 {
     int coppie = 0;
     for (const Controllo& a : disegno) {
@@ -172,7 +172,7 @@ void TstLayoutEquivMul::sovrapposti()
 }
 
 // The three main buttons share one place: whichever shown first in the list is the one under the pointer.
-void TstLayoutEquivMul::pulsantiPrincipali()
+void ProvaLayoutEquivMul::pulsantiPrincipali()
 {
     const QPoint punto = pulsante(f, "CmdVerifica")->geometry().center();
     pulsante(f, "CmdOperazione")->show();
@@ -184,7 +184,7 @@ void TstLayoutEquivMul::pulsantiPrincipali()
     QCOMPARE(cornice(f, "Frame1")->childAt(punto), pulsante(f, "cmdSfondo"));
 }
 
-void TstLayoutEquivMul::finestra()
+void ProvaLayoutEquivMul::finestra()
 {
     QCOMPARE(f->superficie()->parentWidget(), f);
     QCOMPARE(f->superficie()->y(), f->menuBar()->geometry().bottom() + 1);
@@ -195,7 +195,7 @@ void TstLayoutEquivMul::finestra()
     QCOMPARE(f->windowTitle(), QStringLiteral("TRASFORMAZIONI CON LE MISURE DI MASSA  kg  hg  dag  g"));
 }
 
-void TstLayoutEquivMul::menu()
+void ProvaLayoutEquivMul::menu()
 {
     const QStringList nomi = {"MnuEsci", "vuoto", "mnuQuadro"};
     const QStringList testi = {"Esci", "", "Il quadro"};
@@ -208,7 +208,7 @@ void TstLayoutEquivMul::menu()
 }
 
 // Buttons are filled flat with their colour.
-void TstLayoutEquivMul::facciaPulsante()
+void ProvaLayoutEquivMul::facciaPulsante()
 {
     const QImage faccia = pulsante(f, "Command2")->grab().toImage();
     for (const int x : {5, 8, 12})
@@ -216,5 +216,5 @@ void TstLayoutEquivMul::facciaPulsante()
     QCOMPARE(faccia.pixelColor(faccia.width() / 4, 6), QColor(255, 255, 128));
 }
 
-QTEST_MAIN(TstLayoutEquivMul)
-#include "tst_layout_equivmul.moc"
+QTEST_MAIN(ProvaLayoutEquivMul)
+#include "prova_layout_equivmul.moc"

@@ -33,7 +33,7 @@ struct Esito {
 
 } // namespace
 
-class TstLettore : public QObject {
+class ProvaLettore : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
 
@@ -147,5 +147,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstLettore)
-#include "tst_lettore.moc"
+QTEST_MAIN(ProvaLettore)
+#include "prova_lettore.moc"
