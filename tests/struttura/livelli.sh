@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Includes run one way only: from the screens and their parts down to the widget kit and the
+# runtime, never back up. Each source file of src/ and app/ has a layer; a file may include
+# only headers of its own layer or a lower one.
+# And no class is defined across folders: its member functions live in one folder.
+# usage: livelli.sh <source root>
+set -u
+cd "$1" || exit 1
+layer() {
+  case $1 in
+    src/runtime/*) echo 0 ;;
+    src/screens/*) echo 1 ;;
+    src/exercise/stato.* | src/exercise/istruzioni.h | src/exercise/quantita.*) echo 2 ;;
+    src/answer/*) echo 3 ;;
+    src/exercise/*) echo 4 ;;
+    src/start/*) echo 5 ;;
+    app/*) echo 6 ;;
+    *) echo "?" ;;
+  esac
+}
+rc=0 n=0
+for f in $(find src app -name '*.h' -o -name '*.cpp' | sort); do
+  lf=$(layer "$f")
+  [ "$lf" = "?" ] && { echo "FAIL: $f has no layer"; rc=1; continue; }
+  while read -r inc; do
+    [ -f "src/$inc" ] || continue
+    li=$(layer "src/$inc")
+    n=$((n + 1))
+    if [ "$li" -gt "$lf" ]; then
+      echo "FAIL: $f (layer $lf) includes $inc (layer $li)"
+      rc=1
+    fi
+  done < <(sed -n 's/^#include "\([^"]*\)".*/\1/p' "$f")
+done
+# Class -> the folders whose sources define its members (definitions start a line).
+spread=$(grep -rhoE --include='*.cpp' '^[A-Za-z][A-Za-z0-9_:<>*& ]* \*?&?([A-Z][A-Za-z0-9_]*)::~?[A-Za-z_][A-Za-z0-9_]*\(' src app /dev/null -H 2>/dev/null |
+  sed -E 's#^(src/[a-z]+|app)/[^:]*:.* \*?&?([A-Z][A-Za-z0-9_]*)::.*#\2 \1#' | sort -u | awk '{ n[$1]++; d[$1] = d[$1] " " $2 } END { for (c in n) if (n[c] > 1) print c ":" d[c] }')
+if [ -n "$spread" ]; then
+  echo "FAIL: classes defined across folders: $spread"
+  rc=1
+fi
+[ $rc -eq 0 ] && echo "PASS: $n includes, none from a lower layer to a higher one; no class defined across folders"
+exit $rc
