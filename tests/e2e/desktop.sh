@@ -202,8 +202,11 @@ INNER
 {
   echo '<?xml version="1.0"?><!DOCTYPE fontconfig SYSTEM "fonts.dtd"><fontconfig>'
   find /usr/share/fonts -mindepth 2 -maxdepth 2 -type d ! -iname '*liberation*' -printf '<dir>%p</dir>\n'
-  echo "<include ignore_missing=\"yes\">/etc/fonts/conf.d</include><cachedir>$work/fc-cache</cachedir></fontconfig>"
+  echo "<include ignore_missing=\"yes\">/etc/fonts/conf.d</include>"
+  echo "<cachedir>/var/cache/fontconfig</cachedir><cachedir>$work/fc-cache</cachedir></fontconfig>"
 } >"$work/fonts.conf"
+# The caches ready before the program starts, as on a desktop, not built during its start-up.
+command -v fc-cache >/dev/null && FONTCONFIG_FILE=$work/fonts.conf fc-cache >/dev/null 2>&1
 
 rc=0
 for s in "${scenari[@]}"; do
