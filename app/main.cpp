@@ -1,21 +1,20 @@
 #include "identita.h"
 #include "runtime/servizi_reali.h"
+#include "screens/kit.h"
 #include "start/programma.h"
 
 #include <QApplication>
 #include <QStyleFactory>
 #include <QTimer>
 
-#include <fontconfig/fontconfig.h>
-#include <thread>
 
 int main(int argc, char* argv[])
 {
-    // Reading the font configuration is the longest step before the first window can be
-    // laid out; it runs while the application connects to the display.
-    std::thread caratteri([] { FcInit(); });
+    // The fonts are made ready on a thread of their own while the application connects to
+    // the display and the first windows are built.
+    ui::PreparazioneCaratteri caratteri;
     QApplication app(argc, argv);
-    caratteri.join();
+    caratteri.applicazionePronta();
     identita::dichiara();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // The start screen ends the program itself, once both of its screens are gone.

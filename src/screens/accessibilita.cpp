@@ -130,7 +130,7 @@ public:
     {
         if (!isValid())
             return {};
-        const QRect r = m_barra->actionGeometry(m_azione);
+        const QRect r = m_barra->geometriaVoce(m_azione);
         return QRect(m_barra->mapToGlobal(r.topLeft()), r.size());
     }
     QAccessible::Role role() const override { return QAccessible::MenuItem; }

@@ -114,6 +114,9 @@ const QFont& CarattereAdattato::per(const QFont& disegnato, const QString& testo
     m_testo = testo;
     m_spazio = spazio;
     m_adattato = disegnato;
+    // The design's texts fit their boxes in the face they were designed in.
+    if (caratteri().facciaDisegnata())
+        return m_adattato;
     for (int pixel = disegnato.pixelSize(); pixel > 5; --pixel) {
         m_adattato.setPixelSize(pixel);
         const QFontMetrics fm(m_adattato);
@@ -382,9 +385,10 @@ void Riquadro::paintEvent(QPaintEvent*)
 
 // ---- Builders ----
 
-QAction* voceMenu(QMenuBar* barra, const char* nome, const QString& didascalia)
+QAction* voceMenu(BarraMenu* barra, const char* nome, const QString& didascalia)
 {
-    QAction* a = barra->addAction(didascalia);
+    auto* a = new QAction(didascalia, barra);
+    barra->addAction(a);
     a->setObjectName(QString::fromLatin1(nome));
     return a;
 }
@@ -455,7 +459,7 @@ void Finestra::vesti(int larghezza, int altezza)
 
 void Finestra::adattaBarra()
 {
-    const int altezza = qMax(AltezzaBarraMenu, m_barra->sizeHint().height());
+    const int altezza = qMax(AltezzaBarraMenu, m_barra->altezzaPer(caratteri().altezzaRigaMenu));
     m_barra->setGeometry(0, 0, m_cliente.width(), altezza);
     m_superficie->move(0, altezza);
     setFixedSize(m_cliente.width(), altezza + m_cliente.height());

@@ -3,9 +3,11 @@
 #include <QAbstractButton>
 #include <QBasicTimer>
 #include <QComboBox>
-#include <QMenuBar>
 #include <QColor>
 #include <QWidget>
+
+#include <future>
+#include <thread>
 
 #include "screens/tavolozza.h"
 
@@ -18,6 +20,37 @@ constexpr int TwipPerPixel = 15;
 constexpr int px(int twips) { return (twips + TwipPerPixel / 2) / TwipPerPixel; }
 // Places w at Left, Top, Width, Height given in twips, inside its container.
 void posiziona(QWidget* w, int sinistra, int alto, int larghezza, int altezza);
+// The font of menus and messages: the old bitmap sans serif at its classic size.
+QFont carattereMenu();
+
+// What the fonts of this desktop give: found once, on a thread of its own where the program
+// starts one (PreparazioneCaratteri), otherwise where it is first asked.
+struct Caratteri {
+    int altezzaRigaMenu = 0;   // the line height of the menu font, in pixels
+    QString faccia;            // the face fontconfig gives for Carattere
+    bool facciaDisegnata() const { return faccia == Carattere; }
+};
+const Caratteri& caratteri();
+
+// Reading the font configuration, filling Qt's font database and measuring the menu font
+// are the longest steps of a start-up; this thread does them while the main thread connects
+// to the display and builds the first windows. Made before the application, told when the
+// application exists, it is over long before the first window is shown.
+class PreparazioneCaratteri {
+public:
+    PreparazioneCaratteri();
+    ~PreparazioneCaratteri();
+    PreparazioneCaratteri(const PreparazioneCaratteri&) = delete;
+    PreparazioneCaratteri& operator=(const PreparazioneCaratteri&) = delete;
+    // The application exists: Qt's font database may be filled now.
+    void applicazionePronta();
+
+private:
+    std::promise<bool> m_applicazione;
+    bool m_detto = false;
+    std::thread m_filo;
+};
+
 // A designed font: the face as named ("Arial", "MS Sans Serif"), its size in points
 // (fractional sizes are used as they are: 21.75 pt is 29 px at 96 dpi), bold or not.
 QFont carattere(const QString& faccia, double punti, bool grassetto);
@@ -175,12 +208,40 @@ private:
     int m_spessore;
 };
 
-// A menu bar of top-level entries. Blank entries only space the bar: assistive
-// technology is not offered them.
-class BarraMenu : public QMenuBar {
+// A menu bar of top-level entries (the widget's actions) that open no menu: a click on one
+// triggers it. It is drawn by the style exactly as a menu bar is, but it measures its
+// entries only when it is first painted, not while its window is being built. Blank
+// entries only space the bar: assistive technology is not offered them.
+class BarraMenu : public QWidget {
     Q_OBJECT
 public:
-    explicit BarraMenu(QWidget* genitore) : QMenuBar(genitore) {}
+    explicit BarraMenu(QWidget* genitore);
+
+    // Where an entry lies in the bar; empty for an entry that takes no room.
+    QRect geometriaVoce(QAction* voce) const;
+    // The height a bar needs for lines of text `altezzaRiga` pixels high.
+    int altezzaPer(int altezzaRiga) const;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+    void actionEvent(QActionEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void opzioni(QStyleOptionMenuItem* o, const QAction* voce) const;
+    const QList<QRect>& rettangoli() const;
+    QAction* voceIn(const QPoint& p) const;
+    void evidenzia(QAction* voce, bool premuta);
+
+    mutable QList<QRect> m_rettangoli;   // one per action, laid out on first need
+    mutable bool m_disposta = false;
+    QAction* m_evidenziata = nullptr;
+    bool m_premuta = false;
 };
 
 // The classic height of a window's menu bar at 96 dpi, in pixels: the least it takes.
@@ -197,7 +258,7 @@ public:
     explicit Finestra(Qt::WindowFlags flags = Qt::Window);
     ~Finestra() override;
 
-    QMenuBar* menuBar() const { return m_barra; }
+    BarraMenu* menuBar() const { return m_barra; }
     // The client area: every designed control lies in it.
     Cornice* superficie() const { return m_superficie; }
 
@@ -222,7 +283,7 @@ private:
 };
 
 // A top-level menu entry, named as designed; a blank caption makes a spacer that does nothing.
-QAction* voceMenu(QMenuBar* barra, const char* nome, const QString& didascalia);
+QAction* voceMenu(BarraMenu* barra, const char* nome, const QString& didascalia);
 
 // ---- Assistive technology ----
 

@@ -45,7 +45,7 @@ void ControlliInizio::costruisci(Finestra* finestra)
     finestra->vesti(11910, 8340);
     Cornice* s = finestra->superficie();
     s->impostaSfondo(verde);
-    QMenuBar* barra = finestra->menuBar();
+    BarraMenu* barra = finestra->menuBar();
     MnuEsci = voceMenu(barra, "MnuEsci", QStringLiteral("Esci"));
     mnuVuoto = voceMenu(barra, "mnuVuoto", QString());
     mnuInfo = voceMenu(barra, "mnuInfo", QStringLiteral("?"));

@@ -13,14 +13,13 @@ void apriProgramma()
 {
     // Menus and messages in the screens' own face at the desktop's classic size; one font
     // file serves the whole program.
-    QApplication::setFont(ui::carattere(QStringLiteral("MS Sans Serif"), 8.25, false));
+    QApplication::setFont(ui::carattereMenu());
     FrmInizioSfondo::istanza();
     // Once the start screen is on show (the fonts are loaded by then): say so when the face
     // the screens are drawn in is missing, and go on with what fontconfig gives instead.
     QTimer::singleShot(0, [] {
-        const QString usato = QFontInfo(QFont(ui::Carattere)).family();
-        if (usato != ui::Carattere)
+        if (!ui::caratteri().facciaDisegnata())
             std::fprintf(stderr, "misure-di-massa: %s non è installato (pacchetto fonts-liberation2): i testi usano %s\n",
-                         qPrintable(ui::Carattere), qPrintable(usato));
+                         qPrintable(ui::Carattere), qPrintable(ui::caratteri().faccia));
     });
 }
