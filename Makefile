@@ -27,6 +27,7 @@ bench: deps-test
 	cmake --preset dev
 	cmake --build --preset dev
 	bash bench/run.sh
+	bash bench/istruzioni.sh
 
 clean:
 	rm -rf build

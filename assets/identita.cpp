@@ -1,6 +1,8 @@
 #include "identita.h"
 
 #include <QGuiApplication>
+#include <QImageReader>
+#include <QPixmap>
 
 namespace identita {
 
@@ -14,9 +16,18 @@ QIcon icona()
 {
     QIcon icona;
     for (const auto* file : {":/assets/icona-16.xpm", ":/assets/icona-22.xpm", ":/assets/icona-24.xpm",
-                             ":/assets/icona.xpm", ":/assets/icone/48/icona.png", ":/assets/icone/64/icona.png"})
-        icona.addFile(QString::fromLatin1(file));
+                             ":/assets/icona.xpm"})
+        icona.addPixmap(immagine(QString::fromLatin1(file), "XPM"));
+    for (const auto* file : {":/assets/icone/48/icona.png", ":/assets/icone/64/icona.png"})
+        icona.addPixmap(immagine(QString::fromLatin1(file), "PNG"));
     return icona;
+}
+
+QPixmap immagine(const QString& risorsa, const char* formato)
+{
+    QImageReader lettore(risorsa, formato);
+    lettore.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(lettore.read());
 }
 
 } // namespace identita

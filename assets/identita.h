@@ -12,4 +12,9 @@ void dichiara();
 // The program's icon, drawn for each size a window manager shows: 16 to 64 px.
 QIcon icona();
 
+// One of the program's pictures, read with its format named ("XPM", "PNG"). Left to guess,
+// or even told the format, Qt would first load every image plug-in it has, and their
+// libraries, to ask each whether it reads the file.
+QPixmap immagine(const QString& risorsa, const char* formato);
+
 } // namespace identita

@@ -32,6 +32,10 @@ public:
     void colora(const ui::SchemaColori& schema);
     void scriviTipo(const QString& testo);
 
+    // Readies the fonts of the screen before its first opening: to be called while the
+    // program waits for the learner's first choice.
+    static void preparaCaratteri() { ui::ControlliEquivMul::preparaCaratteri(); }
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     // Physical keys press the on-screen controls.

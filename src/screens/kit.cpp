@@ -5,9 +5,11 @@
 #include <QAbstractNativeEventFilter>
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QBackingStore>
 #include <QAction>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QImage>
 #include <QHash>
 #include <QPointer>
 #include <QPainter>
@@ -102,6 +104,25 @@ QSize Etichetta::spazioScoperto() const
             libero.setRight(sopra.left() - 1);
     }
     return libero.size();
+}
+
+// ---- Fonts ready before they are needed ----
+
+void preparaCarattere(const QFont& f, const QString& caratteri)
+{
+    // A sheet as the screens are painted on, one glyph at a time so each fits on it.
+    const QFontMetrics fm(f);
+    const qreal rapporto = qApp->devicePixelRatio();
+    QImage foglio(QSize(fm.maxWidth() + 2, fm.height() + 2) * rapporto, QImage::Format_ARGB32_Premultiplied);
+    foglio.setDevicePixelRatio(rapporto);
+    foglio.fill(Qt::transparent);
+    QPainter p(&foglio);
+    p.setFont(f);
+    // Glyphs are kept for each quarter of a pixel they may start at.
+    for (const qreal x : {0.0, 0.25, 0.5, 0.75}) {
+        for (const QChar c : caratteri)
+            p.drawText(QPointF(x, fm.ascent()), QString(c));
+    }
 }
 
 // ---- Fitting a text in its box ----
@@ -447,9 +468,27 @@ void Finestra::sorvegliaDistruzione()
     sorveglianza().finestre.insert(winId(), this);
 }
 
+bool Finestra::eventFilter(QObject* o, QEvent* e)
+{
+    if (o == m_superficie && e->type() == QEvent::Paint && !m_dipinta) {
+        m_dipinta = true;
+        m_superficie->removeEventFilter(this);
+        // Told once the paint is over, not in the middle of it.
+        QMetaObject::invokeMethod(this, &Finestra::dipinta, Qt::QueuedConnection);
+    }
+    return false;
+}
+
+void Finestra::lasciaImmagine()
+{
+    if (QBackingStore* immagine = backingStore())
+        immagine->resize(QSize());
+}
+
 void Finestra::vesti(int larghezza, int altezza)
 {
     m_superficie = new Cornice(this, QStringLiteral("superficie"), QString(), false);
+    m_superficie->installEventFilter(this);
     m_barra = new BarraMenu(this);
     m_cliente = QSize(px(larghezza), px(altezza));
     m_barra->setGeometry(0, 0, m_cliente.width(), AltezzaBarraMenu);

@@ -51,6 +51,11 @@ private:
     std::thread m_filo;
 };
 
+// Loads a font and draws the given characters once, off screen, so that a window shown
+// later finds both ready: loading a face and drawing its glyphs the first time take
+// longer than drawing a screenful of text with them afterwards.
+void preparaCarattere(const QFont& f, const QString& caratteri);
+
 // A designed font: the face as named ("Arial", "MS Sans Serif"), its size in points
 // (fractional sizes are used as they are: 21.75 pt is 29 px at 96 dpi), bold or not.
 QFont carattere(const QString& faccia, double punti, bool grassetto);
@@ -266,8 +271,16 @@ public:
     void vesti(int larghezza, int altezza);
     // Tab and Shift+Tab follow the reading order of the screen; call once the controls exist.
     void ordinaTabulazione();
+    // Lets go of the picture kept of a hidden window's contents, as large as the window:
+    // it is painted anew when the window is next shown.
+    void lasciaImmagine();
+
+signals:
+    // The client area has been painted for the first time: the window is on screen.
+    void dipinta();
 
 protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
 private:
@@ -280,6 +293,7 @@ private:
     Cornice* m_superficie = nullptr;
     QSize m_cliente;
     bool m_collocata = false;
+    bool m_dipinta = false;
 };
 
 // A top-level menu entry, named as designed; a blank caption makes a spacer that does nothing.

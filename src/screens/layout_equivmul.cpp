@@ -57,6 +57,33 @@ std::array<Pulsante*, 5> ControlliEquivMul::virgole() const
     return {Command16, Command17, Command18, Command19, Command1};
 }
 
+void ControlliEquivMul::preparaCaratteri()
+{
+    // Each font of the screen with the characters that its controls can show.
+    const auto ciascuno = [](const QFont& f, const QString& testi) {
+        QString caratteri;
+        for (const QChar c : testi) {
+            if (!caratteri.contains(c))
+                caratteri += c;
+        }
+        preparaCarattere(f, caratteri);
+    };
+    const QString cifre = QStringLiteral("0123456789");
+    const QString quantita = cifre + QStringLiteral(",?= kghdacm");
+    ciascuno(carattere(Arial, 30, true), quantita);
+    ciascuno(carattere(Arial, 14.25, true), quantita + QStringLiteral("CancelSiNo"));
+    ciascuno(carattere(Arial, 21.75, true), QStringLiteral(" Da unità maggiore a unità minore e viceversa Calcolo del "
+                                                           "risultato simbolo casuale Ti aiuto ?"));
+    ciascuno(carattere(Arial, 48, true), QStringLiteral("EsattoErrato"));
+    ciascuno(carattere(Arial, 12, true), QStringLiteral("abcdefghijklmnopqrstuvwxyz CNPSVì."));
+    ciascuno(carattere(Arial, 9.75, true), QStringLiteral("TASTIERINO SIMBOLI AIUTO"));
+    ciascuno(carattere(Arial, 8.25, true), cifre);
+    ciascuno(carattere(SansSerif, 8.25, true), QStringLiteral("Oper. Risp. Tempo Esatte Errate parziale totale"));
+    ciascuno(carattere(SansSerif, 8.25, false), QStringLiteral("ELABORAZIONE"));
+    ciascuno(carattere(SansSerif, 24, true), QStringLiteral("My help"));
+    ciascuno(carattere(SansSerif, 18, true), QStringLiteral("My help"));
+}
+
 void ControlliEquivMul::costruisci(Finestra* finestra)
 {
     const QColor grigio = QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);  // GrayText

@@ -21,6 +21,9 @@ struct SchemaColori {
 // designed places in a window; the screen owns them and no one else touches them.
 struct ControlliEquivMul {
     static ControlliEquivMul crea(Finestra* finestra);
+    // Loads the screen's fonts and draws the characters it shows once, off screen, so that
+    // an opening finds them ready.
+    static void preparaCaratteri();
 
     Etichetta *Label2, *Label1, *LblEsito, *LblIstruzione, *Label7;
     Cornice *fraNumero, *fraSimbolo, *Frame1, *FraSimboli, *fraTastierino, *frmAiuto;

@@ -3,6 +3,8 @@
 // created in designed order and lowered on creation, so earlier ones lie in front.
 #include "screens/layout_inizio.h"
 
+#include "identita.h"
+
 #include <QAction>
 #include <QCursor>
 #include <QPixmap>
@@ -107,7 +109,7 @@ void ControlliInizio::costruisci(Finestra* finestra)
 
 void ControlliInizio::caricaPuntatore()
 {
-    const QPixmap puntatore(QStringLiteral(":/assets/puntatore.xpm"));
+    const QPixmap puntatore = identita::immagine(QStringLiteral(":/assets/puntatore.xpm"), "XPM");
     for (Pulsante* b : {Command1, Command3, Command5, Command9})
         b->setCursor(QCursor(puntatore, 0, 0));
 }

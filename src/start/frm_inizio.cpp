@@ -138,7 +138,12 @@ void FrmInizio::ApriEsercitazione()
     e->activateWindow();
 }
 
-void FrmInizio::Form_Deactivate() { hide(); }
+void FrmInizio::Form_Deactivate()
+{
+    hide();
+    // Hidden while the exercise runs: its picture is painted anew when it comes back.
+    lasciaImmagine();
+}
 
 void FrmInizio::keyPressEvent(QKeyEvent* e)
 {

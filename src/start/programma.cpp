@@ -1,6 +1,8 @@
 #include "start/programma.h"
 
+#include "exercise/frm_equivmul.h"
 #include "screens/kit.h"
+#include "start/frm_inizio.h"
 #include "start/frm_inizio_sfondo.h"
 
 #include <QApplication>
@@ -15,6 +17,10 @@ void apriProgramma()
     // file serves the whole program.
     QApplication::setFont(ui::carattereMenu());
     FrmInizioSfondo::istanza();
+    // While the learner reads the start screen, the exercise screen's fonts are made ready:
+    // the first opening then shows at once.
+    QObject::connect(FrmInizio::istanza(), &ui::Finestra::dipinta, qApp, [] { FrmEquivMul::preparaCaratteri(); },
+                     Qt::SingleShotConnection);
     // Once the start screen is on show (the fonts are loaded by then): say so when the face
     // the screens are drawn in is missing, and go on with what fontconfig gives instead.
     QTimer::singleShot(0, [] {
