@@ -1,5 +1,7 @@
 #include "exercise/frm_equivmul.h"
 
+#include "runtime/collocazione.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -88,3 +90,9 @@ void FrmEquivMul::colora(const ui::SchemaColori& schema)
 }
 
 void FrmEquivMul::scriviTipo(const QString& testo) { c.Label1->setText(testo); }
+
+void FrmEquivMul::prepara()
+{
+    collocazione::chiediCornice(ui::FinestraEquivMul);
+    ui::ControlliEquivMul::preparaCaratteri();
+}

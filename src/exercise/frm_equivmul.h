@@ -32,9 +32,9 @@ public:
     void colora(const ui::SchemaColori& schema);
     void scriviTipo(const QString& testo);
 
-    // Readies the fonts of the screen before its first opening: to be called while the
-    // program waits for the learner's first choice.
-    static void preparaCaratteri() { ui::ControlliEquivMul::preparaCaratteri(); }
+    // Readies what the first opening needs, while the program waits for the learner's first
+    // choice: the screen's fonts, and the frame the window manager will give it.
+    static void prepara();
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QThread>
 #include <QWidget>
+#include <QWindow>
 
 #include <xcb/xcb.h>
 
@@ -52,7 +53,15 @@ bool gestoreLoSa(xcb_connection_t* c, xcb_window_t radice, xcb_atom_t richiesta)
     return std::find(a, a + n, richiesta) != a + n;
 }
 
-std::optional<QMargins> chiediAlGestore(QWidget* finestra)
+struct Gestore {
+    xcb_connection_t* c;
+    xcb_window_t radice;
+    xcb_atom_t richiesta;
+    xcb_atom_t proprieta;
+};
+
+// The window manager, when it answers requests for frame extents.
+std::optional<Gestore> gestore()
 {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || !x11->connection())
@@ -62,24 +71,36 @@ std::optional<QMargins> chiediAlGestore(QWidget* finestra)
     const xcb_atom_t richiesta = atomo(c, "_NET_REQUEST_FRAME_EXTENTS");
     if (!gestoreLoSa(c, radice, richiesta))
         return std::nullopt;
-    const auto id = static_cast<xcb_window_t>(finestra->winId());
-    const xcb_atom_t proprieta = atomo(c, "_NET_FRAME_EXTENTS");
+    return Gestore{c, radice, richiesta, atomo(c, "_NET_FRAME_EXTENTS")};
+}
+
+void chiedi(const Gestore& g, xcb_window_t id)
+{
     xcb_client_message_event_t m{};
     m.response_type = XCB_CLIENT_MESSAGE;
     m.format = 32;
     m.window = id;
-    m.type = richiesta;
-    xcb_send_event(c, 0, radice, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+    m.type = g.richiesta;
+    xcb_send_event(g.c, 0, g.radice, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                    reinterpret_cast<const char*>(&m));
-    xcb_flush(c);
-    // The window manager answers by setting a property; a few milliseconds at most.
+    xcb_flush(g.c);
+}
+
+// The window manager answers by setting a property; a few milliseconds at most.
+std::optional<QMargins> risposta(const Gestore& g, xcb_window_t id)
+{
     for (int i = 0; i < 100; ++i) {
-        if (auto e = estensioni(c, id, proprieta))
+        if (auto e = estensioni(g.c, id, g.proprieta))
             return e;
         QThread::usleep(1000);
     }
     return std::nullopt;
 }
+
+bool s_chiesta = false;
+QMargins s_nota;
+// A window made only to be asked about, before the first real one.
+std::unique_ptr<QWindow> s_campione;
 
 } // namespace
 
@@ -88,13 +109,32 @@ QMargins cornice(QWidget* finestra)
     if (finestra->windowFlags() & Qt::FramelessWindowHint)
         return {};
     // Every titled window of the program gets the same frame: asked for once.
-    static bool chiesta = false;
-    static QMargins nota;
-    if (!chiesta) {
-        chiesta = true;
-        nota = chiediAlGestore(finestra).value_or(QMargins());
+    if (!s_chiesta) {
+        s_chiesta = true;
+        if (const auto g = gestore()) {
+            xcb_window_t id = s_campione ? static_cast<xcb_window_t>(s_campione->winId()) : 0;
+            if (!id) {
+                id = static_cast<xcb_window_t>(finestra->winId());
+                chiedi(*g, id);
+            }
+            s_nota = risposta(*g, id).value_or(QMargins());
+        }
+        s_campione.reset();
     }
-    return nota;
+    return s_nota;
+}
+
+void chiediCornice(Qt::WindowFlags flags)
+{
+    if (s_chiesta || s_campione)
+        return;
+    const auto g = gestore();
+    if (!g)
+        return;
+    s_campione = std::make_unique<QWindow>();
+    s_campione->setFlags(flags);
+    s_campione->create();
+    chiedi(*g, static_cast<xcb_window_t>(s_campione->winId()));
 }
 
 void colloca(QWidget* finestra, bool ridimensionabile)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMargins>
+#include <Qt>
 
 class QWidget;
 
@@ -18,5 +19,10 @@ void colloca(QWidget* finestra, bool ridimensionabile = false);
 // frameless one). On X11 it is asked of the window manager before the window is mapped,
 // once per run; elsewhere, or without an answer, there is none.
 QMargins cornice(QWidget* finestra);
+
+// Asks the window manager, ahead of time, for the frame it puts around a titled window
+// with these flags: the first window of the kind shown later finds the answer waiting
+// instead of waiting for it.
+void chiediCornice(Qt::WindowFlags flags);
 
 } // namespace collocazione

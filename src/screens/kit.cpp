@@ -482,7 +482,7 @@ bool Finestra::eventFilter(QObject* o, QEvent* e)
 void Finestra::lasciaImmagine()
 {
     if (QBackingStore* immagine = backingStore())
-        immagine->resize(QSize());
+        immagine->resize(QSize(1, 1));
 }
 
 void Finestra::vesti(int larghezza, int altezza)

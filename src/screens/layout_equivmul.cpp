@@ -249,9 +249,7 @@ void ControlliEquivMul::costruisci(Finestra* finestra)
     lblTempoTotale->setAccessibleDescription(QStringLiteral("Tempo totale"));
     finestra->ordinaTabulazione();
 
-    // A single fixed frame with a title bar, not resizable.
-    finestra->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    finestra->setWindowFlags(FinestraEquivMul);
 }
 
 } // namespace ui

@@ -19,6 +19,11 @@ struct SchemaColori {
 
 // The controls of the exercise screen, named as designed. crea() builds them in their
 // designed places in a window; the screen owns them and no one else touches them.
+// The exercise screen's window: a single fixed frame with a title bar, not resizable.
+inline constexpr Qt::WindowFlags FinestraEquivMul = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                                     Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                                                     Qt::MSWindowsFixedSizeDialogHint;
+
 struct ControlliEquivMul {
     static ControlliEquivMul crea(Finestra* finestra);
     // Loads the screen's fonts and draws the characters it shows once, off screen, so that

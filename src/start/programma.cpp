@@ -19,7 +19,7 @@ void apriProgramma()
     FrmInizioSfondo::istanza();
     // While the learner reads the start screen, the exercise screen's fonts are made ready:
     // the first opening then shows at once.
-    QObject::connect(FrmInizio::istanza(), &ui::Finestra::dipinta, qApp, [] { FrmEquivMul::preparaCaratteri(); },
+    QObject::connect(FrmInizio::istanza(), &ui::Finestra::dipinta, qApp, [] { FrmEquivMul::prepara(); },
                      Qt::SingleShotConnection);
     // Once the start screen is on show (the fonts are loaded by then): say so when the face
     // the screens are drawn in is missing, and go on with what fontconfig gives instead.
