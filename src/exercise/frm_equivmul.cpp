@@ -93,6 +93,6 @@ void FrmEquivMul::scriviTipo(const QString& testo) { c.Label1->setText(testo); }
 
 void FrmEquivMul::prepara()
 {
-    collocazione::chiediCornice(ui::FinestraEquivMul);
+    collocazione::chiediCornice();
     ui::ControlliEquivMul::preparaCaratteri();
 }

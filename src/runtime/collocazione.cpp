@@ -4,7 +4,6 @@
 #include <QScreen>
 #include <QThread>
 #include <QWidget>
-#include <QWindow>
 
 #include <xcb/xcb.h>
 
@@ -99,8 +98,9 @@ std::optional<QMargins> risposta(const Gestore& g, xcb_window_t id)
 
 bool s_chiesta = false;
 QMargins s_nota;
-// A window made only to be asked about, before the first real one.
-std::unique_ptr<QWindow> s_campione;
+// An unmapped X window made only to be asked about, before the first real one: a plain
+// window, framed as every titled window of ours.
+xcb_window_t s_campione = 0;
 
 } // namespace
 
@@ -112,29 +112,32 @@ QMargins cornice(QWidget* finestra)
     if (!s_chiesta) {
         s_chiesta = true;
         if (const auto g = gestore()) {
-            xcb_window_t id = s_campione ? static_cast<xcb_window_t>(s_campione->winId()) : 0;
+            xcb_window_t id = s_campione;
             if (!id) {
                 id = static_cast<xcb_window_t>(finestra->winId());
                 chiedi(*g, id);
             }
             s_nota = risposta(*g, id).value_or(QMargins());
+            if (s_campione)
+                xcb_destroy_window(g->c, s_campione);
+            s_campione = 0;
         }
-        s_campione.reset();
     }
     return s_nota;
 }
 
-void chiediCornice(Qt::WindowFlags flags)
+void chiediCornice()
 {
     if (s_chiesta || s_campione)
         return;
     const auto g = gestore();
     if (!g)
         return;
-    s_campione = std::make_unique<QWindow>();
-    s_campione->setFlags(flags);
-    s_campione->create();
-    chiedi(*g, static_cast<xcb_window_t>(s_campione->winId()));
+    const xcb_screen_t* schermo = xcb_setup_roots_iterator(xcb_get_setup(g->c)).data;
+    s_campione = xcb_generate_id(g->c);
+    xcb_create_window(g->c, XCB_COPY_FROM_PARENT, s_campione, schermo->root, 0, 0, 100, 100, 0,
+                      XCB_WINDOW_CLASS_INPUT_OUTPUT, schermo->root_visual, 0, nullptr);
+    chiedi(*g, s_campione);
 }
 
 void colloca(QWidget* finestra, bool ridimensionabile)

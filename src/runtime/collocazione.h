@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QMargins>
-#include <Qt>
 
 class QWidget;
 
@@ -20,9 +19,8 @@ void colloca(QWidget* finestra, bool ridimensionabile = false);
 // once per run; elsewhere, or without an answer, there is none.
 QMargins cornice(QWidget* finestra);
 
-// Asks the window manager, ahead of time, for the frame it puts around a titled window
-// with these flags: the first window of the kind shown later finds the answer waiting
-// instead of waiting for it.
-void chiediCornice(Qt::WindowFlags flags);
+// Asks the window manager, ahead of time, for the frame it puts around a titled window:
+// the first titled window shown later finds the answer waiting instead of waiting for it.
+void chiediCornice();
 
 } // namespace collocazione
