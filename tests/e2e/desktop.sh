@@ -25,6 +25,7 @@ trap 'rm -rf "$work"' EXIT
 cat >"$work/inner.sh" <<'INNER'
 set -u
 scenario=$1 bin=$2 tocca=$3 work=$4 W=$5 H=$6
+source "$7"
 exe=$bin/misure-di-massa
 pids=()
 fail() {
@@ -33,42 +34,13 @@ fail() {
   exit 1
 }
 note() { echo "  [$scenario] $*"; }
-until_true() {
-  local n=$1
-  shift
-  for _ in $(seq 1 "$n"); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-visible_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
-wait_named() {
-  local id=""
-  for _ in $(seq 1 300); do
-    id=$(visible_named "$1")
-    [ -n "$id" ] && break
-    sleep 0.1
-  done
-  echo "$id"
-}
-viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
-# client <window> -> CX CY CW CH, the client area in screen pixels
-client() {
-  local info
-  info=$(xwininfo -id "$1") || fail "window $1 is gone"
-  CX=$(sed -n 's/.*Absolute upper-left X: *\(-\{0,1\}[0-9]*\).*/\1/p' <<<"$info")
-  CY=$(sed -n 's/.*Absolute upper-left Y: *\(-\{0,1\}[0-9]*\).*/\1/p' <<<"$info")
-  CW=$(sed -n 's/.*Width: *\([0-9]*\).*/\1/p' <<<"$info")
-  CH=$(sed -n 's/.*Height: *\([0-9]*\).*/\1/p' <<<"$info")
-}
 # frame <window> -> FX FY FW FH, the window with the frame the window manager gave it
 frame() {
-  client "$1"
+  geometry "$1"
   local l=0 r=0 t=0 b=0 e
   e=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ' ')
   [ -n "$e" ] && IFS=, read -r l r t b <<<"$e"
-  FX=$((CX - l)) FY=$((CY - t)) FW=$((CW + l + r)) FH=$((CH + t + b))
+  FX=$((GX - l)) FY=$((GY - t)) FW=$((GW + l + r)) FH=$((GH + t + b))
 }
 focused() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 # dark columns of a strip of the screen, in runs at least 6 px apart -> how many runs
@@ -84,8 +56,7 @@ EXERCISE='^TRASFORMAZIONI CON LE MISURE DI MASSA  kg  hg  dag  g$'
 
 openbox --sm-disable >/dev/null 2>&1 &
 pids+=($!)
-until_true 200 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' \
-  || fail "openbox did not start"
+wait_wm || fail "openbox did not start"
 
 start_drill() {
   QT_QPA_PLATFORM=xcb "$exe" 2>"$work/stderr" &
@@ -130,16 +101,16 @@ fonts)
   start_drill
   grep -q "Liberation Sans non è installato" "$work/stderr" || fail "no line on stderr about the missing font"
   note "stderr: $(head -n 1 "$work/stderr")"
-  client "$start"
-  menu=$((CH - 556))
+  geometry "$start"
+  menu=$((GH - 556))
   shot fonts-inizio
-  n=$(ink_runs fonts-inizio "$CX" "$CY" 794 "$menu")
+  n=$(ink_runs fonts-inizio "$GX" "$GY" 794 "$menu")
   [ "$n" -eq 3 ] || fail "the start screen's menu bar ($menu px) shows $n entries, not Esci, ? and Avvertenza"
   open_exercise
-  client "$exercise"
-  menu=$((CH - 556))
+  geometry "$exercise"
+  menu=$((GH - 556))
   shot fonts-esercizio
-  n=$(ink_runs fonts-esercizio "$CX" "$CY" 794 "$menu")
+  n=$(ink_runs fonts-esercizio "$GX" "$GY" 794 "$menu")
   [ "$n" -eq 2 ] || fail "the exercise's menu bar ($menu px) shows $n entries, not Esci and Il quadro"
   note "both menu bars show all their entries"
   ;;
@@ -149,14 +120,14 @@ scala)
     export QT_SCALE_FACTOR=${fattori%:*} QT_FONT_DPI=${fattori#*:}
     start_drill
     open_exercise
-    client "$exercise"
+    geometry "$exercise"
     # The client area is 794 x 556 at scale 1, under the menu bar; Frame1 at 6, frmElaborazione
     # at 13 inside it, the rules at 50, 104, 150 and 210 inside that, mid-height at 444.
-    at() { awk -v o="$1" -v v="$2" -v s="$CW" 'BEGIN { printf "%d", o + v * s / 794 }'; }
+    at() { awk -v o="$1" -v v="$2" -v s="$GW" 'BEGIN { printf "%d", o + v * s / 794 }'; }
     shot scala
-    y=$(at $((CY + CH)) -112)
+    y=$(at $((GY + GH)) -112)
     for x in 69 123 169 229; do
-      dx=$(at "$CX" "$x")
+      dx=$(at "$GX" "$x")
       n=$(convert "$work/scala.png" -crop "8x20+$((dx - 4))+$((y - 10))" +repage -colorspace gray -threshold 35% \
           -negate -format '%[fx:round(w*h*mean)]' info:)
       [ "${n:-0}" -gt 10 ] || fail "scale $fattori: no ink where the rule at $x px should be (screen $dx,$y)"
@@ -215,6 +186,6 @@ for s in "${scenari[@]}"; do
   [ "$s" = medio ] && size=800x600
   [ "$s" = scala ] && size=2048x1536   # the whole exercise on screen at this scale
   dbus-run-session -- xvfb-run -a -s "-screen 0 ${size}x24" \
-    bash "$work/inner.sh" "$s" "$bin" "$tocca" "$work" "${size%x*}" "${size#*x}" || rc=1
+    bash "$work/inner.sh" "$s" "$bin" "$tocca" "$work" "${size%x*}" "${size#*x}" "$(cd "$(dirname "$0")" && pwd)/aiuti_x11.sh" || rc=1
 done
 exit $rc

@@ -26,6 +26,7 @@ cat >"$work/inner.sh" <<'INNER'
 set -u
 exe=$1
 work=$2
+source "$3"
 : >"$work/x-started"
 # A marker in the environment finds the program and anything it starts, even orphans.
 token="massa-e2e-$$-$RANDOM"
@@ -50,27 +51,6 @@ expect() {
   got=$(pixel "$1" "$2" "$3")
   [ "$got" = "$4" ] || fail "$5: pixel ($2,$3) of $1.png is rgb($got), expected rgb($4)"
   note "$5: rgb($got) at ($2,$3)"
-}
-# geometry <window>: absolute position and size of the client window -> GX GY GW GH
-geometry() {
-  local info
-  info=$(xwininfo -id "$1") || fail "window $1 is gone"
-  GX=$(sed -n 's/.*Absolute upper-left X: *\(-\{0,1\}[0-9]*\).*/\1/p' <<<"$info")
-  GY=$(sed -n 's/.*Absolute upper-left Y: *\(-\{0,1\}[0-9]*\).*/\1/p' <<<"$info")
-  GW=$(sed -n 's/.*Width: *\([0-9]*\).*/\1/p' <<<"$info")
-  GH=$(sed -n 's/.*Height: *\([0-9]*\).*/\1/p' <<<"$info")
-}
-viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
-visible_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
-# until <tries of 0.1 s> <command...>
-until_true() {
-  local n=$1
-  shift
-  for _ in $(seq 1 "$n"); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
 }
 # shot_until <shot> <x> <y> <r,g,b>: screenshots until the pixel has the colour (it has been painted)
 shot_until() {
@@ -104,8 +84,7 @@ GREEN=192,255,192 START_KEY=255,255,128 START_EXIT=255,224,192 START_FRAME=255,2
 EXERCISE_BG=250,250,200 EXERCISE_KEY=240,220,150 ANSWER_INK=150,100,100
 
 openbox --sm-disable >/dev/null 2>&1 &
-until_true 200 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' \
-  || fail "openbox did not start"
+wait_wm || fail "openbox did not start"
 
 QT_QPA_PLATFORM=xcb MASSA_E2E_TOKEN=$token "$exe" &
 pid=$!
@@ -226,16 +205,6 @@ shot 6-fine
 # ---- 6. The keyboard alone: a direction, a wrong answer, help, back to start, and out ----
 QT_QPA_PLATFORM=xcb MASSA_E2E_TOKEN=$token "$exe" &
 pid=$!
-# Polled: xdotool's own --sync gives up when a window vanishes during its search.
-wait_named() {
-  local id=""
-  for _ in $(seq 1 300); do
-    id=$(visible_named "$1")
-    [ -n "$id" ] && break
-    sleep 0.1
-  done
-  echo "$id"
-}
 start=$(wait_named "$START_NAME")
 [ -n "$start" ] || fail "the start screen was never mapped the second time"
 shot_until 7-tastiera $((f1x + $(tw 75) + 6)) $((f1y + $(tw 315) + 6)) "$START_KEY" \
@@ -276,7 +245,7 @@ note "keyboard alone: exercise opened, checked, helped, left, program ended"
 echo "PASS: start screen centred on the background, exercise opened, keys 1 2 shown, close box back to start, exit with status 0, the same with the keyboard alone"
 INNER
 
-dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/inner.sh" "$exe" "$work"
+dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/inner.sh" "$exe" "$work" "$(cd "$(dirname "$0")" && pwd)/aiuti_x11.sh"
 rc=$?
 if [ ! -e "$work/x-started" ]; then
   echo "SKIP: Xvfb could not be started"

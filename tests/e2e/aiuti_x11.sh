@@ -1,0 +1,36 @@
+# What the end-to-end runs do with X windows: sourced by their inner scripts, which run
+# under Xvfb. Each caller defines fail().
+
+# until_true <tries of 0.1 s> <command...>
+until_true() {
+  local n=$1
+  shift
+  for _ in $(seq 1 "$n"); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+visible_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+# Polled: xdotool's own --sync gives up when a window vanishes during its search.
+wait_named() {
+  local id=""
+  for _ in $(seq 1 300); do
+    id=$(visible_named "$1")
+    [ -n "$id" ] && break
+    sleep 0.1
+  done
+  echo "$id"
+}
+# geometry <window>: absolute position and size of the client window -> GX GY GW GH
+geometry() {
+  local info
+  info=$(xwininfo -id "$1") || fail "window $1 is gone"
+  GX=$(sed -n 's/.*Absolute upper-left X: *\(-\{0,1\}[0-9]*\).*/\1/p' <<<"$info")
+  GY=$(sed -n 's/.*Absolute upper-left Y: *\(-\{0,1\}[0-9]*\).*/\1/p' <<<"$info")
+  GW=$(sed -n 's/.*Width: *\([0-9]*\).*/\1/p' <<<"$info")
+  GH=$(sed -n 's/.*Height: *\([0-9]*\).*/\1/p' <<<"$info")
+}
+# Waits until the window manager runs.
+wait_wm() { until_true 200 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'; }
