@@ -1,5 +1,6 @@
 #include "identita.h"
 #include "runtime/servizi_reali.h"
+#include "screens/caratteri.h"
 #include "screens/kit.h"
 #include "start/programma.h"
 

@@ -1,4 +1,6 @@
 // The fonts of this desktop, found once, and off the main thread when the program starts.
+#include "screens/caratteri.h"
+
 #include "screens/kit.h"
 
 #include <QFontDatabase>

@@ -1,6 +1,7 @@
 #include "screens/kit.h"
 
 #include "runtime/collocazione.h"
+#include "screens/caratteri.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QAbstractItemView>

@@ -6,8 +6,6 @@
 #include <QColor>
 #include <QWidget>
 
-#include <future>
-#include <thread>
 
 #include "screens/tavolozza.h"
 
@@ -20,37 +18,6 @@ constexpr int TwipPerPixel = 15;
 constexpr int px(int twips) { return (twips + TwipPerPixel / 2) / TwipPerPixel; }
 // Places w at Left, Top, Width, Height given in twips, inside its container.
 void posiziona(QWidget* w, int sinistra, int alto, int larghezza, int altezza);
-// The font of menus and messages: the old bitmap sans serif at its classic size.
-QFont carattereMenu();
-
-// What the fonts of this desktop give: found once, on a thread of its own where the program
-// starts one (PreparazioneCaratteri), otherwise where it is first asked.
-struct Caratteri {
-    int altezzaRigaMenu = 0;   // the line height of the menu font, in pixels
-    QString faccia;            // the face fontconfig gives for Carattere
-    bool facciaDisegnata() const { return faccia == Carattere; }
-};
-const Caratteri& caratteri();
-
-// Reading the font configuration, filling Qt's font database and measuring the menu font
-// are the longest steps of a start-up; this thread does them while the main thread connects
-// to the display and builds the first windows. Made before the application, told when the
-// application exists, it is over long before the first window is shown.
-class PreparazioneCaratteri {
-public:
-    PreparazioneCaratteri();
-    ~PreparazioneCaratteri();
-    PreparazioneCaratteri(const PreparazioneCaratteri&) = delete;
-    PreparazioneCaratteri& operator=(const PreparazioneCaratteri&) = delete;
-    // The application exists: Qt's font database may be filled now.
-    void applicazionePronta();
-
-private:
-    std::promise<bool> m_applicazione;
-    bool m_detto = false;
-    std::thread m_filo;
-};
-
 // Loads a font and draws the given characters once, off screen, so that a window shown
 // later finds both ready: loading a face and drawing its glyphs the first time take
 // longer than drawing a screenful of text with them afterwards.

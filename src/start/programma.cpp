@@ -1,6 +1,7 @@
 #include "start/programma.h"
 
 #include "exercise/frm_equivmul.h"
+#include "screens/caratteri.h"
 #include "screens/kit.h"
 #include "start/frm_inizio.h"
 #include "start/frm_inizio_sfondo.h"
