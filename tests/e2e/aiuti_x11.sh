@@ -34,3 +34,8 @@ geometry() {
 }
 # Waits until the window manager runs.
 wait_wm() { until_true 200 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'; }
+# focus <window>: gives it the keyboard focus, as a click on it would, and waits until it has it.
+focus() {
+  local w=$1
+  until_true 100 sh -c "xdotool windowactivate $w >/dev/null 2>&1; sleep 0.05; [ \"\$(xdotool getactivewindow 2>/dev/null)\" = $w ]"
+}

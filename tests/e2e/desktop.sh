@@ -42,7 +42,6 @@ frame() {
   [ -n "$e" ] && IFS=, read -r l r t b <<<"$e"
   FX=$((GX - l)) FY=$((GY - t)) FW=$((GW + l + r)) FH=$((GH + t + b))
 }
-focused() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 # dark columns of a strip of the screen, in runs at least 6 px apart -> how many runs
 ink_runs() {
   convert "$work/$1.png" -crop "$4x$5+$2+$3" +repage -colorspace gray -threshold 45% -negate -scale "$4x1!" \
@@ -64,7 +63,7 @@ start_drill() {
   pids+=($pid)
   start=$(wait_named "$START")
   [ -n "$start" ] || fail "the start screen was never mapped"
-  until_true 100 focused "$start" || fail "the start screen never had the focus"
+  focus "$start" || fail "the start screen never had the focus"
 }
 open_exercise() {
   xdotool key --clearmodifiers Tab Return

@@ -209,7 +209,7 @@ start=$(wait_named "$START_NAME")
 [ -n "$start" ] || fail "the start screen was never mapped the second time"
 shot_until 7-tastiera $((f1x + $(tw 75) + 6)) $((f1y + $(tw 315) + 6)) "$START_KEY" \
   || fail "the start screen was not painted the second time"
-until_true 100 sh -c "[ \"\$(xdotool getactivewindow 2>/dev/null)\" = $start ]" || fail "the start screen never had the focus"
+focus "$start" || fail "the start screen never had the focus"
 xdotool key --clearmodifiers Tab Return
 exercise=$(wait_named "$EXERCISE_NAME")
 [ -n "$exercise" ] || fail "Tab and Return on the start screen did not open the exercise"
@@ -232,7 +232,7 @@ done
 expect 10-aiuto "$hx" "$hy" "$EXERCISE_BG" "help offer gone after s"
 xdotool key --clearmodifiers Escape
 until_true 100 viewable "$start" || fail "Escape did not bring the start screen back"
-until_true 100 sh -c "[ \"\$(xdotool getactivewindow 2>/dev/null)\" = $start ]" || fail "the start screen came back without the focus"
+focus "$start" || fail "the start screen came back without the focus"
 # The focus is back on the direction button that opened the exercise; three Tabs reach "E s c i ".
 xdotool key --clearmodifiers Tab Tab Tab Return
 until_true 200 sh -c "! kill -0 $pid 2>/dev/null" || fail "Shift+Tab and Return on the start screen did not end the program"
