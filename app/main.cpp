@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QStyleFactory>
-#include <QTimer>
 
 
 int main(int argc, char* argv[])
@@ -24,9 +23,6 @@ int main(int argc, char* argv[])
     installaServizi(&reali);
 
     apriProgramma();
-    // One icon for every window of the program, read once the start screen is on show:
-    // nobody sees it before.
-    QTimer::singleShot(0, [] { QApplication::setWindowIcon(identita::icona()); });
     const int rc = QApplication::exec();
     installaServizi(nullptr);
     return rc;

@@ -6,15 +6,18 @@
 
 #include <QAction>
 
+#include <algorithm>
+
 Ingresso::Ingresso(ui::ControlliEquivMul& controlli) : c(controlli)
 {
     // Every keypad key appends its own caption.
-    for (ui::Pulsante* k : c.cifre())
+    const auto tasto = [this](ui::Pulsante* k) {
         QObject::connect(k, &ui::Pulsante::clicked, k, [this, k] { tastoTastierino(k->text()); });
-    for (ui::Pulsante* k : c.virgole())
-        QObject::connect(k, &ui::Pulsante::clicked, k, [this, k] { tastoTastierino(k->text()); });
-    for (ui::Pulsante* k : {c.Command11, c.Command12})
-        QObject::connect(k, &ui::Pulsante::clicked, k, [this, k] { tastoTastierino(k->text()); });
+    };
+    std::ranges::for_each(c.cifre(), tasto);
+    std::ranges::for_each(c.virgole(), tasto);
+    tasto(c.Command11);
+    tasto(c.Command12);
     QObject::connect(c.cmdCancella, &ui::Pulsante::clicked, c.cmdCancella, [this] { cmdCancella_Click(); });
 
     const auto simboli = c.simboli();

@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -86,8 +85,8 @@ FrmInizio::FrmInizio()
     connect(c.MnuEsci, &QAction::triggered, this, &FrmInizio::MnuEsci_Click);
     connect(c.mnuInfo, &QAction::triggered, this, &FrmInizio::mnuInfo_Click);
     connect(c.mnuAvvertenza, &QAction::triggered, this, &FrmInizio::mnuAvvertenza_Click);
-    // The pointer is read once the screen is on show: nobody sees it before.
-    QTimer::singleShot(0, this, [this] { c.caricaPuntatore(); });
+    // The pointer is read once the screen has been painted: nobody sees it before.
+    connect(this, &ui::Finestra::dipinta, this, [this] { c.caricaPuntatore(); }, Qt::SingleShotConnection);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
         // Only another screen of the drill hides it: not a message box, not another program.
         if (w && FrmEquivMul::caricato() && w == FrmEquivMul::caricato()->windowHandle())
