@@ -2,6 +2,8 @@
 
 #include "runtime/testo.h"
 
+#include <algorithm>
+
 namespace {
 constexpr float SecondiInUnGiorno = 24 * 60 * 60;
 constexpr double MassimoParziale = 99;
@@ -9,7 +11,24 @@ constexpr double MassimoTotale = 999;
 constexpr long TentativiPrimaDiIntervenire = 3;
 } // namespace
 
-bool rispostaGiusta(const QString& esatta, const QString& data) { return testo::senzaSpazi(esatta) == testo::senzaSpazi(data); }
+namespace {
+// A unit symbol, as the symbol buttons enter it: letters only, once trimmed. Quantity
+// texts hold digits and a comma.
+bool simbolo(const QString& t)
+{
+    const QString s = testo::senzaSpazi(t);
+    return !s.isEmpty() && std::all_of(s.begin(), s.end(), [](QChar c) { return c.isLetter(); });
+}
+} // namespace
+
+bool rispostaGiusta(const QString& esatta, const QString& data, const QString& valoreMaggiore,
+                    const QString& valoreMinore)
+{
+    const QString zero = QStringLiteral("0");
+    if (simbolo(esatta) && testo::senzaSpazi(valoreMaggiore) == zero && testo::senzaSpazi(valoreMinore) == zero)
+        return simbolo(data);
+    return testo::senzaSpazi(esatta) == testo::senzaSpazi(data);
+}
 
 Tempi tempiDellaVerifica(float inizio, float verifica, double totalePrima)
 {

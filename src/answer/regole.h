@@ -5,9 +5,13 @@
 // The rules behind a check and the help offer, over plain values: the handlers that
 // run the steps on the screen call them.
 
-// Whether the entry is the expected answer: both texts without blanks at their ends,
-// equal character for character. Texts, not numbers: "2,50" is not "2,5".
-bool rispostaGiusta(const QString& esatta, const QString& data);
+// Whether the entry answers the question that expects `esatta` and states the mass as
+// `valoreMaggiore` and `valoreMinore`: both texts without blanks at their ends, equal
+// character for character. Texts, not numbers: "2,50" is not "2,5". One exception: a
+// symbol question about the mass zero ("0 hg = 0 ?") is true of every unit, so any unit
+// symbol is right there.
+bool rispostaGiusta(const QString& esatta, const QString& data, const QString& valoreMaggiore,
+                    const QString& valoreMinore);
 
 // The times of one check.
 struct Tempi {

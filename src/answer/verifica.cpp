@@ -28,7 +28,7 @@ void Verifica::CmdVerifica_Click()
     c.fraTastierino->setEnabled(false);
     c.FraSimboli->setEnabled(false);
 
-    if (rispostaGiusta(s.RispostaEsatta, s.RispostaData)) {
+    if (rispostaGiusta(s.RispostaEsatta, s.RispostaData, s.ValoreMaggiore, s.ValoreMinore)) {
         sv.suona(sv.cartellaProgramma() + QStringLiteral("/positivo.wav"));
         c.LblEsito->setText(QStringLiteral("Esatto"));
         ++s.NumeroEsatte;

@@ -10,17 +10,27 @@ private slots:
     {
         QTest::addColumn<QString>("esatta");
         QTest::addColumn<QString>("data");
+        QTest::addColumn<QString>("maggiore");
+        QTest::addColumn<QString>("minore");
         QTest::addColumn<bool>("giusta");
-        QTest::newRow("2,5 = 2,5") << "2,5" << "2,5" << true;
-        QTest::newRow("2,5 vs 2,50") << "2,5" << "2,50" << false;
-        QTest::newRow("2,5 vs 02,5") << "2,5" << "02,5" << false;
-        QTest::newRow("2,5 vs 2.5") << "2,5" << "2.5" << false;
-        QTest::newRow("' kg' = ' kg'") << " kg" << " kg" << true;
-        QTest::newRow("' kg' = 'kg '") << " kg" << "kg " << true;
-        QTest::newRow("' kg' vs ' KG'") << " kg" << " KG" << false;
-        QTest::newRow("30 vs ' hg'") << "30" << " hg" << false;
-        QTest::newRow("30 vs '30 hg'") << "30" << "30 hg" << false;
-        QTest::newRow("seven characters, six right") << "345001" << "3450012" << false;
+        QTest::newRow("2,5 = 2,5") << "2,5" << "2,5" << "0,25" << "2,5" << true;
+        QTest::newRow("2,5 vs 2,50") << "2,5" << "2,50" << "0,25" << "2,5" << false;
+        QTest::newRow("2,5 vs 02,5") << "2,5" << "02,5" << "0,25" << "2,5" << false;
+        QTest::newRow("2,5 vs 2.5") << "2,5" << "2.5" << "0,25" << "2,5" << false;
+        QTest::newRow("' kg' = ' kg'") << " kg" << " kg" << "3" << "30" << true;
+        QTest::newRow("' kg' = 'kg '") << " kg" << "kg " << "3" << "30" << true;
+        QTest::newRow("' kg' vs ' KG'") << " kg" << " KG" << "3" << "30" << false;
+        QTest::newRow("' kg' vs ' hg', 3 kg = 30 ?") << " kg" << " hg" << "3" << "30" << false;
+        QTest::newRow("30 vs ' hg'") << "30" << " hg" << "3" << "30" << false;
+        QTest::newRow("30 vs '30 hg'") << "30" << "30 hg" << "3" << "30" << false;
+        QTest::newRow("seven characters, six right") << "345001" << "3450012" << "3450,01" << "345001" << false;
+        // 0 hg = 0 ? is true of every unit.
+        for (const char* u : {" kg", " hg", " dag", " g", " dg", " cg", " mg"})
+            QTest::addRow("0 hg = 0 ? answered '%s'", u) << " kg" << u << "0" << "0" << true;
+        QTest::newRow("0 hg = 0 ? answered ''") << " kg" << "" << "0" << "0" << false;
+        QTest::newRow("0 kg = ? hg answered 0") << "0" << "0" << "0" << "0" << true;
+        QTest::newRow("0 kg = ? hg answered 00") << "0" << "00" << "0" << "0" << false;
+        QTest::newRow("0 kg = ? hg answered ' hg'") << "0" << " hg" << "0" << "0" << false;
     }
 
     // Texts are compared, trimmed, not numbers.
@@ -28,7 +38,9 @@ private slots:
     {
         QFETCH(QString, esatta);
         QFETCH(QString, data);
-        QTEST(rispostaGiusta(esatta, data), "giusta");
+        QFETCH(QString, maggiore);
+        QFETCH(QString, minore);
+        QTEST(rispostaGiusta(esatta, data, maggiore, minore), "giusta");
     }
 
     void tempi_data()

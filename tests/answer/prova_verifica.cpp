@@ -33,6 +33,7 @@ private slots:
     void tempiDiUnaDomanda();
     void esatta();
     void esattaSenzaSuono();
+    void zeroInUnaDomandaDiSimbolo();
     void treRifiuti_data();
     void treRifiuti();
     void rifiutoPoiAiuto();
@@ -111,6 +112,23 @@ void ProvaVerifica::esattaSenzaSuono()
     QCOMPARE(QApplication::topLevelWidgets(), finestre);
     QCOMPARE(stato().NumeroEsatte, 1L);
     QCOMPARE(etichetta(f, "LblEsito")->text(), QStringLiteral("Esatto"));
+}
+
+// Draw 1 (kg and hg, generator 1) with n = 0, kind 2, direction 2: "0 hg = 0 ?" expects
+// " kg", but " g" makes a true statement too.
+void ProvaVerifica::zeroInUnaDomandaDiSimbolo()
+{
+    ConServiziDiProva sc;
+    FrmEquivMul* f = apri(sc.s, 2, 2, {verso(0, 100), verso(0, 9)});
+    QCOMPARE(etichetta(f, "Label4S")->text(), QStringLiteral("0 hg"));
+    QCOMPARE(etichetta(f, "label11S")->text(), QStringLiteral("0"));
+    clic(pulsante(f, "Command23"));
+    clic(pulsante(f, "CmdVerifica"));
+    QCOMPARE(etichetta(f, "LblEsito")->text(), QStringLiteral("Esatto"));
+    QCOMPARE(etichetta(f, "lblRisEsatte")->text(), QStringLiteral("1"));
+    QCOMPARE(sc.s.suoni.size(), 1);
+    QVERIFY(cornice(f, "frmAiuto")->isHidden());
+    QVERIFY(!pulsante(f, "CmdOperazione")->isHidden());
 }
 
 void ProvaVerifica::treRifiuti_data()
