@@ -145,6 +145,15 @@ void BarraMenu::paintEvent(QPaintEvent* e)
         o.rect = r.at(i);
         p.setClipRect(r.at(i));
         style()->drawControl(QStyle::CE_MenuBarItem, &o, &p, this);
+        if (voci.at(i) == voceAttiva()) {
+            // Where the keyboard is: a dotted box, as on the buttons and the list. The style
+            // marks an entry only while its menu is open, and these open none.
+            QPen punteggiato(palette().color(QPalette::ButtonText));
+            punteggiato.setStyle(Qt::DotLine);
+            p.setPen(punteggiato);
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(r.at(i).adjusted(1, 1, -2, -2));
+        }
     }
     if (const int bordo = style()->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, this)) {
         QRegion cornice;
