@@ -15,22 +15,21 @@ constexpr NomeUnita Unita[] = {
     {"mg", "milligrammo", "milligrammi"},
 };
 
-QString senzaSpazi(const QString& testo) { return testo.trimmed(); }
 } // namespace
 
 QString unita(const QString& simbolo, const QString& quantita)
 {
-    const QString s = senzaSpazi(simbolo);
+    const QString s = simbolo.trimmed();
     for (const NomeUnita& u : Unita) {
         if (s == QLatin1String(u.simbolo))
-            return QString::fromLatin1(senzaSpazi(quantita) == QLatin1String("1") ? u.singolare : u.plurale);
+            return QString::fromLatin1(quantita.trimmed() == QLatin1String("1") ? u.singolare : u.plurale);
     }
     return s;
 }
 
 QString numero(const QString& quantita)
 {
-    QString n = senzaSpazi(quantita);
+    QString n = quantita.trimmed();
     n.replace(QLatin1Char(','), QStringLiteral(" virgola "));
     return n.simplified();
 }
@@ -43,7 +42,7 @@ QString quantita(const QString& n, const QString& simbolo)
 QString domanda(const QString& dato, const QString& altro, bool simbolo)
 {
     // A quantity text has no blank; its symbol begins with one.
-    const QString d = senzaSpazi(dato);
+    const QString d = dato.trimmed();
     const qsizetype spazio = d.indexOf(QLatin1Char(' '));
     const QString dettoDato = spazio < 0 ? numero(d) : quantita(d.left(spazio), d.mid(spazio));
     if (simbolo)
@@ -53,7 +52,7 @@ QString domanda(const QString& dato, const QString& altro, bool simbolo)
 
 QString verifica(bool esatta, long esatte, long errate, const QString& tempo)
 {
-    const QString t = senzaSpazi(tempo);
+    const QString t = tempo.trimmed();
     return QStringLiteral("%1. Risposte esatte %2, errate %3. Tempo %4 %5. %6")
         .arg(esatta ? QStringLiteral("Esatto") : QStringLiteral("Errato"))
         .arg(esatte)

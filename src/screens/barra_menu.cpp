@@ -223,7 +223,7 @@ void BarraMenu::entra()
         return;
     m_primaDellaBarra = window()->focusWidget();
     setFocus(Qt::MenuBarFocusReason);
-    m_evidenziata = nullptr;
+    evidenzia(nullptr, false);
     vaiA(1);
 }
 
@@ -251,8 +251,8 @@ void BarraMenu::vaiA(int passo)
         if (raggiungibile(voci.at(i))) {
             evidenzia(voci.at(i), false);
             // A screen reader follows the keyboard from entry to entry.
-            if (QAccessible::isActive()) {
-                QAccessibleEvent e(QAccessible::queryAccessibleInterface(voci.at(i)), QAccessible::Focus);
+            if (QAccessibleInterface* voce = QAccessible::isActive() ? QAccessible::queryAccessibleInterface(voci.at(i)) : nullptr) {
+                QAccessibleEvent e(voce, QAccessible::Focus);
                 QAccessible::updateAccessibility(&e);
             }
             return;
@@ -269,8 +269,8 @@ void BarraMenu::keyPressEvent(QKeyEvent* e)
     switch (e->key()) {
     case Qt::Key_Left: vaiA(-1); break;
     case Qt::Key_Right: vaiA(1); break;
-    case Qt::Key_Home: m_evidenziata = nullptr; vaiA(1); break;
-    case Qt::Key_End: m_evidenziata = nullptr; vaiA(-1); break;
+    case Qt::Key_Home: evidenzia(nullptr, false); vaiA(1); break;
+    case Qt::Key_End: evidenzia(nullptr, false); vaiA(-1); break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:

@@ -472,6 +472,11 @@ void Finestra::sorvegliaDistruzione()
 
 bool Finestra::eventFilter(QObject* o, QEvent* e)
 {
+    // Between Alt pressed and released: another key, wherever it goes, or a click, and Alt
+    // was not pressed alone.
+    if (m_altDaSolo && (e->type() == QEvent::MouseButtonPress ||
+                        (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() != Qt::Key_Alt)))
+        m_altDaSolo = false;
     if (o == m_superficie && e->type() == QEvent::Paint && !m_dipinta) {
         m_dipinta = true;
         m_superficie->removeEventFilter(this);
@@ -526,7 +531,10 @@ void Finestra::changeEvent(QEvent* e)
 
 void Finestra::keyPressEvent(QKeyEvent* e)
 {
-    m_altDaSolo = e->key() == Qt::Key_Alt && !e->isAutoRepeat();
+    if (e->key() == Qt::Key_Alt && !e->isAutoRepeat()) {
+        m_altDaSolo = true;
+        qApp->installEventFilter(this);
+    }
     if (e->key() == Qt::Key_F10 && !(e->modifiers() & ~Qt::KeypadModifier) && m_barra)
         m_barra->entra();
     else
@@ -535,6 +543,8 @@ void Finestra::keyPressEvent(QKeyEvent* e)
 
 void Finestra::keyReleaseEvent(QKeyEvent* e)
 {
+    if (e->key() == Qt::Key_Alt)
+        qApp->removeEventFilter(this);
     const bool altDaSolo = m_altDaSolo && e->key() == Qt::Key_Alt && !e->isAutoRepeat();
     m_altDaSolo = false;
     if (altDaSolo && m_barra) {

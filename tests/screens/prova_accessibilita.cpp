@@ -1,13 +1,12 @@
 // What a screen reader is told about both designed screens. Run with the accessibility bus
 // on (tests/support/sessione_accessibile.sh), as on a desktop while a screen reader runs.
-#include "esercizio_prova.h"
-#include "start/frm_inizio.h"
-#include "start/programma.h"
+#include "programma_prova.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <optional>
 
 using namespace prova;
 
@@ -113,25 +112,14 @@ void registra(QAccessibleEvent* e)
 
 class ProvaAccessibilita : public QObject {
     Q_OBJECT
-    ConServiziDiProva* m_scope = nullptr;
+    std::optional<ConProgramma> m_programma;
 
 private slots:
     void init()
     {
-        m_scope = new ConServiziDiProva;
-        m_scope->s.casuali = domanda345();
-        stato() = StatoProgramma{};
-        FrmInizio::impostaFine([] {});
-        apriProgramma();
+        m_programma.emplace();
     }
-    void cleanup()
-    {
-        chiudi();
-        if (FrmInizio* f = FrmInizio::caricato())
-            f->Command9_Click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        delete m_scope;
-    }
+    void cleanup() { m_programma.reset(); }
 
     void controlli_data()
     {

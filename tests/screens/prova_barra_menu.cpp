@@ -1,18 +1,17 @@
 // Both menu bars from the keyboard: F10 or Alt alone enters, Left and Right go round the
 // entries that have a caption, Return and Down trigger one, Escape leaves; the focus comes back.
-#include "esercizio_prova.h"
-#include "start/frm_inizio.h"
-#include "start/programma.h"
+#include "programma_prova.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QtTest>
+#include <optional>
 
 using namespace prova;
 
 class ProvaBarraMenu : public QObject {
     Q_OBJECT
-    ConServiziDiProva* m_scope = nullptr;
+    std::optional<ConProgramma> m_programma;
 
     static void premi(const QString& tasti)
     {
@@ -33,21 +32,10 @@ class ProvaBarraMenu : public QObject {
 private slots:
     void init()
     {
-        m_scope = new ConServiziDiProva;
-        m_scope->s.casuali = domanda345();
-        stato() = StatoProgramma{};
         senzaDoppioClic();
-        FrmInizio::impostaFine([] {});
-        apriProgramma();
+        m_programma.emplace();
     }
-    void cleanup()
-    {
-        chiudi();
-        if (FrmInizio* f = FrmInizio::caricato())
-            f->Command9_Click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        delete m_scope;
-    }
+    void cleanup() { m_programma.reset(); }
 
     void tastiera_data()
     {
