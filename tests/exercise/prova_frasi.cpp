@@ -6,73 +6,37 @@
 class ProvaFrasi : public QObject {
     Q_OBJECT
 private slots:
-    void domanda_data()
+    void frasi_data()
     {
-        QTest::addColumn<QString>("dato");
-        QTest::addColumn<QString>("altro");
-        QTest::addColumn<bool>("simbolo");
+        QTest::addColumn<QString>("frase");
         QTest::addColumn<QString>("attesa");
-        QTest::newRow("number") << "83 kg" << " hg" << false << "83 chilogrammi uguale quanti ettogrammi?";
-        QTest::newRow("comma, every unit") << "0,37 dag" << " mg" << false << "0 virgola 37 decagrammi uguale quanti milligrammi?";
-        QTest::newRow("one is singular") << "1 g" << " dg" << false << "1 grammo uguale quanti decigrammi?";
-        QTest::newRow("symbol") << "50 hg" << "5" << true << "50 ettogrammi uguale 5, in quale unità?";
-        QTest::newRow("symbol, comma") << "3 cg" << "0,3" << true << "3 centigrammi uguale 0 virgola 3, in quale unità?";
+        const auto riga = [](const char* nome, const QString& frase, const char* attesa) {
+            QTest::newRow(nome) << frase << QString::fromUtf8(attesa);
+        };
+        riga("number question", frasi::domanda("83 kg", " hg", false), "83 chilogrammi uguale quanti ettogrammi?");
+        riga("comma", frasi::domanda("0,37 dag", " mg", false), "0 virgola 37 decagrammi uguale quanti milligrammi?");
+        riga("one is singular", frasi::domanda("1 g", " dg", false), "1 grammo uguale quanti decigrammi?");
+        riga("symbol question", frasi::domanda("50 hg", "5", true), "50 ettogrammi uguale 5, in quale unità?");
+        riga("symbol, comma", frasi::domanda("3 cg", "0,3", true), "3 centigrammi uguale 0 virgola 3, in quale unità?");
+        riga("digits so far", frasi::numero("83"), "83");
+        riga("a comma just typed", frasi::numero("8,"), "8 virgola");
+        riga("symbol chosen", frasi::quantita("5", " kg"), "5 chilogrammi");
+        riga("one, a unit", frasi::quantita("1", " dag"), "1 decagrammo");
+        riga("one and a part", frasi::quantita("1,5", " mg"), "1 virgola 5 milligrammi");
+        riga("not a unit", frasi::quantita("7", " xy"), "7 xy");
+        riga("right", frasi::verifica(true, 3, 1, " 12"),
+             "Esatto. Risposte esatte 3, errate 1. Tempo 12 secondi. Invio per una nuova trasformazione.");
+        riga("wrong, one second", frasi::verifica(false, 0, 1, " 1"),
+             "Errato. Risposte esatte 0, errate 1. Tempo 1 secondo. Ti aiuto? S per sì, N per no.");
+        riga("revealed", frasi::rivelata("8300", " hg"), "La risposta è 8300 ettogrammi. Invio per una nuova trasformazione.");
+        riga("retry", frasi::riprova("50 ettogrammi uguale 5, in quale unità?"),
+             "Riprova. 50 ettogrammi uguale 5, in quale unità?");
     }
-    void domanda()
+    void frasi()
     {
-        QFETCH(QString, dato);
-        QFETCH(QString, altro);
-        QFETCH(bool, simbolo);
+        QFETCH(QString, frase);
         QFETCH(QString, attesa);
-        QCOMPARE(frasi::domanda(dato, altro, simbolo), attesa);
-    }
-
-    void quantita_data()
-    {
-        QTest::addColumn<QString>("numero");
-        QTest::addColumn<QString>("simbolo");
-        QTest::addColumn<QString>("attesa");
-        QTest::newRow("digits so far") << "83" << "" << "83";
-        QTest::newRow("a comma just typed") << "8," << "" << "8 virgola";
-        QTest::newRow("symbol chosen") << "5" << " kg" << "5 chilogrammi";
-        QTest::newRow("one") << "1" << " dag" << "1 decagrammo";
-        QTest::newRow("one and a part") << "1,5" << " mg" << "1 virgola 5 milligrammi";
-        QTest::newRow("not a unit") << "7" << " xy" << "7 xy";
-    }
-    void quantita()
-    {
-        QFETCH(QString, numero);
-        QFETCH(QString, simbolo);
-        QFETCH(QString, attesa);
-        QCOMPARE(frasi::quantita(numero, simbolo), attesa);
-    }
-
-    void esito_data()
-    {
-        QTest::addColumn<bool>("esatta");
-        QTest::addColumn<int>("esatte");
-        QTest::addColumn<int>("errate");
-        QTest::addColumn<QString>("tempo");
-        QTest::addColumn<QString>("attesa");
-        QTest::newRow("right") << true << 3 << 1 << " 12"
-                               << "Esatto. Risposte esatte 3, errate 1. Tempo 12 secondi. Invio per una nuova trasformazione.";
-        QTest::newRow("wrong, one second") << false << 0 << 1 << " 1"
-                                           << "Errato. Risposte esatte 0, errate 1. Tempo 1 secondo. Ti aiuto? S per sì, N per no.";
-    }
-    void esito()
-    {
-        QFETCH(bool, esatta);
-        QFETCH(int, esatte);
-        QFETCH(int, errate);
-        QFETCH(QString, tempo);
-        QFETCH(QString, attesa);
-        QCOMPARE(frasi::verifica(esatta, esatte, errate, tempo), attesa);
-    }
-
-    void aiuto()
-    {
-        QCOMPARE(frasi::rivelata("8300", " hg"), "La risposta è 8300 ettogrammi. Invio per una nuova trasformazione.");
-        QCOMPARE(frasi::riprova("50 ettogrammi uguale 5, in quale unità?"), "Riprova. 50 ettogrammi uguale 5, in quale unità?");
+        QCOMPARE(frase, attesa);
     }
 };
 
