@@ -111,9 +111,9 @@ says() { local what=$1 s=$2; shift 2; key "$@"; heard "$what" "$(frase "$s")"; }
 
 # ---- Questions and their answers ----
 QUESTION="^SPEECH OUTPUT: '([[:alpha:]]+ )?(.+) uguale (quanti (.+)\\?|(.+), in quale unità\\?)'\$"
-# asked <what> <keys...>: the keys, then a question heard; sets Q (its sentence), NUMBER (is it a
-# number question) and ANSWER, UNIT (the right answer: the number or the unit symbol, the
-# unit of its side), SAID (the answer in words).
+# asked <what> <keys...>: the keys, then a question heard; sets Q (its sentence), NUMBER (1 for
+# a number question), ANSWER (the right answer as typed: a quantity text or a unit symbol) and
+# SAID (the answer on its side in words, number and unit).
 asked() {
   local what=$1 riga
   shift
