@@ -17,6 +17,7 @@ case ${1:-} in
     packages+=(
       xvfb xauth x11-utils xdotool openbox imagemagick dbus-daemon at-spi2-core locales valgrind
       dpkg-dev file binutils lintian appstream desktop-file-utils libxml2-utils groff-base man-db
+      orca speech-dispatcher speech-dispatcher-espeak-ng
     )
     ;;
   *) echo "usage: $0 [test]" >&2; exit 2 ;;

@@ -1,6 +1,8 @@
 #include "answer/aiuto.h"
 
+#include "answer/parole.h"
 #include "answer/regole.h"
+#include "exercise/frasi.h"
 #include "exercise/istruzioni.h"
 #include "exercise/stato.h"
 #include "runtime/servizi.h"
@@ -34,6 +36,7 @@ void Aiuto::Cmdsi_Click()
     c.frmAiuto->hide();
     c.CmdOperazione->show();
     c.CmdVerifica->hide();
+    c.avviso->annuncia(parole::rivelata(c, esatta));
 }
 
 void Aiuto::Cmdno_Click()
@@ -53,6 +56,7 @@ void Aiuto::Cmdno_Click()
         c.lblHelpS->setText(istruzioni::MyHelp);
         c.CmdOperazione->show();
         c.LblIstruzione->setText(istruzioni::Nuova);
+        c.avviso->annuncia(parole::rivelata(c, s.RispostaEsatta));
     } else {
         c.lblHelp->setText(QString());
         c.lblHelpS->setText(QString());
@@ -64,6 +68,7 @@ void Aiuto::Cmdno_Click()
         c.LblRisultato->setText(QStringLiteral("?"));
         c.lblRisultatoS->setText(QStringLiteral("?"));
         s.RispostaData.clear();
+        c.avviso->annuncia(frasi::riprova(parole::domanda(c)));
     }
     c.CmdVerifica->hide();
     c.LblEsito->setText(QString());

@@ -1,5 +1,7 @@
 #include "answer/ingresso.h"
 
+#include "answer/parole.h"
+#include "exercise/frasi.h"
 #include "exercise/istruzioni.h"
 #include "exercise/stato.h"
 #include "runtime/testo.h"
@@ -35,16 +37,19 @@ void Ingresso::tastoTastierino(const QString& testoTasto)
     const QString nuova = s.RispostaData + testoTasto;
     // A key that would take the entry past what the label can show is refused, so the
     // learner always sees exactly what will be checked.
-    if (testo::lunghezza(nuova) >= s.LunghezzaMax)
-        return;
-    s.RispostaData = nuova;
-    c.LblRisultato->setText(s.RispostaData);
+    if (testo::lunghezza(nuova) < s.LunghezzaMax) {
+        s.RispostaData = nuova;
+        c.LblRisultato->setText(s.RispostaData);
+    }
+    // Refused or not, the learner hears what the answer is now.
+    c.avviso->annuncia(parole::risposta(c, s.RispostaData));
 }
 
 void Ingresso::cmdCancella_Click()
 {
     stato().RispostaData.clear();
     c.LblRisultato->setText(QStringLiteral("?"));
+    c.avviso->annuncia(frasi::Cancellata);
 }
 
 void Ingresso::simbolo(int posizione)
@@ -53,12 +58,14 @@ void Ingresso::simbolo(int posizione)
     // Read at the moment of the click: the buttons keep no copy of their own.
     s.RispostaData = s.SimboliUnita.at(static_cast<std::size_t>(posizione));
     c.lblRisultatoS->setText(s.RispostaData);
+    c.avviso->annuncia(parole::risposta(c, s.RispostaData));
 }
 
 void Ingresso::Command15_Click()
 {
     stato().RispostaData.clear();
     c.lblRisultatoS->setText(QStringLiteral("?"));
+    c.avviso->annuncia(frasi::Cancellata);
 }
 
 void Ingresso::cambioRisultato(const ui::Etichetta* etichetta)

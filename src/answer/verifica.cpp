@@ -2,6 +2,7 @@
 
 #include "answer/aiuto.h"
 #include "answer/regole.h"
+#include "exercise/frasi.h"
 #include "exercise/istruzioni.h"
 #include "exercise/stato.h"
 #include "runtime/servizi.h"
@@ -28,7 +29,8 @@ void Verifica::CmdVerifica_Click()
     c.fraTastierino->setEnabled(false);
     c.FraSimboli->setEnabled(false);
 
-    if (rispostaGiusta(s.RispostaEsatta, s.RispostaData, s.ValoreMaggiore, s.ValoreMinore)) {
+    const bool esatta = rispostaGiusta(s.RispostaEsatta, s.RispostaData, s.ValoreMaggiore, s.ValoreMinore);
+    if (esatta) {
         sv.suona(sv.cartellaProgramma() + QStringLiteral("/positivo.wav"));
         c.LblEsito->setText(QStringLiteral("Esatto"));
         ++s.NumeroEsatte;
@@ -51,4 +53,5 @@ void Verifica::CmdVerifica_Click()
 
     c.fraTastierino->setEnabled(false);
     c.CmdVerifica->hide();
+    c.avviso->annuncia(frasi::verifica(esatta, s.NumeroEsatte, s.NumeroErrate, t.testoParziale));
 }

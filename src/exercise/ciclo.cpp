@@ -1,5 +1,7 @@
 #include "exercise/ciclo.h"
 
+#include "answer/parole.h"
+#include "exercise/frasi.h"
 #include "exercise/istruzioni.h"
 #include "exercise/quantita.h"
 #include "exercise/stato.h"
@@ -39,8 +41,10 @@ void CicloDomande::Form_Load(QWidget* finestra)
     s.SimboliUnita = {QString(), QStringLiteral(" kg"), QStringLiteral(" hg"), QStringLiteral(" dag"),
                       QStringLiteral(" g"), QStringLiteral(" dg"), QStringLiteral(" cg"), QStringLiteral(" mg")};
     const auto simboli = c.simboli();
-    for (std::size_t i = 0; i < simboli.size(); ++i)
+    for (std::size_t i = 0; i < simboli.size(); ++i) {
         simboli[i]->setText(s.SimboliUnita.at(i + 1));
+        simboli[i]->setAccessibleName(frasi::unita(s.SimboliUnita.at(i + 1)));
+    }
 
     s.LunghezzaMax = 7;
     NuovaOperazione();
@@ -76,6 +80,7 @@ void CicloDomande::visualizza()
     c.LblEsito->setText(QString());
     c.LblIstruzione->setText(istruzioni::Tastierino);
     stato().TempoInizio = static_cast<float>(sv.ora());
+    c.avviso->annuncia(parole::domanda(c));
 }
 
 // Frames first, in the order number, keypad, symbol, symbol buttons.

@@ -1,8 +1,11 @@
 // What a screen reader is told about the kit's controls. Nothing here changes what is drawn.
 #include "screens/kit.h"
 
+#include "runtime/bus_accessibilita.h"
+
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QApplication>
 #include <QPointer>
 
 namespace ui {
@@ -39,15 +42,26 @@ public:
     }
 };
 
-// A label reads as its current text.
+// A label reads as its current text, after its column heading if it has one.
 class Testo : public QAccessibleWidget {
 public:
     explicit Testo(Etichetta* l) : QAccessibleWidget(l, QAccessible::StaticText) {}
     QString text(QAccessible::Text t) const override
     {
+        const auto* l = static_cast<const Etichetta*>(widget());
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return static_cast<const Etichetta*>(widget())->text();
+            return l->intestazione().isEmpty() ? l->text() : (l->intestazione() + QLatin1Char(' ') + l->text().trimmed()).trimmed();
         return QAccessibleWidget::text(t);
+    }
+};
+
+// What a screen has to say: a notification, named with the sentence.
+class Notifica : public QAccessibleWidget {
+public:
+    explicit Notifica(Avviso* a) : QAccessibleWidget(a, QAccessible::Notification) {}
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? static_cast<const Avviso*>(widget())->frase() : QAccessibleWidget::text(t);
     }
 };
 
@@ -105,6 +119,11 @@ public:
         auto* a = figlio ? qobject_cast<QAction*>(figlio->object()) : nullptr;
         return a ? static_cast<int>(vociOfferte(widget()).indexOf(a)) : -1;
     }
+    QAccessibleInterface* focusChild() const override
+    {
+        QAction* voce = static_cast<const BarraMenu*>(widget())->voceAttiva();
+        return voce ? QAccessible::queryAccessibleInterface(voce) : nullptr;
+    }
 };
 
 // One entry of the menu bar.
@@ -141,6 +160,8 @@ public:
             return s;
         s.disabled = !m_azione->isEnabled();
         s.invisible = !m_azione->isVisible() || !m_barra->isVisible();
+        s.focusable = true;
+        s.focused = m_barra->voceAttiva() == m_azione;
         return s;
     }
     void* interface_cast(QAccessible::InterfaceType t) override
@@ -178,6 +199,8 @@ QAccessibleInterface* fabbrica(const QString& classe, QObject* o)
         return new Contenitore(static_cast<QWidget*>(o), QAccessible::Window);
     if (e<BarraMenu>(classe))
         return new Barra(static_cast<BarraMenu*>(o));
+    if (e<Avviso>(classe))
+        return new Notifica(static_cast<Avviso*>(o));
     if (e<QAction>(classe)) {
         if (auto* barra = qobject_cast<BarraMenu*>(o->parent()))
             return new Voce(static_cast<QAction*>(o), barra);
@@ -185,8 +208,40 @@ QAccessibleInterface* fabbrica(const QString& classe, QObject* o)
     return nullptr;
 }
 
+// Every widget shown or hidden is told to the accessibility bus as visible or not, besides
+// the bridge's own word on whether it is showing; only while assistive technology listens,
+// so the program pays nothing otherwise.
+class Visibilita : public QObject, public QAccessible::ActivationObserver {
+public:
+    void accessibilityActiveChanged(bool attiva) override
+    {
+        if (!qApp)
+            return;
+        if (attiva)
+            qApp->installEventFilter(this);
+        else
+            qApp->removeEventFilter(this);
+    }
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if ((e->type() == QEvent::Show || e->type() == QEvent::Hide) && o->isWidgetType())
+            busAccessibilita::segnalaVisibile(QAccessible::queryAccessibleInterface(o), e->type() == QEvent::Show);
+        return false;
+    }
+};
+
 } // namespace
 
-void installaAccessibilita() { QAccessible::installFactory(fabbrica); }
+void installaAccessibilita()
+{
+    static bool installata = false;
+    if (installata)
+        return;
+    installata = true;
+    QAccessible::installFactory(fabbrica);
+    static Visibilita visibilita;
+    QAccessible::installActivationObserver(&visibilita);
+    visibilita.accessibilityActiveChanged(QAccessible::isActive());
+}
 
 } // namespace ui

@@ -4,11 +4,15 @@
 // button and its picture) and the measuring of its texts before its window is on screen.
 #include "screens/kit.h"
 
+#include <QAccessible>
 #include <QActionEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionMenuItem>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -141,6 +145,15 @@ void BarraMenu::paintEvent(QPaintEvent* e)
         o.rect = r.at(i);
         p.setClipRect(r.at(i));
         style()->drawControl(QStyle::CE_MenuBarItem, &o, &p, this);
+        if (voci.at(i) == voceAttiva()) {
+            // Where the keyboard is: a dotted box, as on the buttons and the list. The style
+            // marks an entry only while its menu is open, and these open none.
+            QPen punteggiato(palette().color(QPalette::ButtonText));
+            punteggiato.setStyle(Qt::DotLine);
+            p.setPen(punteggiato);
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(r.at(i).adjusted(1, 1, -2, -2));
+        }
     }
     if (const int bordo = style()->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, this)) {
         QRegion cornice;
@@ -191,7 +204,99 @@ void BarraMenu::mouseReleaseEvent(QMouseEvent* e)
         voce->trigger();
 }
 
-void BarraMenu::leaveEvent(QEvent*) { evidenzia(nullptr, false); }
+void BarraMenu::leaveEvent(QEvent*)
+{
+    // The mouse leaving takes nothing from the keyboard.
+    if (!hasFocus())
+        evidenzia(nullptr, false);
+}
+
+namespace {
+// An entry the keyboard stops on: one with a caption, on show and enabled.
+bool raggiungibile(const QAction* a) { return !a->text().trimmed().isEmpty() && a->isVisible() && a->isEnabled(); }
+} // namespace
+
+void BarraMenu::entra()
+{
+    const auto voci = actions();
+    if (!isVisible() || hasFocus() || std::none_of(voci.begin(), voci.end(), raggiungibile))
+        return;
+    m_primaDellaBarra = window()->focusWidget();
+    setFocus(Qt::MenuBarFocusReason);
+    evidenzia(nullptr, false);
+    vaiA(1);
+}
+
+void BarraMenu::esci()
+{
+    evidenzia(nullptr, false);
+    if (!hasFocus())
+        return;
+    // Back where it was; where there was no control with the focus, on the first one.
+    if (m_primaDellaBarra && m_primaDellaBarra->isVisible() && m_primaDellaBarra->isEnabled())
+        m_primaDellaBarra->setFocus(Qt::MenuBarFocusReason);
+    else if (!focusNextPrevChild(true))
+        clearFocus();
+}
+
+void BarraMenu::vaiA(int passo)
+{
+    const QList<QAction*> voci = actions();
+    const qsizetype n = voci.size();
+    qsizetype i = voci.indexOf(m_evidenziata);
+    if (i < 0)
+        i = passo > 0 ? n - 1 : 0;
+    for (qsizetype k = 0; k < n; ++k) {
+        i = (i + passo + n) % n;
+        if (raggiungibile(voci.at(i))) {
+            evidenzia(voci.at(i), false);
+            // A screen reader follows the keyboard from entry to entry.
+            if (QAccessibleInterface* voce = QAccessible::isActive() ? QAccessible::queryAccessibleInterface(voci.at(i)) : nullptr) {
+                QAccessibleEvent e(voce, QAccessible::Focus);
+                QAccessible::updateAccessibility(&e);
+            }
+            return;
+        }
+    }
+}
+
+void BarraMenu::keyPressEvent(QKeyEvent* e)
+{
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        e->ignore();
+        return;
+    }
+    switch (e->key()) {
+    case Qt::Key_Left: vaiA(-1); break;
+    case Qt::Key_Right: vaiA(1); break;
+    case Qt::Key_Home: evidenzia(nullptr, false); vaiA(1); break;
+    case Qt::Key_End: evidenzia(nullptr, false); vaiA(-1); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (QAction* voce = m_evidenziata; voce && !e->isAutoRepeat()) {
+            esci();
+            voce->trigger();
+        }
+        break;
+    case Qt::Key_Escape:
+    case Qt::Key_F10: esci(); break;
+    case Qt::Key_Alt: e->ignore(); return;   // the window sees Alt alone, to leave
+    default: break;   // while the keyboard is in the bar, no key reaches the screen
+    }
+    e->accept();
+}
+
+void BarraMenu::focusOutEvent(QFocusEvent* e)
+{
+    evidenzia(nullptr, false);
+    // Leaving the window leaves the bar too: back in it, the keys are the screen's again.
+    if (e->reason() == Qt::ActiveWindowFocusReason && m_primaDellaBarra)
+        m_primaDellaBarra->setFocus(Qt::OtherFocusReason);
+    QWidget::focusOutEvent(e);
+}
 
 void BarraMenu::actionEvent(QActionEvent* e)
 {

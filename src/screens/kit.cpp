@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QHash>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QPainter>
 #include <QTimerEvent>
@@ -471,6 +472,11 @@ void Finestra::sorvegliaDistruzione()
 
 bool Finestra::eventFilter(QObject* o, QEvent* e)
 {
+    // Between Alt pressed and released: another key, wherever it goes, or a click, and Alt
+    // was not pressed alone.
+    if (m_altDaSolo && (e->type() == QEvent::MouseButtonPress ||
+                        (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() != Qt::Key_Alt)))
+        m_altDaSolo = false;
     if (o == m_superficie && e->type() == QEvent::Paint && !m_dipinta) {
         m_dipinta = true;
         m_superficie->removeEventFilter(this);
@@ -491,6 +497,7 @@ void Finestra::vesti(int larghezza, int altezza)
     m_superficie = new Cornice(this, QStringLiteral("superficie"), QString(), false);
     m_superficie->installEventFilter(this);
     m_barra = new BarraMenu(this);
+    m_avviso = new Avviso(this);
     m_cliente = QSize(px(larghezza), px(altezza));
     m_barra->setGeometry(0, 0, m_cliente.width(), AltezzaBarraMenu);
     m_superficie->setGeometry(QRect(QPoint(0, AltezzaBarraMenu), m_cliente));
@@ -503,6 +510,51 @@ void Finestra::adattaBarra()
     m_barra->setGeometry(0, 0, m_cliente.width(), altezza);
     m_superficie->move(0, altezza);
     setFixedSize(m_cliente.width(), altezza + m_cliente.height());
+    // Below everything, so that it comes last in reading order.
+    m_avviso->move(0, height());
+}
+
+void Finestra::hideEvent(QHideEvent* e)
+{
+    // Said once: shown again with its window, it would be said again.
+    if (m_avviso)
+        m_avviso->hide();
+    QWidget::hideEvent(e);
+}
+
+void Finestra::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && m_avviso)
+        m_avviso->finestraAttiva();
+    QWidget::changeEvent(e);
+}
+
+void Finestra::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Alt && !e->isAutoRepeat()) {
+        m_altDaSolo = true;
+        qApp->installEventFilter(this);
+    }
+    if (e->key() == Qt::Key_F10 && !(e->modifiers() & ~Qt::KeypadModifier) && m_barra)
+        m_barra->entra();
+    else
+        QWidget::keyPressEvent(e);
+}
+
+void Finestra::keyReleaseEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Alt)
+        qApp->removeEventFilter(this);
+    const bool altDaSolo = m_altDaSolo && e->key() == Qt::Key_Alt && !e->isAutoRepeat();
+    m_altDaSolo = false;
+    if (altDaSolo && m_barra) {
+        if (m_barra->voceAttiva())
+            m_barra->esci();
+        else
+            m_barra->entra();
+        return;
+    }
+    QWidget::keyReleaseEvent(e);
 }
 
 void Finestra::showEvent(QShowEvent* e)
@@ -535,6 +587,46 @@ void Finestra::ordinaTabulazione()
     catenaTabulazione(m_superficie, catena);
     for (qsizetype i = 1; i < catena.size(); ++i)
         setTabOrder(catena[i - 1], catena[i]);
+}
+
+// ---- What a screen says ----
+
+Avviso::Avviso(QWidget* genitore) : QWidget(genitore)
+{
+    setObjectName(QStringLiteral("avviso"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    resize(0, 0);
+    hide();
+}
+
+void Avviso::annuncia(const QString& frase)
+{
+    m_frase = frase;
+    if (!QAccessible::isActive())
+        return;
+    // Once the event that has something to say is over: whatever it does to the focus, and
+    // the screen reader says of it, comes first.
+    if (!m_inAttesa) {
+        m_inAttesa = true;
+        QMetaObject::invokeMethod(this, &Avviso::mostra, Qt::QueuedConnection);
+    }
+}
+
+void Avviso::finestraAttiva()
+{
+    if (m_inAttesa)
+        QMetaObject::invokeMethod(this, &Avviso::mostra, Qt::QueuedConnection);
+}
+
+void Avviso::mostra()
+{
+    if (!m_inAttesa || !window()->isActiveWindow())
+        return;
+    m_inAttesa = false;
+    // A notification is spoken as it appears.
+    hide();
+    show();
 }
 
 // ---- Assistive technology ----

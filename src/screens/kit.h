@@ -4,6 +4,7 @@
 #include <QBasicTimer>
 #include <QComboBox>
 #include <QColor>
+#include <QPointer>
 #include <QWidget>
 
 
@@ -63,6 +64,9 @@ public:
     QColor sfondo() const { return m_sfondo; }
     void impostaInchiostro(const QColor& c) { m_inchiostro = c; update(); }
     QColor inchiostro() const { return m_inchiostro; }
+    // A value under a column heading is read with it ("Risposte esatte 3"), wherever it is read.
+    void impostaIntestazione(const QString& i) { m_intestazione = i; }
+    QString intestazione() const { return m_intestazione; }
 
 signals:
     void cambiato();
@@ -81,6 +85,7 @@ private:
     bool m_adattaAlTesto = false;
     QColor m_sfondo;
     QColor m_inchiostro;
+    QString m_intestazione;
     CarattereAdattato m_adattato;
 };
 
@@ -183,7 +188,11 @@ private:
 // A menu bar of top-level entries (the widget's actions) that open no menu: a click on one
 // triggers it. It is drawn by the style exactly as a menu bar is, but it measures its
 // entries only when it is first painted, not while its window is being built. Blank
-// entries only space the bar: assistive technology is not offered them.
+// entries only space the bar: assistive technology is not offered them, nor does the
+// keyboard stop on them.
+// From the keyboard (F10 or Alt alone, see Finestra): Left and Right move from entry to
+// entry, Return, Enter, Space, Up and Down trigger the one highlighted, Escape leaves; the
+// focus goes back where it was.
 class BarraMenu : public QWidget {
     Q_OBJECT
 public:
@@ -194,8 +203,16 @@ public:
     // The height a bar needs for lines of text `altezzaRiga` pixels high.
     int altezzaPer(int altezzaRiga) const;
 
+    // The keyboard enters the bar on its first entry, or leaves it.
+    void entra();
+    void esci();
+    // The entry the keyboard is on, while it is in the bar.
+    QAction* voceAttiva() const { return hasFocus() ? m_evidenziata : nullptr; }
+
 protected:
     void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -209,11 +226,36 @@ private:
     const QList<QRect>& rettangoli() const;
     QAction* voceIn(const QPoint& p) const;
     void evidenzia(QAction* voce, bool premuta);
+    // From the keyboard: the next entry that can be triggered, `passo` entries on, round the bar.
+    void vaiA(int passo);
 
     mutable QList<QRect> m_rettangoli;   // one per action, laid out on first need
     mutable bool m_disposta = false;
     QAction* m_evidenziata = nullptr;
     bool m_premuta = false;
+    QPointer<QWidget> m_primaDellaBarra;   // where the focus goes back to
+};
+
+// What a screen has to say to a screen reader, said when it happens: a notification (it has
+// no size and draws nothing) that is shown anew with each sentence, which a screen reader
+// speaks as it appears, wherever the focus is. One sentence per event: a later one in the
+// same event replaces an earlier one, and a sentence said before its window is active waits
+// for it, so that the window's own announcement does not cut it short.
+class Avviso : public QWidget {
+    Q_OBJECT
+public:
+    explicit Avviso(QWidget* genitore);
+
+    void annuncia(const QString& frase);
+    QString frase() const { return m_frase; }
+    // The window has become active: a waiting sentence is said now.
+    void finestraAttiva();
+
+private:
+    void mostra();
+
+    QString m_frase;
+    bool m_inAttesa = false;
 };
 
 // The classic height of a window's menu bar at 96 dpi, in pixels: the least it takes.
@@ -233,6 +275,8 @@ public:
     BarraMenu* menuBar() const { return m_barra; }
     // The client area: every designed control lies in it.
     Cornice* superficie() const { return m_superficie; }
+    // What the screen says to a screen reader.
+    Avviso* avviso() const { return m_avviso; }
 
     // Builds the menu bar and a client area of clientWidth x clientHeight twips.
     void vesti(int larghezza, int altezza);
@@ -249,6 +293,11 @@ signals:
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    // F10, or Alt pressed and released alone, takes the keyboard to the menu bar and back.
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
 
 private:
     // The menu bar as high as its entries need, never lower than the classic height.
@@ -258,6 +307,8 @@ private:
 
     BarraMenu* m_barra = nullptr;
     Cornice* m_superficie = nullptr;
+    Avviso* m_avviso = nullptr;
+    bool m_altDaSolo = false;
     QSize m_cliente;
     bool m_collocata = false;
     bool m_dipinta = false;

@@ -233,20 +233,15 @@ void ControlliEquivMul::costruisci(Finestra* finestra)
     Cmdno->setAccessibleName(QStringLiteral("No"));
     for (Pulsante* b : virgole())
         b->setAccessibleName(QStringLiteral("virgola"));
-    const struct { Pulsante* b; const char* simbolo; const char* nome; } unita[] = {
-        {Command26, "kg", "chilogrammi"}, {Command25, "hg", "ettogrammi"}, {Command24, "dag", "decagrammi"},
-        {Command23, "g", "grammi"},       {Command22, "dg", "decigrammi"}, {Command21, "cg", "centigrammi"},
-        {Command20, "mg", "milligrammi"}};
-    for (const auto& u : unita) {
-        u.b->setAccessibleName(QString::fromLatin1(u.simbolo));
-        u.b->setAccessibleDescription(QString::fromLatin1(u.nome));
-    }
-    // The values of the statistics table carry their column's heading.
-    LblOperazione->setAccessibleDescription(QStringLiteral("Operazione"));
-    lblRisEsatte->setAccessibleDescription(QStringLiteral("Risposte esatte"));
-    lblRisErrate->setAccessibleDescription(QStringLiteral("Risposte errate"));
-    LblTempoParziale->setAccessibleDescription(QStringLiteral("Tempo parziale"));
-    lblTempoTotale->setAccessibleDescription(QStringLiteral("Tempo totale"));
+    // The values of the statistics table are read with their column's heading, the draw
+    // number with what it is.
+    LblOperazione->impostaIntestazione(QStringLiteral("Operazione"));
+    lblRisEsatte->impostaIntestazione(QStringLiteral("Risposte esatte"));
+    lblRisErrate->impostaIntestazione(QStringLiteral("Risposte errate"));
+    LblTempoParziale->impostaIntestazione(QStringLiteral("Tempo parziale"));
+    lblTempoTotale->impostaIntestazione(QStringLiteral("Tempo totale"));
+    Label7->impostaIntestazione(QStringLiteral("Numero estratto"));
+    avviso = finestra->avviso();
     finestra->ordinaTabulazione();
 
     finestra->setWindowFlags(FinestraEquivMul);

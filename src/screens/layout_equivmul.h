@@ -51,6 +51,8 @@ struct ControlliEquivMul {
         *Command9, *Command10, *Command18, *Command13, *Command11, *Command12, *Command19, *Command1, *cmdCancella;
     // Menu bar.
     QAction *MnuEsci, *vuoto, *mnuQuadro;
+    // What the screen says to a screen reader.
+    Avviso* avviso;
 
     // Every button of the screen, in designed order.
     QList<Pulsante*> pulsanti() const;

@@ -105,6 +105,7 @@ void ControlliInizio::costruisci(Finestra* finestra)
     // Two empty picture boxes: they show nothing.
     Image1_0 = immagineVuota(s, 0, 120, 2565);
     Image1_7 = immagineVuota(s, 7, 135, 2565);
+    avviso = finestra->avviso();
 }
 
 void ControlliInizio::caricaPuntatore()

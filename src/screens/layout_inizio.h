@@ -19,6 +19,8 @@ struct ControlliInizio {
     Pulsante *Command1, *Command3, *Command5, *Command9;
     QWidget *Image1_0, *Image1_7;
     QAction *MnuEsci, *mnuVuoto, *mnuInfo, *vuoto1, *mnuAvvertenza;
+    // What the screen says to a screen reader.
+    Avviso* avviso;
 
     // Reads the pointer of the four buttons of Frame1, once the screen is on show.
     void caricaPuntatore();

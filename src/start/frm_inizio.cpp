@@ -82,6 +82,8 @@ FrmInizio::FrmInizio()
     connect(c.Command3, &ui::Pulsante::clicked, this, &FrmInizio::Command3_Click);
     connect(c.Command5, &ui::Pulsante::clicked, this, &FrmInizio::Command5_Click);
     connect(c.Command9, &ui::Pulsante::clicked, this, &FrmInizio::Command9_Click);
+    // A screen reader drops the new choice of a list that moves under the arrow keys: it is said.
+    connect(c.Combo1, &QComboBox::activated, this, [this] { c.avviso->annuncia(c.Combo1->currentText()); });
     connect(c.MnuEsci, &QAction::triggered, this, &FrmInizio::MnuEsci_Click);
     connect(c.mnuInfo, &QAction::triggered, this, &FrmInizio::mnuInfo_Click);
     connect(c.mnuAvvertenza, &QAction::triggered, this, &FrmInizio::mnuAvvertenza_Click);
@@ -151,7 +153,7 @@ void FrmInizio::keyPressEvent(QKeyEvent* e)
     if (conferma && b && !e->isAutoRepeat() && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
         b->premi();
     else
-        QWidget::keyPressEvent(e);
+        ui::Finestra::keyPressEvent(e);
 }
 
 void FrmInizio::mnuInfo_Click() { avviaCompagno(QStringLiteral("www.exe")); }

@@ -1,13 +1,12 @@
 // What a screen reader is told about both designed screens. Run with the accessibility bus
 // on (tests/support/sessione_accessibile.sh), as on a desktop while a screen reader runs.
-#include "esercizio_prova.h"
-#include "start/frm_inizio.h"
-#include "start/programma.h"
+#include "programma_prova.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <optional>
 
 using namespace prova;
 
@@ -62,11 +61,11 @@ const Atteso esercizio[] = {
     {"frmElaborazione", R::Grouping, "ELABORAZIONE"},
     {"Label5", R::StaticText, "Oper.    Risp.       Risp.    Tempo      Tempo "},
     {"Label3", R::StaticText, "        Esatte      Errate   parziale     totale"},
-    {"LblOperazione", R::StaticText, "1", "Operazione"},
-    {"lblRisEsatte", R::StaticText, "", "Risposte esatte"},
-    {"lblRisErrate", R::StaticText, "", "Risposte errate"},
-    {"LblTempoParziale", R::StaticText, "", "Tempo parziale"},
-    {"lblTempoTotale", R::StaticText, "", "Tempo totale"},
+    {"LblOperazione", R::StaticText, "Operazione 1"},
+    {"lblRisEsatte", R::StaticText, "Risposte esatte"},
+    {"lblRisErrate", R::StaticText, "Risposte errate"},
+    {"LblTempoParziale", R::StaticText, "Tempo parziale", "Secondi impiegati per ogni risposta"},
+    {"lblTempoTotale", R::StaticText, "Tempo totale", "Secondi impiegati per ogni risposta"},
     {"fraTastierino", R::Grouping, "TASTIERINO"},
     {"Command2", R::Button, "1"}, {"Command3", R::Button, "2"}, {"Command4", R::Button, "3"},
     {"Command5", R::Button, "4"}, {"Command6", R::Button, "5"}, {"Command7", R::Button, "6"},
@@ -76,17 +75,18 @@ const Atteso esercizio[] = {
     {"Command19", R::Button, "virgola"}, {"Command1", R::Button, "virgola"},
     {"cmdCancella", R::Button, "Cancella"},
     {"FraSimboli", R::Grouping, "SIMBOLI"},
-    {"Command26", R::Button, "kg", "chilogrammi"}, {"Command25", R::Button, "hg", "ettogrammi"},
-    {"Command24", R::Button, "dag", "decagrammi"}, {"Command23", R::Button, "g", "grammi"},
-    {"Command22", R::Button, "dg", "decigrammi"}, {"Command21", R::Button, "cg", "centigrammi"},
-    {"Command20", R::Button, "mg", "milligrammi"},
+    // Unit symbols by the names of their units: a voice reads "hg" letter by letter.
+    {"Command26", R::Button, "chilogrammi"}, {"Command25", R::Button, "ettogrammi"},
+    {"Command24", R::Button, "decagrammi"}, {"Command23", R::Button, "grammi"},
+    {"Command22", R::Button, "decigrammi"}, {"Command21", R::Button, "centigrammi"},
+    {"Command20", R::Button, "milligrammi"},
     {"Command15", R::Button, "Cancella"},
     {"frmAiuto", R::Grouping, "AIUTO"},
     {"LblAiuto", R::StaticText, "Ti aiuto ?"},
     {"Cmdno", R::Button, "No"},
     {"Cmdsi", R::Button, "Sì"},
     {"LblIstruzione", R::StaticText, "Clicca sul tastierino fino a completare il risultato. Poi clicca su Verifica"},
-    {"Label7", R::StaticText, "23"},
+    {"Label7", R::StaticText, "Numero estratto 23"},
 };
 
 // Decorations, spacers and the text-less button behind the main buttons.
@@ -112,25 +112,14 @@ void registra(QAccessibleEvent* e)
 
 class ProvaAccessibilita : public QObject {
     Q_OBJECT
-    ConServiziDiProva* m_scope = nullptr;
+    std::optional<ConProgramma> m_programma;
 
 private slots:
     void init()
     {
-        m_scope = new ConServiziDiProva;
-        m_scope->s.casuali = domanda345();
-        stato() = StatoProgramma{};
-        FrmInizio::impostaFine([] {});
-        apriProgramma();
+        m_programma.emplace();
     }
-    void cleanup()
-    {
-        chiudi();
-        if (FrmInizio* f = FrmInizio::caricato())
-            f->Command9_Click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        delete m_scope;
-    }
+    void cleanup() { m_programma.reset(); }
 
     void controlli_data()
     {
@@ -204,7 +193,8 @@ private slots:
         QCOMPARE(figli("fraTastierino"),
                  QStringList({"1", "2", "3", "virgola", "4", "5", "6", "virgola", "7", "8", "9", "virgola", "0", "00",
                               "000", "virgola", "virgola", "Cancella"}));
-        QCOMPARE(figli("FraSimboli"), QStringList({"kg", "dg", "hg", "cg", "dag", "mg", "g", "Cancella"}));
+        QCOMPARE(figli("FraSimboli"), QStringList({"chilogrammi", "decigrammi", "ettogrammi", "centigrammi", "decagrammi",
+                                                  "milligrammi", "grammi", "Cancella"}));
         QCOMPARE(figli("fraNumero"), QStringList({"345 kg", "=", "?", " dag", ""}));
         QCOMPARE(figli("frmAiuto"), QStringList({"Ti aiuto ?", "No", "Sì"}));
         QStringList schermo;

@@ -10,7 +10,7 @@ layer() {
   case $1 in
     src/runtime/*) echo 0 ;;
     src/screens/*) echo 1 ;;
-    src/exercise/stato.* | src/exercise/istruzioni.h | src/exercise/quantita.*) echo 2 ;;
+    src/exercise/stato.* | src/exercise/istruzioni.h | src/exercise/frasi.* | src/exercise/quantita.*) echo 2 ;;
     src/answer/*) echo 3 ;;
     src/exercise/*) echo 4 ;;
     src/start/*) echo 5 ;;

@@ -1,0 +1,27 @@
+#include "answer/parole.h"
+
+#include "exercise/frasi.h"
+
+namespace parole {
+
+namespace {
+bool numero(const ui::ControlliEquivMul& c) { return !c.fraNumero->isHidden(); }
+} // namespace
+
+QString domanda(const ui::ControlliEquivMul& c)
+{
+    return numero(c) ? frasi::domanda(c.Label4->text(), c.Label11->text(), false)
+                     : frasi::domanda(c.Label4S->text(), c.label11S->text(), true);
+}
+
+QString risposta(const ui::ControlliEquivMul& c, const QString& r)
+{
+    return numero(c) ? frasi::numero(r) : frasi::quantita(c.label11S->text(), r);
+}
+
+QString rivelata(const ui::ControlliEquivMul& c, const QString& esatta)
+{
+    return numero(c) ? frasi::rivelata(esatta, c.Label11->text()) : frasi::rivelata(c.label11S->text(), esatta);
+}
+
+} // namespace parole
