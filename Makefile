@@ -1,12 +1,15 @@
 # Thin wrapper over the CMake presets; see README.md.
 # MASSA_NO_DEPS=1 skips the check for missing Debian packages (scripts/deps.sh).
-.PHONY: run test build deps deps-test bench clean
+.PHONY: run test build deps deps-test bench clean package deps-package
 
 deps:
 	@bash scripts/deps.sh
 
 deps-test:
 	@bash scripts/deps.sh test
+
+deps-package:
+	@bash scripts/deps.sh package
 
 build: deps
 	cmake --preset dev
@@ -22,6 +25,13 @@ test: deps-test
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
+
+# The Debian package from a release build: build/pacchetto/misure-di-massa_<version>_<arch>.deb
+# File times (in the package and in the program's resources) from SOURCE_DATE_EPOCH, the
+# last commit's time unless set, so the same commit gives the same package.
+package: export SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
+package: deps-package
+	cmake --workflow --preset pacchetto
 
 bench: deps-test
 	cmake --preset dev
