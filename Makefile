@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets; see README.md.
 # MASSA_NO_DEPS=1 skips the check for missing Debian packages (scripts/deps.sh).
-.PHONY: run test build deps deps-test bench clean package deps-package
+.PHONY: run test build deps deps-test bench clean package deps-package test-package
 
 deps:
 	@bash scripts/deps.sh
@@ -25,6 +25,7 @@ test: deps-test
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
+	@bash tests/install/prova_pacchetto.sh
 
 # The Debian package from a release build: build/pacchetto/misure-di-massa_<version>_<arch>.deb
 # File times (in the package and in the program's resources) from SOURCE_DATE_EPOCH, the
@@ -32,6 +33,10 @@ test: deps-test
 package: export SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
 package: deps-package
 	cmake --workflow --preset pacchetto
+
+# Builds the package twice and installs it into clean Debian systems; needs root.
+test-package: deps-test
+	@bash tests/install/prova_pacchetto.sh
 
 bench: deps-test
 	cmake --preset dev
