@@ -28,9 +28,6 @@ test: deps-test
 	@bash tests/install/prova_pacchetto.sh
 
 # The Debian package from a release build: build/pacchetto/misure-di-massa_<version>_<arch>.deb
-# File times (in the package and in the program's resources) from SOURCE_DATE_EPOCH, the
-# last commit's time unless set, so the same commit gives the same package.
-package: export SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
 package: deps-package
 	cmake --workflow --preset pacchetto
 
