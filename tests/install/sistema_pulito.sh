@@ -109,9 +109,18 @@ else
   [[ $(readlink /proc/$pid/exe) == "$radice/usr/libexec/misure-di-massa/misure-di-massa" ]] \
     || errore "the drill runs from $(readlink /proc/$pid/exe)"
   grep -q libcanberra /proc/$pid/maps && errore "libcanberra was loaded at start"
+  # The icon, compiled into the program, at every size it carries.
+  icone=""
+  for _ in $(seq 25); do
+    [[ -n $inizio ]] || break
+    icone=$(xprop -id "$inizio" -notype _NET_WM_ICON 2>/dev/null | grep -o "Icon ([0-9]* x [0-9]*)" | tr -dc "0-9x\n" | tr "\n" " ")
+    [[ -n $icone ]] && break
+    sleep 0.2
+  done
+  [[ -z $inizio || $icone == "16x16 22x22 24x24 32x32 48x48 64x64 " ]] || errore "the start screen shows icons \"$icone\""
   kill $pid
   wait $pid 2>/dev/null
-  [[ -n $inizio && -n $sfondo ]] && echo "ok   the installed drill mapped its start screen and background"
+  [[ -n $inizio && -n $sfondo ]] && echo "ok   the installed drill mapped its start screen and background, with the icon at ${icone% }"
 fi
 # Anything on standard error, the notice of a missing Liberation Sans first, is a fault here.
 [[ -s $lavoro/stderr ]] && errore "the drill wrote to standard error: $(cat "$lavoro/stderr")"
