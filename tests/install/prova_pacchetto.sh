@@ -48,14 +48,15 @@ lavoro=$sorgenti/build/prova-pacchetto
 rm -rf --one-file-system "$lavoro"
 mkdir -p "$lavoro"
 processi=()
-trap 'for p in "${processi[@]}"; do kill "$p" 2>/dev/null; done; wait; rm -rf --one-file-system "$lavoro"' EXIT
+# Each job in a process group of its own, so that an early end stops it whole.
+trap 'for p in "${processi[@]}"; do kill -- "-$p" 2>/dev/null; done; wait; rm -rf --one-file-system "$lavoro"' EXIT
 fallito=0
 errore() { echo "FAIL $*"; fallito=1; }
 
 echo "package tests: clean ${rilasci[*]} from $specchio, while the package builds"
 declare -A crea
 for r in "${rilasci[@]}"; do
-  bash "$qui/sistema_pulito.sh" crea "$r" "$lavoro/$r" "$specchio" >"$lavoro/$r.crea" 2>&1 &
+  setsid bash "$qui/sistema_pulito.sh" crea "$r" "$lavoro/$r" "$specchio" >"$lavoro/$r.crea" 2>&1 &
   crea[$r]=$!
   processi+=($!)
 done
@@ -64,7 +65,7 @@ make -C "$sorgenti" --no-print-directory package >"$lavoro/build.log" 2>&1 \
 deb=$(sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' "$lavoro/build.log")
 [[ -f $deb ]] || { echo "FAIL make package wrote no .deb"; exit 1; }
 echo "ok   make package: $deb ($((SECONDS - inizio)) s)"
-bash "$qui/prova_riproducibile.sh" "$sorgenti" "$deb" >"$lavoro/riproducibile" 2>&1 &
+setsid bash "$qui/prova_riproducibile.sh" "$sorgenti" "$deb" >"$lavoro/riproducibile" 2>&1 &
 riproducibile=$!
 processi+=($!)
 
@@ -95,7 +96,7 @@ dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -E 'inst$|rm$|triggers$' && error
 declare -A prova
 for r in "${rilasci[@]}"; do
   if wait "${crea[$r]}"; then
-    bash "$qui/sistema_pulito.sh" prova "$r" "$lavoro/$r" "$deb" "$readme" >"$lavoro/$r.prova" 2>&1 &
+    setsid bash "$qui/sistema_pulito.sh" prova "$r" "$lavoro/$r" "$deb" "$readme" >"$lavoro/$r.prova" 2>&1 &
     prova[$r]=$!
     processi+=($!)
   fi

@@ -8,6 +8,11 @@
 # server, xdotool and lintian's run stay outside, so none of them can stand in for a missing
 # dependency. Needs root.
 set -uo pipefail
+# In a mount namespace of its own, so whatever is mounted in the clean system (by debootstrap,
+# or /proc for the drill) goes away with the script, however it ends.
+if [[ $(readlink /proc/self/ns/mnt) == "$(readlink /proc/$PPID/ns/mnt)" ]]; then
+  exec unshare --mount --propagation private bash "$0" "$@"
+fi
 azione=$1 suite=$2 radice=$3
 
 if [[ $azione == crea ]]; then
@@ -34,9 +39,7 @@ if [[ $azione == crea ]]; then
   exit 1
 fi
 
-[[ $azione == prova || $azione == prova-isolata ]] || { echo "usage: $0 crea|prova ..." >&2; exit 2; }
-# In a mount namespace of its own, so /proc in the clean system goes away with the test.
-[[ $azione == prova ]] && exec unshare --mount --propagation private bash "$0" prova-isolata "${@:2}"
+[[ $azione == prova ]] || { echo "usage: $0 crea|prova ..." >&2; exit 2; }
 deb=$(readlink -f "$4") readme=$(readlink -f "$5")
 lavoro=$(mktemp -d "$radice.XXXXXX")
 xvfb=""
