@@ -1,12 +1,15 @@
 # Thin wrapper over the CMake presets; see README.md.
 # MASSA_NO_DEPS=1 skips the check for missing Debian packages (scripts/deps.sh).
-.PHONY: run test build deps deps-test bench clean
+.PHONY: run test build deps deps-test bench clean package deps-package test-package
 
 deps:
 	@bash scripts/deps.sh
 
 deps-test:
 	@bash scripts/deps.sh test
+
+deps-package:
+	@bash scripts/deps.sh package
 
 build: deps
 	cmake --preset dev
@@ -22,6 +25,15 @@ test: deps-test
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
+	@bash tests/install/prova_pacchetto.sh
+
+# The Debian package from a release build: build/pacchetto/misure-di-massa_<version>_<arch>.deb
+package: deps-package
+	cmake --workflow --preset pacchetto
+
+# Builds the package twice and installs it into clean Debian systems; needs root.
+test-package: deps-test
+	@bash tests/install/prova_pacchetto.sh
 
 bench: deps-test
 	cmake --preset dev

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, and only those that are missing.
 #   scripts/deps.sh        what building and running the program need (make run, make build)
+#   scripts/deps.sh package  that, and what making the Debian package needs (make package)
 #   scripts/deps.sh test   that, and the tools the tests use (make test, make bench)
 # MASSA_NO_DEPS=1 skips the step, for whoever installs the packages some other way.
 set -euo pipefail
@@ -13,14 +14,17 @@ packages=(
 )
 case ${1:-} in
   "") ;;
+  package) packages+=(dpkg-dev file) ;;
   test)
     packages+=(
       xvfb xauth x11-utils xdotool openbox imagemagick dbus-daemon at-spi2-core locales valgrind
       dpkg-dev file binutils lintian appstream desktop-file-utils libxml2-utils groff-base man-db
       orca speech-dispatcher speech-dispatcher-espeak-ng
     )
+    # The package tests build clean Debian systems to install the package into.
+    packages+=(debootstrap debian-archive-keyring)
     ;;
-  *) echo "usage: $0 [test]" >&2; exit 2 ;;
+  *) echo "usage: $0 [package|test]" >&2; exit 2 ;;
 esac
 
 missing=()

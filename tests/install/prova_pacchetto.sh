@@ -1,36 +1,82 @@
 #!/usr/bin/env bash
-# Builds the Debian package and holds it to Debian's rules: lintian with no error or
-# warning (and no other note than those the README lists), the dependencies a desktop
-# needs, no maintainer scripts. Then installs it with apt-get, starts the drill, removes
-# the package and purges it, and checks that no file of it is left.
-# Needs root; changes the system while it runs.
-# Usage: prova_pacchetto.sh BUILD_DIR
+# The Debian package as a parent or teacher gets it: made by make package, held to Debian's
+# rules (the dependencies a desktop needs, no maintainer scripts), built a second time to
+# the same bytes (prova_riproducibile.sh), and installed with apt into clean Debian 12 and 13
+# systems made by debootstrap from the mirror apt uses here, started there, checked by each
+# release's lintian and purged (sistema_pulito.sh). The clean systems are made while the
+# package builds, once per run, and go with it; the two systems and the second build then
+# run side by side.
+# Needs root (debootstrap, chroot); without it, says so and does nothing.
+# Usage: prova_pacchetto.sh [SOURCE_DIR]
 set -uo pipefail
-build=$(readlink -f "$1")
-readme=$(readlink -f "$(dirname "$0")/../../README.md")
-[[ $(id -u) -eq 0 ]] || { echo "SKIP needs root"; exit 77; }
-if dpkg-query -W -f='${Status}' misure-di-massa 2>/dev/null | grep -q "installed"; then
-  echo "SKIP misure-di-massa is already on this machine"; exit 77
+qui=$(dirname "$(readlink -f "$0")")
+sorgenti=$(readlink -f "${1:-$qui/../..}")
+readme=$sorgenti/README.md
+if [[ $(id -u) -ne 0 ]]; then
+  echo "SKIP the package tests: debootstrap and chroot need root (sudo make test-package)"
+  exit 0
 fi
-lavoro=$(mktemp -d)
-trap 'rm -rf "$lavoro"; dpkg --purge misure-di-massa >/dev/null 2>&1' EXIT
+. /etc/os-release
+# A package built on Debian 13 links Debian 13's Qt, which Debian 12 does not have.
+case ${VERSION_CODENAME:-} in
+  bookworm) rilasci=(bookworm trixie) ;;
+  trixie) rilasci=(trixie); echo "note: built on Debian 13, the package is tried on Debian 13 only" ;;
+  *) echo "SKIP the package tests: they run on Debian 12 or 13, not on ${PRETTY_NAME:-this system}"; exit 0 ;;
+esac
+declare -A nomi=([bookworm]="Debian 12 (bookworm)" [trixie]="Debian 13 (trixie)")
+
+# The mirror of this release in apt's sources, deb822 or one-line.
+specchio=$(
+  for f in /etc/apt/sources.list.d/*.sources; do
+    [[ -f $f ]] && awk -v r="$VERSION_CODENAME" 'BEGIN { RS = ""; FS = "\n" }
+      { uri = ""; tipo = 0; rilascio = 0
+        for (i = 1; i <= NF; i++) {
+          if ($i ~ /^Types:(.* )?deb( |$)/) tipo = 1
+          if ($i ~ /^URIs:/) { split($i, u, " "); uri = u[2] }
+          if ($i ~ /^Suites:/) { n = split($i, s, " "); for (j = 2; j <= n; j++) if (s[j] == r) rilascio = 1 }
+        }
+        if (tipo && rilascio && uri != "") print uri }' "$f"
+  done
+  sed -nE "s/^deb +(\[[^]]*\] +)?([^ ]+) +$VERSION_CODENAME( .*)?$/\2/p" /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null
+)
+specchio=$(head -n 1 <<<"$specchio")
+[[ $specchio == http://* || $specchio == https://* ]] \
+  || { echo "FAIL no http(s) mirror of $VERSION_CODENAME in apt's sources (found '${specchio}')"; exit 1; }
+
+inizio=$SECONDS
+lavoro=$sorgenti/build/prova-pacchetto
+rm -rf --one-file-system "$lavoro"
+mkdir -p "$lavoro"
+processi=()
+# Each job in a process group of its own, so that an early end stops it whole.
+trap 'for p in "${processi[@]}"; do kill -- "-$p" 2>/dev/null; done; wait; rm -rf --one-file-system "$lavoro"' EXIT
 fallito=0
 errore() { echo "FAIL $*"; fallito=1; }
-apt() { DEBIAN_FRONTEND=noninteractive apt-get "$@" -y -qq >"$lavoro/apt.log" 2>&1 || { cat "$lavoro/apt.log"; return 1; }; }
 
-(cd "$lavoro" && cpack -G DEB --config "$build/CPackConfig.cmake" >/dev/null) || { echo "FAIL cpack"; exit 1; }
-deb=$(ls "$lavoro"/misure-di-massa_*.deb)
-versione=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-[[ $(dpkg-deb -f "$deb" Version) == "$versione-1" ]] || errore "version $(dpkg-deb -f "$deb" Version), not $versione-1"
+echo "package tests: clean ${rilasci[*]} from $specchio, while the package builds"
+declare -A crea
+for r in "${rilasci[@]}"; do
+  setsid bash "$qui/sistema_pulito.sh" crea "$r" "$lavoro/$r" "$specchio" >"$lavoro/$r.crea" 2>&1 &
+  crea[$r]=$!
+  processi+=($!)
+done
+make -C "$sorgenti" --no-print-directory package >"$lavoro/build.log" 2>&1 \
+  || { tail -n 30 "$lavoro/build.log"; echo "FAIL make package"; exit 1; }
+deb=$(sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' "$lavoro/build.log")
+[[ -f $deb ]] || { echo "FAIL make package wrote no .deb"; exit 1; }
+echo "ok   make package: $deb ($((SECONDS - inizio)) s)"
+setsid bash "$qui/prova_riproducibile.sh" "$sorgenti" "$deb" >"$lavoro/riproducibile" 2>&1 &
+riproducibile=$!
+processi+=($!)
 
-# ---- Debian's rules ----
-LC_ALL=C.UTF-8 lintian --pedantic --display-info --display-experimental "$deb" >"$lavoro/lintian" 2>&1
-sed 's/^/  lintian: /' "$lavoro/lintian"
-grep -E '^[EW]: ' "$lavoro/lintian" && errore "lintian reports errors or warnings"
-while read -r etichetta; do
-  grep -qF "\`$etichetta\`" "$readme" || errore "lintian note $etichetta is not explained in the README"
-done < <(sed -n 's/^[IPX]: [^ ]* \([a-z0-9-]*\).*/\1/p' "$lavoro/lintian" | sort -u)
-
+# ---- The package's own fields, against this machine ----
+versione=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$sorgenti/build/pacchetto/CMakeCache.txt")
+revisione=$(sed -n '1s/^misure-di-massa ([^-]*-\([0-9]*\)).*/\1/p' "$sorgenti/packaging/changelog.Debian.in")
+[[ $(dpkg-deb -f "$deb" Version) == "$versione-$revisione" ]] || errore "version $(dpkg-deb -f "$deb" Version), not $versione-$revisione"
+# A release tag names the version the sources set.
+for tag in $(git -C "$sorgenti" tag --points-at HEAD 'v*' 2>/dev/null); do
+  [[ $tag == "v$versione" ]] || errore "tag $tag on a commit of version $versione"
+done
 # Dependencies: what dpkg-shlibdeps finds, the font, libcanberra (opened at run time), and
 # the packages that hold the X11 and Wayland platform plugins.
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -46,40 +92,29 @@ grep -q "qt6-qpa-plugins" <<<"$depends" && errore "Depends names qt6-qpa-plugins
 [[ $(dpkg-deb -f "$deb" Recommends) == *qt6-wayland* ]] || errore "qt6-wayland is not recommended"
 dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -E 'inst$|rm$|triggers$' && errore "the package has maintainer scripts or triggers"
 
-# ---- Installed, started, removed, purged ----
-dpkg-deb -c "$deb" | awk '{ print $6 }' | sed 's|^\./|/|; s|/$||' | grep -v '^$' >"$lavoro/contenuto"
-apt install "$deb" || { echo "FAIL apt-get install"; exit 1; }
-for f in /usr/bin/misure-di-massa /usr/libexec/misure-di-massa/{misure-di-massa,quadro.exe,www.exe,avvertenza.exe,positivo.wav} \
-         /usr/share/applications/it.velmaro.MisureDiMassa.desktop /usr/share/metainfo/it.velmaro.MisureDiMassa.metainfo.xml \
-         /usr/share/icons/hicolor/{16x16,48x48,256x256}/apps/it.velmaro.MisureDiMassa.png \
-         /usr/share/icons/hicolor/scalable/apps/it.velmaro.MisureDiMassa.svg \
-         /usr/share/man/man6/misure-di-massa.6.gz /usr/share/doc/misure-di-massa/{copyright,changelog.Debian.gz}; do
-  [[ -e $f ]] || errore "missing $f"
+# ---- Installed on clean systems, side by side ----
+declare -A prova
+for r in "${rilasci[@]}"; do
+  if wait "${crea[$r]}"; then
+    setsid bash "$qui/sistema_pulito.sh" prova "$r" "$lavoro/$r" "$deb" "$readme" >"$lavoro/$r.prova" 2>&1 &
+    prova[$r]=$!
+    processi+=($!)
+  fi
 done
-man -w misure-di-massa >/dev/null 2>&1 || errore "man does not find misure-di-massa(6)"
-(cd "$lavoro" && QT_QPA_PLATFORM=xcb dbus-run-session -- xvfb-run -a bash -c '
-  misure-di-massa & pid=$!; sleep 4
-  kill -0 $pid 2>/dev/null || { echo "FAIL the packaged drill did not stay up"; exit 1; }
-  grep -q libcanberra /proc/$pid/maps && { echo "FAIL libcanberra was loaded at start"; exit 1; }
-  kill $pid; wait $pid 2>/dev/null; echo "ok   packaged drill starts"' 2>/dev/null) || fallito=1
-
-# With no conffiles and no maintainer scripts, remove already takes everything away; the
-# package is not even left in state "rc" for purge to finish.
-rimasti() { # rimasti <after what>
-  local f n=0
-  while read -r f; do
-    # Folders shared with other packages (usr/share/icons/...) may stay; none of ours.
-    if [[ -L $f || -f $f ]] || [[ -d $f && $f == *misure-di-massa* ]]; then
-      errore "$f is left after $1"; n=$((n + 1))
-    fi
-  done <"$lavoro/contenuto"
-  [[ $n == 0 ]] && echo "ok   nothing left of $(wc -l <"$lavoro/contenuto") paths after $1"
-}
-apt remove misure-di-massa || errore "apt-get remove"
-stato=$(dpkg-query -W -f='${db:Status-Abbrev}' misure-di-massa 2>/dev/null)
-[[ -z $stato || $stato == un* ]] || errore "after apt-get remove the package is in state '$stato'"
-rimasti "apt-get remove"
-dpkg --purge misure-di-massa >/dev/null 2>&1 || errore "dpkg --purge"
-dpkg-query -W misure-di-massa >/dev/null 2>&1 && errore "dpkg still knows the package after purge"
-rimasti "purge"
+for r in "${rilasci[@]}"; do
+  echo "== ${nomi[$r]}"
+  sed 's/^/  /' "$lavoro/$r.crea"
+  if [[ -n ${prova[$r]:-} ]]; then
+    wait "${prova[$r]}" || fallito=1
+    sed 's/^/  /' "$lavoro/$r.prova"
+    rm -rf --one-file-system "$lavoro/$r" &
+  else
+    errore "no clean ${nomi[$r]}"
+  fi
+done
+echo "== the package built twice"
+wait $riproducibile || fallito=1
+sed 's/^/  /' "$lavoro/riproducibile"
+processi=()
+echo "package tests: $( ((fallito)) && echo FAILED || echo passed ) in $((SECONDS - inizio)) s"
 exit $fallito
