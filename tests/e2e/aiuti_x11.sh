@@ -32,8 +32,32 @@ geometry() {
   GW=$(sed -n 's/.*Width: *\([0-9]*\).*/\1/p' <<<"$info")
   GH=$(sed -n 's/.*Height: *\([0-9]*\).*/\1/p' <<<"$info")
 }
-# Waits until the window manager runs.
-wait_wm() { until_true 200 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'; }
+# Whether openbox manages the screen: the root names its check window, and that window
+# names openbox.
+wm_ready() {
+  local id
+  id=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -n 's/.*window id # *//p')
+  [ -n "$id" ] && xprop -id "$id" _NET_WM_NAME 2>/dev/null | grep -qi openbox
+}
+# Starts openbox and waits until it manages the screen, up to a minute on a loaded machine;
+# started again should it end before (at most three times). -> WM_PID; its output in
+# $WM_LOG, which is printed when it never comes up.
+start_wm() {
+  WM_LOG=$(mktemp)
+  for _ in 1 2 3; do
+    openbox --sm-disable >>"$WM_LOG" 2>&1 &
+    WM_PID=$!
+    for _ in $(seq 1 600); do
+      wm_ready && return 0
+      kill -0 "$WM_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill -0 "$WM_PID" 2>/dev/null && break
+    echo "openbox ended before it managed the screen; started again" >>"$WM_LOG"
+  done
+  sed 's/^/  openbox: /' "$WM_LOG"
+  return 1
+}
 # focus <window>: gives it the keyboard focus, as a click on it would, and waits until it has it.
 focus() {
   local w=$1

@@ -83,8 +83,7 @@ CLIENT_W=794 CLIENT_H=556 SCREEN_W=1024 SCREEN_H=768
 GREEN=192,255,192 START_KEY=255,255,128 START_EXIT=255,224,192 START_FRAME=255,255,192
 EXERCISE_BG=250,250,200 EXERCISE_KEY=240,220,150 ANSWER_INK=150,100,100
 
-openbox --sm-disable >/dev/null 2>&1 &
-wait_wm || fail "openbox did not start"
+start_wm || fail "openbox did not start"
 
 QT_QPA_PLATFORM=xcb MASSA_E2E_TOKEN=$token "$exe" &
 pid=$!
