@@ -22,12 +22,16 @@ test: deps-test
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
+	cmake --preset portable
+	cmake --build --preset portable
+	ctest --preset portable
 
 bench: deps-test
 	cmake --preset dev
 	cmake --build --preset dev
 	bash bench/run.sh
 	bash bench/istruzioni.sh
+	bash bench/wayland.sh
 
 clean:
 	rm -rf build
