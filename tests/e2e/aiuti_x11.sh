@@ -1,5 +1,15 @@
 # What the end-to-end runs do with X windows: sourced by their inner scripts, which run
-# under Xvfb. Each caller defines fail().
+# under Xvfb. Each caller defines fail() and $work.
+
+# shot <name>: the whole screen, as $work/<name>.png
+shot() { import -window root "$work/$1.png" || fail "screenshot $1 could not be taken"; }
+# same_region <shot a> <shot b> <x> <y> <w> <h>: the two shots alike there, to the pixel
+same_region() {
+  local d
+  d=$(compare -metric AE <(convert "$work/$1.png" -crop "$5x$6+$3+$4" +repage png:-) \
+                         <(convert "$work/$2.png" -crop "$5x$6+$3+$4" +repage png:-) null: 2>&1)
+  [ "${d%% *}" = "0" ]
+}
 
 # until_true <tries of 0.1 s> <command...>
 until_true() {

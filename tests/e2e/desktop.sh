@@ -49,7 +49,6 @@ ink_runs() {
     -depth 8 txt:- | sed -n 's/^\([0-9]*\),0: (\([0-9]*\).*/\1 \2/p' |
     awk 'BEGIN { runs = 0; last = -100 } $2 > 0 { if ($1 - last > 6) runs++; last = $1 } END { print runs }'
 }
-shot() { import -window root "$work/$1.png" || fail "screenshot $1 could not be taken"; }
 
 START='^TRASFORMAZIONI CON LE MISURE DI MASSA$'
 EXERCISE='^TRASFORMAZIONI CON LE MISURE DI MASSA  kg  hg  dag  g$'

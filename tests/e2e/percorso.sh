@@ -40,7 +40,6 @@ fail() {
 note() { echo "  $*"; }
 
 # ---- X helpers ----
-shot() { import -window root "$work/$1.png" || fail "screenshot $1 could not be taken"; }
 # pixel <shot> <x> <y>  ->  "r,g,b"
 pixel() {
   convert "$work/$1.png" -crop "1x1+$2+$3" -depth 8 txt:- | sed -n '2s/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
@@ -69,12 +68,6 @@ ink() {
   convert "$work/$1.png" -crop "$4x$5+$2+$3" +repage -fuzz 15% \
     -fill white +opaque "rgb($6)" -fill black -opaque "rgb($6)" \
     -format '%@ %[fx:round(w*h*(1-mean))]' info: 2>/dev/null | sed 's/^\([0-9]*\)x\([0-9]*\)+\([0-9]*\)+[0-9]* /\1 \2 \3 /'
-}
-same_region() { # same_region <shot a> <shot b> <x> <y> <w> <h>
-  local d
-  d=$(compare -metric AE <(convert "$work/$1.png" -crop "$5x$6+$3+$4" +repage png:-) \
-                         <(convert "$work/$2.png" -crop "$5x$6+$3+$4" +repage png:-) null: 2>&1)
-  [ "${d%% *}" = "0" ]
 }
 
 START_NAME='^TRASFORMAZIONI CON LE MISURE DI MASSA$'

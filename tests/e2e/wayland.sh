@@ -38,40 +38,21 @@ fail() {
   exit 1
 }
 note() { echo "  $*"; }
-shot() { import -window root "$work/$1.png" || fail "screenshot $1 could not be taken"; }
-pixel() {
-  convert "$work/$1.png" -crop "1x1+$2+$3" -depth 8 txt:- | sed -n '2s/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
-}
 # zone <shot> <r,g,b> -> "W H X Y N": the box around the pixels of that colour, and how many
 zone() {
   convert "$work/$1.png" -fill white +opaque "rgb($2)" -fill black -opaque "rgb($2)" \
     -format '%@ %[fx:round(w*h*(1-mean))]' info: 2>/dev/null | sed 's/^\([0-9]*\)x\([0-9]*\)+\([0-9]*\)+\([0-9]*\) /\1 \2 \3 \4 /'
 }
-# shot_until <shot> <r,g,b> <at least>: screenshots until that many pixels have the colour
+# shot_until <shot> <r,g,b> <at least> [tries]: screenshots until that many pixels have the
+# colour (-> ZW ZH ZX ZY ZN); with 0, until none has it
 shot_until() {
-  for _ in $(seq 1 100); do
+  for _ in $(seq 1 "${4:-100}"); do
     shot "$1"
     read -r ZW ZH ZX ZY ZN <<<"$(zone "$1" "$2")"
-    [ "${ZN:-0}" -ge "$3" ] && return 0
+    if [ "$3" -eq 0 ]; then [ "${ZN:-1}" -eq 0 ] && return 0; elif [ "${ZN:-0}" -ge "$3" ]; then return 0; fi
     sleep 0.1
   done
   return 1
-}
-# gone_until <shot> <r,g,b>: screenshots until no pixel has the colour
-gone_until() {
-  for _ in $(seq 1 100); do
-    shot "$1"
-    read -r _ _ _ _ ZN <<<"$(zone "$1" "$2")"
-    [ "${ZN:-1}" -eq 0 ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
-same_region() { # same_region <shot a> <shot b> <x> <y> <w> <h>
-  local d
-  d=$(compare -metric AE <(convert "$work/$1.png" -crop "$5x$6+$3+$4" +repage png:-) \
-                         <(convert "$work/$2.png" -crop "$5x$6+$3+$4" +repage png:-) null: 2>&1)
-  [ "${d%% *}" = "0" ]
 }
 # The pointer rests on the spot before the click: weston tells a surface of the pointer as
 # it enters, and a press that comes with the entering may reach Qt before it knows where.
@@ -126,12 +107,7 @@ open_exercise() {
   local c1x=$((f1x + $(tw 75) + $(tw 6600) / 2)) c1y=$((f1y + $(tw 315) + $(tw 870) / 2))
   for _ in 1 2 3; do
     click "$c1x" "$c1y"
-    for _ in $(seq 1 25); do
-      shot "$1"
-      read -r ZW ZH ZX ZY ZN <<<"$(zone "$1" "$2")"
-      [ "${ZN:-0}" -ge 100000 ] && return 0
-      sleep 0.1
-    done
+    shot_until "$1" "$2" 100000 25 && return 0
   done
   return 1
 }
@@ -167,7 +143,7 @@ ex=$ZX ey=$((ZY + ZH - CLIENT_H))
 xdotool key 9 9 9 9 9 9 Return
 shot_until 5-errato "$NUMBER_HELP" 500 || fail "a wrong answer brought no help offer"
 xdotool key s
-gone_until 6-aiuto "$NUMBER_HELP" || fail "the help offer stayed after s"
+shot_until 6-aiuto "$NUMBER_HELP" 0 || fail "the help offer stayed after s"
 xdotool key Escape
 shot_until 7-ritorno "$START_EXIT" 10000 || fail "Escape did not bring the start screen back"
 f1x=$((ZX - 1 - $(tw 60))) f1y=$((ZY - 1 - $(tw 3630)))
@@ -205,7 +181,7 @@ pid=""
 [ "$rc" -eq 0 ] || fail "the program ended with status $rc"
 left=$(grep -l -s -z "^MASSA_E2E_TOKEN=$token$" /proc/[0-9]*/environ | cut -d/ -f3 | tr '\n' ' ')
 [ -z "$left" ] || fail "processes left running after the end: $left"
-gone_until 12-fine "$GREEN" || fail "the green background is still on the screen after the end"
+shot_until 12-fine "$GREEN" 0 || fail "the green background is still on the screen after the end"
 kill "$weston" 2>/dev/null
 echo "PASS: on weston, background over the screen, start screen hidden during the exercise, number and symbol questions, back and out with status 0"
 INNER
