@@ -9,11 +9,11 @@
 # drill runs.
 # weston runs with its X11 back end inside Xvfb, so a click opens the exercise. Prints a
 # Markdown table of medians.
-# usage: bash bench/wayland.sh [bin folder] [runs]   (defaults: build/dev/bin, 5)
+# usage: bash bench/wayland.sh [bin folder] [runs]   (defaults: build/dev/bin, 10)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bin=${1:-$root/build/dev/bin}
-runs=${2:-5}
+runs=${2:-10}
 for exe in misure-di-massa bare-window; do
   [ -x "$bin/$exe" ] || { echo "$bin/$exe is missing: build the dev preset first" >&2; exit 1; }
 done
