@@ -25,6 +25,9 @@ test: deps-test
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
+	cmake --preset portable
+	cmake --build --preset portable
+	ctest --preset portable
 	@bash tests/install/prova_pacchetto.sh
 
 # The Debian package from a release build: build/pacchetto/misure-di-massa_<version>_<arch>.deb
@@ -40,6 +43,7 @@ bench: deps-test
 	cmake --build --preset dev
 	bash bench/run.sh
 	bash bench/istruzioni.sh
+	bash bench/wayland.sh
 
 clean:
 	rm -rf build

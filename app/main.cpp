@@ -1,4 +1,5 @@
 #include "identita.h"
+#include "runtime/piattaforma.h"
 #include "runtime/servizi_reali.h"
 #include "screens/caratteri.h"
 #include "screens/kit.h"
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
     // The fonts are made ready on a thread of their own while the application connects to
     // the display and the first windows are built.
     ui::PreparazioneCaratteri caratteri;
+    piattaforma::primaDellApplicazione();
     QApplication app(argc, argv);
     caratteri.applicazionePronta();
     identita::dichiara();

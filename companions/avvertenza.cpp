@@ -1,5 +1,7 @@
 #include "avvertenza.h"
 
+#include <QScrollArea>
+
 namespace compagni {
 
 Avvertenza::Avvertenza(QWidget* genitore)
@@ -18,15 +20,31 @@ Avvertenza::Avvertenza(QWidget* genitore)
         QStringLiteral("Il programma non salva nulla sul disco: risposte, punteggi e tempi si perdono "
                        "quando lo si chiude."),
     };
+    // On a screen too small for the whole notice the paragraphs scroll, still wrapped to the
+    // window's width: no word is ever cut off.
+    auto* scorrimento = new QScrollArea(this);
+    scorrimento->setObjectName(QStringLiteral("scorrimento"));
+    scorrimento->setFrameShape(QFrame::NoFrame);
+    scorrimento->setWidgetResizable(true);
+    scorrimento->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* testo = new QWidget;
+    auto* colonna = new QVBoxLayout(testo);
+    colonna->setContentsMargins(0, 0, 0, 0);
+    colonna->setSpacing(corpo()->spacing());
     bool primo = true;
-    for (const QString& testo : paragrafi) {
-        auto* l = etichetta(testo, primo ? Sfondo : Riquadro, primo ? TestoStriscia : Qt::black, 20);
+    for (const QString& paragrafo : paragrafi) {
+        auto* l = etichetta(paragrafo, primo ? Sfondo : Riquadro, primo ? TestoStriscia : Qt::black, 20);
         l->setAlignment(primo ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
         l->setObjectName(QStringLiteral("paragrafo"));
-        corpo()->addWidget(l);
+        colonna->addWidget(l);
         primo = false;
     }
-    corpo()->addStretch(1);
+    colonna->addStretch(1);
+    scorrimento->setWidget(testo);
+    // The window's green behind the paragraphs, as before they scrolled.
+    scorrimento->viewport()->setAutoFillBackground(false);
+    testo->setAutoFillBackground(false);
+    corpo()->addWidget(scorrimento, 1);
     resize(820, 540);
 }
 

@@ -18,6 +18,7 @@ case ${1:-} in
   test)
     packages+=(
       xvfb xauth x11-utils xdotool openbox imagemagick dbus-daemon at-spi2-core locales valgrind
+      weston qt6-wayland
       dpkg-dev file binutils lintian appstream desktop-file-utils libxml2-utils groff-base man-db
       orca speech-dispatcher speech-dispatcher-espeak-ng
     )

@@ -1,6 +1,6 @@
 #include "exercise/frm_equivmul.h"
 
-#include "runtime/collocazione.h"
+#include "runtime/piattaforma.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -93,6 +93,6 @@ void FrmEquivMul::scriviTipo(const QString& testo) { c.Label1->setText(testo); }
 
 void FrmEquivMul::prepara()
 {
-    collocazione::chiediCornice();
+    piattaforma::desktop().chiediCornice();
     ui::ControlliEquivMul::preparaCaratteri();
 }

@@ -4,11 +4,52 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QLibrary>
+#include <QtEndian>
 
+#if MASSA_CANBERRA
 #include <canberra.h>
-#include <dlfcn.h>
+#endif
 #include <memory>
 
+bool LettoreSuono::leggibile(QIODevice& file)
+{
+    // As libcanberra reads it: the RIFF header, chunks skipped up to "fmt " (16 bytes of
+    // PCM), then up to "data". Any size it refuses, it refuses here too.
+    constexpr quint32 Massimo = 64u * 1024 * 1024;
+    const auto parola = [](const QByteArray& b, int i) { return qFromLittleEndian<quint32>(b.constData() + i); };
+    const QByteArray intestazione = file.read(12);
+    if (intestazione.size() != 12 || !intestazione.startsWith("RIFF") || intestazione.mid(8) != "WAVE" ||
+        parola(intestazione, 4) == 0 || parola(intestazione, 4) >= Massimo)
+        return false;
+    const auto fino = [&](const char* id, quint32& misura) {
+        for (;;) {
+            const QByteArray pezzo = file.read(8);
+            if (pezzo.size() != 8)
+                return false;
+            misura = parola(pezzo, 4);
+            if (misura == 0 || misura >= Massimo)
+                return false;
+            if (pezzo.startsWith(id))
+                return true;
+            if (!file.seek(file.pos() + misura))
+                return false;
+        }
+    };
+    quint32 misura = 0;
+    if (!fino("fmt ", misura) || misura != 16)
+        return false;
+    const QByteArray formato = file.read(16);
+    if (formato.size() != 16)
+        return false;
+    const quint32 tipo = parola(formato, 0);
+    const quint32 bit = parola(formato, 12) >> 16;
+    if ((tipo & 0xffff) != 1 || (tipo >> 16) == 0 || parola(formato, 4) == 0 || (bit != 8 && bit != 16))
+        return false;
+    return fino("data", misura) && misura % (bit / 8) == 0;
+}
+
+#if MASSA_CANBERRA
 namespace {
 
 // The few calls the player makes, looked up in the library once it is open. The header
@@ -24,17 +65,18 @@ struct Canberra {
     ca_context* contesto = nullptr;
 
     template <typename F>
-    static bool cerca(void* libreria, const char* nome, F& funzione)
+    static bool cerca(QLibrary& libreria, const char* nome, F& funzione)
     {
-        funzione = reinterpret_cast<F>(dlsym(libreria, nome));
+        funzione = reinterpret_cast<F>(libreria.resolve(nome));
         return funzione != nullptr;
     }
 
     bool apri(const QByteArray& file, const QByteArray& nome, const QByteArray& id)
     {
-        // Never closed: once needed, it stays for the life of the program.
-        void* libreria = dlopen(file.constData(), RTLD_NOW | RTLD_LOCAL);
-        if (!libreria || !cerca(libreria, "ca_context_create", creaContesto) ||
+        // Never unloaded: once needed, it stays for the life of the program.
+        QLibrary libreria(QFile::decodeName(file));
+        libreria.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+        if (!libreria.load() || !cerca(libreria, "ca_context_create", creaContesto) ||
             !cerca(libreria, "ca_context_change_props", proprieta) ||
             !cerca(libreria, "ca_context_play_full", suona) ||
             !cerca(libreria, "ca_context_destroy", distruggi) ||
@@ -73,6 +115,7 @@ void finito(ca_context*, std::uint32_t, int errore, void* dati)
 }
 
 } // namespace
+#endif
 
 LettoreSuono::LettoreSuono(QByteArray libreria)
     : m_libreria(std::move(libreria)),
@@ -94,14 +137,19 @@ LettoreSuono::~LettoreSuono()
 
 bool LettoreSuono::nonSuonato(int errore)
 {
+#if MASSA_CANBERRA
     // Cancelled or destroyed: the program stopped it. Disabled: the user turned event
     // sounds off, and a beep would go against that.
     return errore != CA_SUCCESS && errore != CA_ERROR_CANCELED && errore != CA_ERROR_DESTROYED &&
            errore != CA_ERROR_DISABLED;
+#else
+    return errore != 0;
+#endif
 }
 
 void LettoreSuono::suona(const QString& percorso, std::function<void()> fallito)
 {
+#if MASSA_CANBERRA
     {
         const std::lock_guard lock(m_mutex);
         m_coda.push_back({QFile::encodeName(percorso), std::move(fallito)});
@@ -109,6 +157,10 @@ void LettoreSuono::suona(const QString& percorso, std::function<void()> fallito)
             m_filo = std::thread([this] { lavora(); });
     }
     m_sveglia.notify_one();
+#else
+    Q_UNUSED(percorso);
+    segnalaFallimento(std::move(fallito));
+#endif
 }
 
 void LettoreSuono::segnalaFallimento(std::function<void()> fallito)
@@ -118,6 +170,7 @@ void LettoreSuono::segnalaFallimento(std::function<void()> fallito)
 
 void LettoreSuono::lavora()
 {
+#if MASSA_CANBERRA
     Canberra ca;
     const bool pronto = ca.apri(m_libreria, m_nome, m_id);
     std::uint32_t id = 0;
@@ -131,8 +184,11 @@ void LettoreSuono::lavora()
             r = std::move(m_coda.front());
             m_coda.pop_front();
         }
+        QFile file(QFile::decodeName(r.percorso));
+        const bool diSuono = file.open(QIODevice::ReadOnly) && leggibile(file);
+        file.close();
         ca_proplist* p = nullptr;
-        if (!pronto || ca.creaLista(&p) != CA_SUCCESS) {
+        if (!pronto || !diSuono || ca.creaLista(&p) != CA_SUCCESS) {
             segnalaFallimento(std::move(r.fallito));
             continue;
         }
@@ -148,4 +204,5 @@ void LettoreSuono::lavora()
                 segnalaFallimento(std::move(mai->fallito));
         }
     }
+#endif
 }

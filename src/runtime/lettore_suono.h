@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QObject>
+
+class QIODevice;
 #include <QString>
 #include <condition_variable>
 #include <cstdint>
@@ -13,10 +15,11 @@
 // Plays sound files through libcanberra, the desktop's event-sound library, which goes to
 // PulseAudio, PipeWire or ALSA. Nothing of it is loaded before the first sound; from then on
 // a thread of the player's own does all of libcanberra's work, so neither loading it nor
-// reaching the sound server holds up the window.
+// reaching the sound server holds up the window. In a build without libcanberra every sound
+// is reported as not played, and the desktop's beep stands in.
 class LettoreSuono {
 public:
-    // `libreria` is what dlopen() is asked for; tests name one that does not exist.
+    // `libreria` is the library file opened; tests name one that does not exist.
     explicit LettoreSuono(QByteArray libreria = QByteArrayLiteral("libcanberra.so.0"));
     // Stops any sound still playing.
     ~LettoreSuono();
@@ -30,6 +33,11 @@ public:
     // What libcanberra's finishing report means for the listener: true when it did not play
     // and was not stopped on purpose either.
     static bool nonSuonato(int errore);
+
+    // Whether libcanberra reads the file as a sound: a RIFF WAVE file of 8- or 16-bit PCM.
+    // libcanberra keeps the file open for good when it cannot read it, one descriptor per
+    // try, so nothing else is handed to it.
+    static bool leggibile(QIODevice& file);
 
     // Reached from libcanberra's threads.
     void segnalaFallimento(std::function<void()> fallito);

@@ -1,5 +1,7 @@
 #include "runtime/servizi_reali.h"
 #include "runtime/lettore_suono.h"
+#include "runtime/piattaforma.h"
+#include "runtime/striscia_titolo.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -69,7 +71,7 @@ QStringList ServiziReali::cartelleDiRicerca(const QString& cartella, const QStri
     QStringList cartelle;
     if (!cartella.isEmpty())
         cartelle << cartella;
-    for (const QString& voce : variabilePath.split(QLatin1Char(':'))) {
+    for (const QString& voce : variabilePath.split(QDir::listSeparator())) {
         if (!voce.isEmpty() && QDir::isAbsolutePath(voce))
             cartelle << voce;
     }
@@ -79,7 +81,7 @@ QStringList ServiziReali::cartelleDiRicerca(const QString& cartella, const QStri
 QString ServiziReali::trovaEseguibile(const QString& nome, const QStringList& cartelle)
 {
     // A bare name only: anything with a folder in it is refused.
-    if (nome.isEmpty() || nome.contains(QLatin1Char('/')))
+    if (nome.isEmpty() || nome.contains(QLatin1Char('/')) || nome.contains(QDir::separator()))
         return {};
     for (const QString& cartella : cartelle) {
         const QFileInfo candidato(QDir(cartella), nome);
@@ -95,7 +97,11 @@ bool ServiziReali::eseguiProgramma(const QString& nome, int /*stile*/)
     if (percorso.isEmpty())
         return false;
     // Detached: the drill neither waits for it nor hears from it.
-    return QProcess::startDetached(percorso, {}, QFileInfo(percorso).absolutePath());
+    QProcess processo;
+    processo.setProgram(percorso);
+    processo.setWorkingDirectory(QFileInfo(percorso).absolutePath());
+    processo.setProcessEnvironment(piattaforma::ambienteCompagni());
+    return processo.startDetached();
 }
 
 void ServiziReali::messaggio(const QString& testo, int stile, const QString& titolo)
@@ -112,6 +118,14 @@ void ServiziReali::messaggio(const QString& testo, int stile, const QString& tit
         const int larghezza = QFontMetrics(finestra.font()).horizontalAdvance(intestazione) * 3 / 2 + 120;
         griglia->addItem(new QSpacerItem(larghezza, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
                          griglia->rowCount(), 0, 1, griglia->columnCount());
+    }
+    if (piattaforma::desktop().titoliPropri()) {
+        // The title where nobody else draws it.
+        finestra.setWindowFlag(Qt::FramelessWindowHint);
+        const auto* titolo = new StrisciaTitolo(&finestra);
+        QMargins m = finestra.layout()->contentsMargins();
+        m.setTop(m.top() + titolo->altezza());
+        finestra.layout()->setContentsMargins(m);
     }
     finestra.exec();
 }

@@ -1,13 +1,12 @@
 // The fonts of this desktop, found once, and off the main thread when the program starts.
 #include "screens/caratteri.h"
 
+#include "runtime/piattaforma.h"
 #include "screens/kit.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
-
-#include <fontconfig/fontconfig.h>
 
 namespace ui {
 
@@ -49,7 +48,7 @@ PreparazioneCaratteri::PreparazioneCaratteri()
     std::promise<Caratteri> misurati;
     risultato() = misurati.get_future().share();
     m_filo = std::thread([applicazione = std::move(applicazione), misurati = std::move(misurati)]() mutable {
-        FcInit();
+        piattaforma::leggiConfigurazioneCaratteri();
         if (!applicazione.get()) {
             misurati.set_value(Caratteri{});
             return;

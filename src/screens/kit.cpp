@@ -1,9 +1,10 @@
 #include "screens/kit.h"
 
 #include "runtime/collocazione.h"
+#include "runtime/piattaforma.h"
+#include "runtime/striscia_titolo.h"
 #include "screens/caratteri.h"
 
-#include <QAbstractNativeEventFilter>
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QBackingStore>
@@ -11,13 +12,9 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
-#include <QHash>
 #include <QKeyEvent>
-#include <QPointer>
 #include <QPainter>
 #include <QTimerEvent>
-
-#include <xcb/xcb.h>
 
 namespace ui {
 
@@ -418,56 +415,22 @@ QAction* voceMenu(BarraMenu* barra, const char* nome, const QString& didascalia)
 
 // ---- Finestra ----
 
-namespace {
-
-// The program's windows by their X11 ids, to learn of one destroyed from outside.
-class Sorveglianza : public QAbstractNativeEventFilter {
-public:
-    QHash<quintptr, QPointer<Finestra>> finestre;
-
-    bool nativeEventFilter(const QByteArray& tipo, void* messaggio, qintptr*) override
-    {
-        if (tipo != "xcb_generic_event_t")
-            return false;
-        const auto* e = static_cast<const xcb_generic_event_t*>(messaggio);
-        if ((e->response_type & 0x7f) != XCB_DESTROY_NOTIFY)
-            return false;
-        const auto* d = static_cast<const xcb_destroy_notify_event_t*>(messaggio);
-        if (QPointer<Finestra> f = finestre.take(d->window))
-            QMetaObject::invokeMethod(f, &QWidget::close, Qt::QueuedConnection);
-        return false;
-    }
-};
-
-Sorveglianza& sorveglianza()
-{
-    static Sorveglianza s;
-    return s;
-}
-
-} // namespace
-
 Finestra::Finestra(Qt::WindowFlags flags) : QWidget(nullptr, flags)
 {
     installaAccessibilita();
+    // Where nobody else draws title bars, a titled screen draws its own.
+    if (!(flags & Qt::FramelessWindowHint) && piattaforma::desktop().titoliPropri()) {
+        setWindowFlag(Qt::FramelessWindowHint);
+        m_titolo = new StrisciaTitolo(this);
+    }
 }
 
-Finestra::~Finestra()
-{
-    if (internalWinId())
-        sorveglianza().finestre.remove(internalWinId());
-}
+Finestra::~Finestra() = default;
 
 void Finestra::sorvegliaDistruzione()
 {
-    if (!QGuiApplication::platformName().startsWith(QLatin1String("xcb")))
-        return;
-    static bool installata = false;
-    if (!installata) {
-        installata = true;
-        QCoreApplication::instance()->installNativeEventFilter(&sorveglianza());
-    }
-    sorveglianza().finestre.insert(winId(), this);
+    create();
+    piattaforma::desktop().sorvegliaDistruzione(windowHandle(), [this] { close(); });
 }
 
 bool Finestra::eventFilter(QObject* o, QEvent* e)
@@ -499,17 +462,19 @@ void Finestra::vesti(int larghezza, int altezza)
     m_barra = new BarraMenu(this);
     m_avviso = new Avviso(this);
     m_cliente = QSize(px(larghezza), px(altezza));
-    m_barra->setGeometry(0, 0, m_cliente.width(), AltezzaBarraMenu);
-    m_superficie->setGeometry(QRect(QPoint(0, AltezzaBarraMenu), m_cliente));
-    setFixedSize(m_cliente.width(), AltezzaBarraMenu + m_cliente.height());
+    const int titolo = m_titolo ? m_titolo->altezza() : 0;
+    m_barra->setGeometry(0, titolo, m_cliente.width(), AltezzaBarraMenu);
+    m_superficie->setGeometry(QRect(QPoint(0, titolo + AltezzaBarraMenu), m_cliente));
+    setFixedSize(m_cliente.width(), titolo + AltezzaBarraMenu + m_cliente.height());
 }
 
 void Finestra::adattaBarra()
 {
     const int altezza = qMax(AltezzaBarraMenu, m_barra->altezzaPer(caratteri().altezzaRigaMenu));
-    m_barra->setGeometry(0, 0, m_cliente.width(), altezza);
-    m_superficie->move(0, altezza);
-    setFixedSize(m_cliente.width(), altezza + m_cliente.height());
+    const int titolo = m_titolo ? m_titolo->altezza() : 0;
+    m_barra->setGeometry(0, titolo, m_cliente.width(), altezza);
+    m_superficie->move(0, titolo + altezza);
+    setFixedSize(m_cliente.width(), titolo + altezza + m_cliente.height());
     // Below everything, so that it comes last in reading order.
     m_avviso->move(0, height());
 }
@@ -566,6 +531,10 @@ void Finestra::showEvent(QShowEvent* e)
         collocazione::colloca(this);
         sorvegliaDistruzione();
     }
+    // Shown anew after being hidden, a Wayland window is a new surface: tied to the
+    // background each time.
+    if (QWindow* w = windowHandle())
+        piattaforma::desktop().davantiAlloSfondo(w);
     QWidget::showEvent(e);
 }
 

@@ -10,6 +10,8 @@
 
 #include "screens/tavolozza.h"
 
+class StrisciaTitolo;
+
 // The windowing layer of the designed screens: positions in twips, labels that draw
 // only what they are told to, buttons filled flat with their colour, frames with a
 // caption, lines and rounded rectangles.
@@ -264,8 +266,9 @@ constexpr int AltezzaBarraMenu = 19;
 // A designed screen: a menu bar across the top, the client area of its designed size
 // below it, the window fixed to their size, without a layout manager. The menu bar takes
 // the height its font needs, measured when the window is first shown, and the window is
-// then placed inside the screen's free area. Assistive technology sees a window named
-// with its caption.
+// then placed inside the screen's free area, in front of the background. Where the desktop
+// draws no title bars for the program (Wayland), a titled screen has its own above the menu
+// bar. Assistive technology sees a window named with its caption.
 class Finestra : public QWidget {
     Q_OBJECT
 public:
@@ -305,6 +308,7 @@ private:
     // A window that the window system destroys outright is closed, as by its close box.
     void sorvegliaDistruzione();
 
+    StrisciaTitolo* m_titolo = nullptr;   // only where nobody else draws title bars
     BarraMenu* m_barra = nullptr;
     Cornice* m_superficie = nullptr;
     Avviso* m_avviso = nullptr;

@@ -134,6 +134,9 @@ void FrmInizio::ApriEsercitazione()
         FrmEquivMul::istanza()->scriviTipo(QLatin1Char(' ') + t.voce);
     }
     FrmEquivMul* e = FrmEquivMul::istanza();
+    // Hidden once the exercise is on screen, even where the window system makes no other
+    // screen of the program active (a Wayland compositor without a keyboard to give).
+    connect(e, &ui::Finestra::dipinta, this, &FrmInizio::Form_Deactivate, Qt::SingleShotConnection);
     e->show();
     e->raise();
     e->activateWindow();

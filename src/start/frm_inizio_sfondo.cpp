@@ -1,14 +1,13 @@
 #include "start/frm_inizio_sfondo.h"
 
 #include "exercise/frm_equivmul.h"
+#include "runtime/piattaforma.h"
 #include "start/frm_inizio.h"
 
 #include <QBackingStore>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
-
-#include <xcb/xcb.h>
 
 namespace {
 FrmInizioSfondo* s_caricato = nullptr;
@@ -52,50 +51,32 @@ void FrmInizioSfondo::scarica()
 
 void FrmInizioSfondo::Form_Load()
 {
-    // The whole screen, without any frame: maximized as designed.
-    if (const QScreen* sc = screen())
-        setGeometry(sc->geometry());
-    create();
-    m_coloreDalServer = coloreDalServer();
-    setWindowState(Qt::WindowMaximized);
-    show();
+    mostraSulloSchermo();
     m_abilitato = false;   // from here on it takes no clicks and no keys
     FrmInizio::mostra();
 }
 
-bool FrmInizioSfondo::coloreDalServer()
+void FrmInizioSfondo::mostraSulloSchermo()
 {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection())
-        return false;
-    xcb_connection_t* c = x11->connection();
-    const xcb_screen_t* schermo = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-    const QColor k = colore();
-    // 16-bit channels, as X counts them.
-    xcb_alloc_color_reply_t* r = xcb_alloc_color_reply(
-        c, xcb_alloc_color(c, schermo->default_colormap, uint16_t(k.red() * 257), uint16_t(k.green() * 257),
-                           uint16_t(k.blue() * 257)),
-        nullptr);
-    if (!r)
-        return false;
-    const uint32_t pixel = r->pixel;
-    free(r);
-    const auto id = static_cast<xcb_window_t>(winId());
-    xcb_change_window_attributes(c, id, XCB_CW_BACK_PIXEL, &pixel);
+    // The whole screen, without any frame: maximized as designed.
+    if (const QScreen* sc = screen())
+        setGeometry(sc->geometry());
+    create();
+    m_coloreDalServer = piattaforma::desktop().preparaSfondo(this, colore());
+    // Destroyed from outside, it comes back: the desktop never shows behind the drill.
+    piattaforma::desktop().sorvegliaDistruzione(this, [this] { ricrea(); });
+    setWindowState(Qt::WindowMaximized);
+    show();
+}
 
-    // A backdrop, not a window to switch to: out of task bars, pagers and Alt+Tab. Set
-    // before mapping; Qt adds its own states to these.
-    const auto atomo = [c](const char* nome) {
-        xcb_intern_atom_reply_t* a =
-            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<uint16_t>(qstrlen(nome)), nome), nullptr);
-        const xcb_atom_t valore = a ? a->atom : xcb_atom_t(XCB_ATOM_NONE);
-        free(a);
-        return valore;
-    };
-    const xcb_atom_t stati[] = {atomo("_NET_WM_STATE_SKIP_TASKBAR"), atomo("_NET_WM_STATE_SKIP_PAGER")};
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, atomo("_NET_WM_STATE"), XCB_ATOM_ATOM, 32, 2, stati);
-    xcb_flush(c);
-    return true;
+void FrmInizioSfondo::ricrea()
+{
+    if (m_scaricando)
+        return;
+    m_superficie.reset();
+    destroy();
+    m_ricreato = true;
+    mostraSulloSchermo();
 }
 
 bool FrmInizioSfondo::event(QEvent* e)
@@ -109,7 +90,14 @@ bool FrmInizioSfondo::event(QEvent* e)
 
 void FrmInizioSfondo::exposeEvent(QExposeEvent*)
 {
-    if (m_coloreDalServer || !isExposed())
+    if (!isExposed())
+        return;
+    if (m_ricreato) {
+        // Back on top of everything: the drill's screen goes in front of it again.
+        m_ricreato = false;
+        Form_GotFocus();
+    }
+    if (m_coloreDalServer)
         return;
     if (!m_superficie)
         m_superficie = std::make_unique<QBackingStore>(this);

@@ -12,6 +12,7 @@ class QBackingStore;
 // takes no input; whenever it receives the focus it brings the drill's own screen
 // forward. A bare window rather than a widget: on X11 the server fills it with its
 // colour, so the full-screen picture a widget would keep in memory is never drawn.
+// Destroyed from outside, it comes back.
 class FrmInizioSfondo : public QWindow {
     Q_OBJECT
 public:
@@ -35,13 +36,15 @@ private:
     ~FrmInizioSfondo() override;
     void Form_Load();
     void Form_GotFocus();
-    // Asks the X server to fill the window with its colour, and keeps the window out of
-    // task bars and window switchers; false elsewhere.
-    bool coloreDalServer();
+    // Maximized and shown, filled by the window system where it can.
+    void mostraSulloSchermo();
+    // A new window in place of one destroyed from outside.
+    void ricrea();
 
     bool m_abilitato = true;
     bool m_scaricando = false;
     bool m_coloreDalServer = false;
+    bool m_ricreato = false;
     // Only where the server cannot fill it.
     std::unique_ptr<QBackingStore> m_superficie;
 };

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QPointer>
 #include <QTimer>
 #include <QTest>
@@ -66,6 +67,8 @@ private slots:
     void icona();
     void entraNelloSchermo_data();
     void entraNelloSchermo();
+    void testoIntero_data();
+    void testoIntero();
     void chiusura_data();
     void chiusura();
     void passiTraLeUnita();
@@ -145,6 +148,34 @@ void ProvaCompagni::entraNelloSchermo()
     for (const QLabel* l : w->findChildren<QLabel*>()) {
         if (!l->wordWrap())
             QVERIFY2(l->width() >= l->sizeHint().width() - 2 * l->margin(), qPrintable(l->text()));
+    }
+}
+
+void ProvaCompagni::testoIntero_data()
+{
+    // The table keeps its columns: it fits 800 x 600 (entraNelloSchermo), not less.
+    QTest::addColumn<QString>("compagno");
+    QTest::newRow("www") << "www";
+    QTest::newRow("avvertenza") << "avvertenza";
+}
+
+void ProvaCompagni::testoIntero()
+{
+    // On 640 x 480, made as small as placement makes it: every paragraph is whole, on show
+    // or a scroll away.
+    QFETCH(QString, compagno);
+    auto w = crea(compagno);
+    w->resize(w->size().boundedTo(QSize(640, 440)).expandedTo(w->minimumSizeHint()));
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QVERIFY2(w->width() <= 640 && w->height() <= 440, qPrintable(QStringLiteral("%1 x %2").arg(w->width()).arg(w->height())));
+    for (const QLabel* l : w->findChildren<QLabel*>()) {
+        QVERIFY2(l->height() >= l->heightForWidth(l->width()), qPrintable(l->text()));
+        const QRect dove(l->mapTo(w.get(), QPoint(0, 0)), l->size());
+        QScrollArea* scorre = nullptr;
+        for (QWidget* p = l->parentWidget(); p && !scorre; p = p->parentWidget())
+            scorre = qobject_cast<QScrollArea*>(p);
+        QVERIFY2(w->rect().contains(dove) || (scorre && scorre->widget()->isAncestorOf(l)), qPrintable(l->text()));
     }
 }
 

@@ -1,5 +1,15 @@
 # What the end-to-end runs do with X windows: sourced by their inner scripts, which run
-# under Xvfb. Each caller defines fail().
+# under Xvfb. Each caller defines fail() and $work.
+
+# shot <name>: the whole screen, as $work/<name>.png
+shot() { import -window root "$work/$1.png" || fail "screenshot $1 could not be taken"; }
+# same_region <shot a> <shot b> <x> <y> <w> <h>: the two shots alike there, to the pixel
+same_region() {
+  local d
+  d=$(compare -metric AE <(convert "$work/$1.png" -crop "$5x$6+$3+$4" +repage png:-) \
+                         <(convert "$work/$2.png" -crop "$5x$6+$3+$4" +repage png:-) null: 2>&1)
+  [ "${d%% *}" = "0" ]
+}
 
 # until_true <tries of 0.1 s> <command...>
 until_true() {
@@ -32,8 +42,32 @@ geometry() {
   GW=$(sed -n 's/.*Width: *\([0-9]*\).*/\1/p' <<<"$info")
   GH=$(sed -n 's/.*Height: *\([0-9]*\).*/\1/p' <<<"$info")
 }
-# Waits until the window manager runs.
-wait_wm() { until_true 200 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'; }
+# Whether openbox manages the screen: the root names its check window, and that window
+# names openbox.
+wm_ready() {
+  local id
+  id=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -n 's/.*window id # *//p')
+  [ -n "$id" ] && xprop -id "$id" _NET_WM_NAME 2>/dev/null | grep -qi openbox
+}
+# Starts openbox and waits until it manages the screen, up to a minute on a loaded machine;
+# started again should it end before (at most three times). -> WM_PID; its output in
+# $WM_LOG, which is printed when it never comes up.
+start_wm() {
+  WM_LOG=$(mktemp)
+  for _ in 1 2 3; do
+    openbox --sm-disable >>"$WM_LOG" 2>&1 &
+    WM_PID=$!
+    for _ in $(seq 1 600); do
+      wm_ready && return 0
+      kill -0 "$WM_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill -0 "$WM_PID" 2>/dev/null && break
+    echo "openbox ended before it managed the screen; started again" >>"$WM_LOG"
+  done
+  sed 's/^/  openbox: /' "$WM_LOG"
+  return 1
+}
 # focus <window>: gives it the keyboard focus, as a click on it would, and waits until it has it.
 focus() {
   local w=$1

@@ -5,8 +5,9 @@
 #   scala    at scale factors 1.25 to 2: the four rules of the statistics table have ink;
 #   piccolo  on 640 x 480: every window's frame starts inside the screen;
 #   medio    on 800 x 600: every window's frame lies wholly inside it;
-#   sfondo   the background stays out of task bars, refuses a close request, and an
-#            exercise window destroyed from outside brings the start screen back.
+#   sfondo   the background stays out of task bars, refuses a close request, comes back
+#            when destroyed from outside, and an exercise window destroyed from outside
+#            brings the start screen back.
 # usage: desktop.sh <folder of the drill and its companions> <tocca_finestra> [scenario...]
 set -u
 bin=$1
@@ -48,14 +49,12 @@ ink_runs() {
     -depth 8 txt:- | sed -n 's/^\([0-9]*\),0: (\([0-9]*\).*/\1 \2/p' |
     awk 'BEGIN { runs = 0; last = -100 } $2 > 0 { if ($1 - last > 6) runs++; last = $1 } END { print runs }'
 }
-shot() { import -window root "$work/$1.png" || fail "screenshot $1 could not be taken"; }
 
 START='^TRASFORMAZIONI CON LE MISURE DI MASSA$'
 EXERCISE='^TRASFORMAZIONI CON LE MISURE DI MASSA  kg  hg  dag  g$'
 
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-wait_wm || fail "openbox did not start"
+start_wm || fail "openbox did not start"
+pids+=("$WM_PID")
 
 start_drill() {
   QT_QPA_PLATFORM=xcb "$exe" 2>"$work/stderr" &
@@ -161,7 +160,23 @@ sfondo)
   "$tocca" distruggi "$exercise" || fail "the exercise window could not be destroyed"
   until_true 100 viewable "$start" || fail "the start screen did not come back after the exercise window was destroyed"
   kill -0 "$pid" 2>/dev/null || fail "the program ended with its exercise window"
-  note "out of task bars, deaf to close requests, back to the start screen"
+  # Destroyed outright, as xdotool windowclose does: a new background, behind the start screen.
+  "$tocca" distruggi "$bg" || fail "the background could not be destroyed"
+  until_true 100 sh -c "w=\$(xdotool search --onlyvisible --name '^Form1\$' 2>/dev/null | head -n 1); [ -n \"\$w\" ] && [ \"\$w\" != $bg ]" \
+    || fail "the background did not come back after it was destroyed"
+  bg=$(visible_named '^Form1$')
+  geometry "$bg"
+  [ "$GX,$GY,$GW,$GH" = "0,0,$W,$H" ] || fail "the background came back over ${GW}x${GH}+$GX+$GY, not the screen"
+  xprop -id "$bg" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "the background came back into task bars"
+  in_front() { # the start screen above the background in the window manager's stacking order
+    local ordine
+    ordine=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g')
+    awk -v s="$(printf '0x%x' "$start")" -v b="$(printf '0x%x' "$bg")" \
+      '{ for (i = 1; i <= NF; i++) { if ($i == s) ps = i; if ($i == b) pb = i } } END { exit !(ps > pb && pb > 0) }' <<<"$ordine"
+  }
+  until_true 50 in_front || fail "the start screen is not in front of the background that came back"
+  kill -0 "$pid" 2>/dev/null || fail "the program ended with its background"
+  note "out of task bars, deaf to close requests, back when destroyed, back to the start screen"
   ;;
 esac
 kill "${pids[@]}" 2>/dev/null

@@ -40,7 +40,6 @@ fail() {
 note() { echo "  $*"; }
 
 # ---- X helpers ----
-shot() { import -window root "$work/$1.png" || fail "screenshot $1 could not be taken"; }
 # pixel <shot> <x> <y>  ->  "r,g,b"
 pixel() {
   convert "$work/$1.png" -crop "1x1+$2+$3" -depth 8 txt:- | sed -n '2s/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
@@ -70,12 +69,6 @@ ink() {
     -fill white +opaque "rgb($6)" -fill black -opaque "rgb($6)" \
     -format '%@ %[fx:round(w*h*(1-mean))]' info: 2>/dev/null | sed 's/^\([0-9]*\)x\([0-9]*\)+\([0-9]*\)+[0-9]* /\1 \2 \3 /'
 }
-same_region() { # same_region <shot a> <shot b> <x> <y> <w> <h>
-  local d
-  d=$(compare -metric AE <(convert "$work/$1.png" -crop "$5x$6+$3+$4" +repage png:-) \
-                         <(convert "$work/$2.png" -crop "$5x$6+$3+$4" +repage png:-) null: 2>&1)
-  [ "${d%% *}" = "0" ]
-}
 
 START_NAME='^TRASFORMAZIONI CON LE MISURE DI MASSA$'
 EXERCISE_NAME='^TRASFORMAZIONI CON LE MISURE DI MASSA  kg  hg  dag  g$'
@@ -83,8 +76,7 @@ CLIENT_W=794 CLIENT_H=556 SCREEN_W=1024 SCREEN_H=768
 GREEN=192,255,192 START_KEY=255,255,128 START_EXIT=255,224,192 START_FRAME=255,255,192
 EXERCISE_BG=250,250,200 EXERCISE_KEY=240,220,150 ANSWER_INK=150,100,100
 
-openbox --sm-disable >/dev/null 2>&1 &
-wait_wm || fail "openbox did not start"
+start_wm || fail "openbox did not start"
 
 QT_QPA_PLATFORM=xcb MASSA_E2E_TOKEN=$token "$exe" &
 pid=$!

@@ -1,11 +1,14 @@
 // The sound player: libcanberra is opened on the first sound, the call never waits for the
-// sound, the chime's samples reach the sound device, and a sound that cannot be played is
-// reported once, on the GUI thread. libcanberra goes through ALSA here, to a device named
+// sound, the chime's samples reach the sound device, a sound that cannot be played is
+// reported once, on the GUI thread, and a file that is no sound costs no descriptor. libcanberra goes through ALSA here, to a device named
 // by each case: a file the test reads back, or a sound card that does not exist.
 #include "runtime/lettore_suono.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QtEndian>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
@@ -16,6 +19,26 @@ bool canberraCaricata()
 {
     QFile maps(QStringLiteral("/proc/self/maps"));
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/libcanberra.so");
+}
+
+int descrittoriAperti() { return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files).size()); }
+
+// A RIFF WAVE file with one "fmt " chunk of `misuraFmt` bytes and 8 bytes of samples.
+QByteArray wav(quint16 formato, quint16 bit, quint32 misuraFmt = 16)
+{
+    QByteArray fmt(int(misuraFmt), '\0');
+    qToLittleEndian<quint16>(formato, fmt.data());
+    qToLittleEndian<quint16>(1, fmt.data() + 2);
+    qToLittleEndian<quint32>(8000, fmt.data() + 4);
+    qToLittleEndian<quint16>(bit, fmt.data() + 14);
+    const auto pezzo = [](const char* id, const QByteArray& dati) {
+        QByteArray p(id, 4);
+        p.resize(8);
+        qToLittleEndian<quint32>(quint32(dati.size()), p.data() + 4);
+        return p + dati;
+    };
+    const QByteArray corpo = "WAVE" + pezzo("fmt ", fmt) + pezzo("data", QByteArray(8, '\0'));
+    return pezzo("RIFF", corpo);
 }
 
 // What a player said back about one sound.
@@ -123,6 +146,65 @@ private slots:
         QVERIFY(uscita.readAll() == attesi);
         QTest::qWait(200);
         QCOMPARE(e.fallimenti, 0);
+    }
+
+    // Only what libcanberra reads to the end is handed to it: it keeps open every file it
+    // gives up on.
+    void leggibile_data()
+    {
+        QTest::addColumn<QByteArray>("contenuto");
+        QTest::addColumn<bool>("suono");
+        QFile chime(QStringLiteral(MASSA_BIN_DIR "/positivo.wav"));
+        QVERIFY(chime.open(QIODevice::ReadOnly));
+        QTest::newRow("the chime") << chime.readAll() << true;
+        QTest::newRow("8-bit PCM") << wav(1, 8) << true;
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("text") << QByteArray("non sono un suono\n").repeated(50) << false;
+        QTest::newRow("RIFF cut short") << wav(1, 16).left(30) << false;
+        QTest::newRow("no samples") << wav(1, 16).left(36) << false;
+        QTest::newRow("not PCM") << wav(3, 16) << false;
+        QTest::newRow("24-bit") << wav(1, 24) << false;
+        QTest::newRow("longer fmt") << wav(1, 16, 18) << false;
+        QTest::newRow("Ogg") << QByteArray("OggS").append(4000, 'x') << false;
+    }
+
+    void leggibile()
+    {
+        QFETCH(QByteArray, contenuto);
+        QFETCH(bool, suono);
+        QBuffer b(&contenuto);
+        QVERIFY(b.open(QIODevice::ReadOnly));
+        QCOMPARE(LettoreSuono::leggibile(b), suono);
+    }
+
+    // Twenty right answers with a positivo.wav that is no sound: a beep each time, and not
+    // one descriptor more.
+    void descrittori_data()
+    {
+        QTest::addColumn<QByteArray>("contenuto");
+        QTest::newRow("text") << QByteArray("non sono un suono\n").repeated(50);
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("not PCM") << wav(3, 16);
+    }
+
+    void descrittori()
+    {
+        QFETCH(QByteArray, contenuto);
+        const QString file = m_dir.filePath(QStringLiteral("positivo.wav"));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(contenuto);
+        f.close();
+        Esito e;
+        LettoreSuono lettore;
+        // The library and its sound device are opened with the first sound.
+        lettore.suona(file, e.fallito());
+        QTRY_COMPARE(e.fallimenti, 1);
+        const int prima = descrittoriAperti();
+        for (int i = 0; i < 20; ++i)
+            lettore.suona(file, e.fallito());
+        QTRY_COMPARE(e.fallimenti, 21);
+        QCOMPARE(descrittoriAperti(), prima);
     }
 
     // A player that goes with sounds still queued or playing stops them and reports

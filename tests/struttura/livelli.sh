@@ -3,6 +3,8 @@
 # runtime, never back up. Each source file of src/ and app/ has a layer; a file may include
 # only headers of its own layer or a lower one.
 # And no class is defined across folders: its member functions live in one folder.
+# And the desktop's own libraries (xcb, fontconfig, dlfcn) are included only by the platform
+# module, src/runtime/piattaforma*.
 # usage: livelli.sh <source root>
 set -u
 cd "$1" || exit 1
@@ -39,5 +41,10 @@ if [ -n "$spread" ]; then
   echo "FAIL: classes defined across folders: $spread"
   rc=1
 fi
-[ $rc -eq 0 ] && echo "PASS: $n includes, none from a lower layer to a higher one; no class defined across folders"
+desktop=$(grep -lE '^#include <(xcb/|fontconfig/|dlfcn\.h)' $(find src app -name '*.h' -o -name '*.cpp') | grep -v '^src/runtime/piattaforma')
+if [ -n "$desktop" ]; then
+  echo "FAIL: the desktop's libraries included outside the platform module: $desktop"
+  rc=1
+fi
+[ $rc -eq 0 ] && echo "PASS: $n includes, none from a lower layer to a higher one; no class defined across folders; xcb, fontconfig and dlfcn only in the platform module"
 exit $rc

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QMargins>
+#include <QProcessEnvironment>
+#include <functional>
+
+class QColor;
+class QWidget;
+class QWindow;
+
+// Everything that differs from one desktop to another, in one place: how the background is
+// filled and kept out of task bars, which windows stay in front of it, the frame a window
+// manager puts around a window, a window destroyed from outside, who draws title bars,
+// reading the font configuration. One implementation speaks X11 itself; the other leaves it
+// all to Qt (Wayland, other systems, or a build without X11). Chosen by the platform that
+// the application runs on.
+namespace piattaforma {
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // The full-screen background, before it is first shown: filled with its colour, out of
+    // task bars and pagers where the desktop allows. True when the window system fills it by
+    // itself, so the program never paints it.
+    virtual bool preparaSfondo(QWindow* sfondo, const QColor& colore) = 0;
+    // A screen about to be shown that stays in front of the background where the window
+    // system does not keep it there by itself.
+    virtual void davantiAlloSfondo(QWindow* finestra) = 0;
+
+    // The frame the window manager puts around a titled window of ours (none around a
+    // frameless one), known before the window is mapped; empty where it cannot be known.
+    virtual QMargins cornice(QWidget* finestra) = 0;
+    // Asks ahead of time for that frame, so the first titled window finds the answer.
+    virtual void chiediCornice() = 0;
+
+    // Runs `distrutta` once, on the GUI thread, when the window system destroys the window
+    // outright (as `xdotool windowclose` does). Nowhere else can that happen.
+    virtual void sorvegliaDistruzione(QWindow* finestra, std::function<void()> distrutta) = 0;
+
+    // Whether the program draws the title bars of its own windows (StrisciaTitolo): on
+    // Wayland, where Qt's own would load a whole OpenGL stack just to be drawn.
+    virtual bool titoliPropri() const = 0;
+
+protected:
+    QWindow* sfondo() const { return m_sfondo; }
+    QWindow* m_sfondo = nullptr;
+};
+
+// The desktop the application runs on: call once the application exists.
+Desktop& desktop();
+
+// Before the application is made: what the platform plug-ins read from the environment.
+void primaDellApplicazione();
+// The environment a companion program starts with: the drill's own, less what it set for
+// itself alone.
+QProcessEnvironment ambienteCompagni();
+
+// Reads the font configuration of the system, so that the first font asked for finds it
+// ready; safe on any thread. Without fontconfig, Qt's font database reads it when first used.
+void leggiConfigurazioneCaratteri();
+
+} // namespace piattaforma
