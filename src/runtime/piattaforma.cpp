@@ -5,6 +5,7 @@
 #endif
 
 #include <QGuiApplication>
+#include <QLibrary>
 #include <QWidget>
 #include <QWindow>
 
@@ -12,6 +13,7 @@
 #include <fontconfig/fontconfig.h>
 #endif
 
+#include <cstdint>
 #include <memory>
 
 namespace piattaforma {
@@ -19,11 +21,58 @@ namespace piattaforma {
 namespace {
 
 // Qt's Wayland plug-in (6.4) draws title bars only with an OpenGL client buffer
-// integration, so a window with a title would load EGL, a Mesa driver and LLVM (some 50 MiB)
-// for a program that paints everything with the raster engine. Without them it stays on
-// shared-memory buffers, and the program draws its own title bars.
+// integration, and loads it to ask, so a window with a title would load EGL, a Mesa driver
+// and LLVM (some 50 MiB) for a program that paints everything with the raster engine.
+// Without them it stays on shared-memory buffers. A compositor that decorates windows itself
+// still draws their title bars; elsewhere the program draws its own.
 constexpr char SenzaDecorazioni[] = "QT_WAYLAND_DISABLE_WINDOWDECORATION";
 bool s_decorazioniTolte = false;
+bool s_compositoreDecora = false;
+
+// Whether the Wayland compositor the application is about to connect to decorates windows
+// itself (it offers xdg-decoration, as KWin and wlroots compositors do; GNOME's and weston
+// do not). Asked on a connection of our own, through libwayland-client opened here, so that
+// nothing of it is loaded on X11.
+bool compositoreDecora()
+{
+    const QByteArray piattaforma = qgetenv("QT_QPA_PLATFORM");
+    if (piattaforma.isEmpty() ? !qEnvironmentVariableIsSet("WAYLAND_DISPLAY") : !piattaforma.startsWith("wayland"))
+        return false;
+    struct Oscoltatore {
+        void (*globale)(void* dati, void* registro, uint32_t nome, const char* interfaccia, uint32_t versione);
+        void (*rimosso)(void* dati, void* registro, uint32_t nome);
+    };
+    QLibrary wl(QStringLiteral("wayland-client"), 0);
+    const auto connetti = reinterpret_cast<void* (*)(const char*)>(wl.resolve("wl_display_connect"));
+    const auto costruisci = reinterpret_cast<void* (*)(void*, uint32_t, const void*, ...)>(
+        wl.resolve("wl_proxy_marshal_constructor"));
+    const auto ascolta = reinterpret_cast<int (*)(void*, void (**)(), void*)>(wl.resolve("wl_proxy_add_listener"));
+    const auto andataRitorno = reinterpret_cast<int (*)(void*)>(wl.resolve("wl_display_roundtrip"));
+    const auto distruggi = reinterpret_cast<void (*)(void*)>(wl.resolve("wl_proxy_destroy"));
+    const auto disconnetti = reinterpret_cast<void (*)(void*)>(wl.resolve("wl_display_disconnect"));
+    const auto interfacciaRegistro = reinterpret_cast<const void*>(wl.resolve("wl_registry_interface"));
+    if (!connetti || !costruisci || !ascolta || !andataRitorno || !distruggi || !disconnetti || !interfacciaRegistro)
+        return false;
+    void* display = connetti(nullptr);
+    if (!display)
+        return false;
+    constexpr uint32_t ChiediRegistro = 1;   // wl_display.get_registry
+    void* registro = costruisci(display, ChiediRegistro, interfacciaRegistro, nullptr);
+    bool decora = false;
+    static const Oscoltatore oscoltatore{
+        [](void* dati, void*, uint32_t, const char* interfaccia, uint32_t) {
+            if (qstrcmp(interfaccia, "zxdg_decoration_manager_v1") == 0)
+                *static_cast<bool*>(dati) = true;
+        },
+        [](void*, void*, uint32_t) {}};
+    if (registro) {
+        ascolta(registro, reinterpret_cast<void (**)()>(const_cast<Oscoltatore*>(&oscoltatore)), &decora);
+        andataRitorno(display);
+        distruggi(registro);
+    }
+    disconnetti(display);
+    return decora;
+}
 
 // Where Qt decides: placement by Qt (the frame it knows), no background fill by the system,
 // and on Wayland the screens tied to the background so the compositor keeps them in front.
@@ -31,7 +80,7 @@ class DesktopQt final : public Desktop {
 public:
     DesktopQt()
         : m_wayland(QGuiApplication::platformName().startsWith(QLatin1String("wayland"))),
-          m_titoliPropri(m_wayland && qEnvironmentVariableIntValue(SenzaDecorazioni) != 0)
+          m_titoliPropri(m_wayland && qEnvironmentVariableIntValue(SenzaDecorazioni) != 0 && !s_compositoreDecora)
     {
     }
 
@@ -85,9 +134,11 @@ Desktop& desktop()
 
 void primaDellApplicazione()
 {
-    if (!qEnvironmentVariableIsSet(SenzaDecorazioni)) {
+        if (!qEnvironmentVariableIsSet(SenzaDecorazioni)) {
         qputenv(SenzaDecorazioni, "1");
         s_decorazioniTolte = true;
+        // Qt still lets a compositor that decorates windows draw their title bars.
+        s_compositoreDecora = compositoreDecora();
     }
 }
 
