@@ -75,16 +75,8 @@ note() { echo "  $*"; }
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 pids+=($!)
-# Time for the window manager on a busy machine, and another try should it not come up.
-for _ in 1 2 3; do
-  openbox --sm-disable >/dev/null 2>&1 &
-  wm=$!
-  { wait_wm || wait_wm; } && break
-  kill "$wm" 2>/dev/null
-  wait "$wm" 2>/dev/null
-done
-pids+=("$wm")
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" || fail "openbox did not start"
+start_wm || fail "openbox did not start"
+pids+=("$WM_PID")
 # Orca refuses to start while another of the same user runs (one of another test, say):
 # wait for it to end, then try again.
 for _ in 1 2 3 4 5; do
