@@ -15,6 +15,7 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <optional>
 
@@ -144,7 +145,10 @@ public:
                 m_campione = 0;
             }
         }
-        return m_nota;
+        // X counts device pixels; the window is placed in its own.
+        const qreal k = finestra->devicePixelRatioF();
+        const auto lato = [k](int x) { return int(std::ceil(x / k)); };
+        return {lato(m_nota.left()), lato(m_nota.top()), lato(m_nota.right()), lato(m_nota.bottom())};
     }
 
     void chiediCornice() override
