@@ -1,8 +1,10 @@
 #include "identita.h"
+#include "runtime/lavagna.h"
 #include "runtime/piattaforma.h"
 #include "runtime/servizi_reali.h"
 #include "screens/caratteri.h"
 #include "screens/kit.h"
+#include "screens/layout_equivmul.h"
 #include "start/programma.h"
 
 #include <QApplication>
@@ -15,6 +17,9 @@ int main(int argc, char* argv[])
     // the display and the first windows are built.
     ui::PreparazioneCaratteri caratteri;
     piattaforma::primaDellApplicazione();
+    // On a classroom's whiteboard (--lavagna), every window larger, by the factor that makes
+    // the exercise screen fill the screen.
+    lavagna::prepara(argc, argv, ui::misuraFinestra(ui::LarghezzaEquivMul, ui::AltezzaEquivMul));
     QApplication app(argc, argv);
     caratteri.applicazionePronta();
     identita::dichiara();

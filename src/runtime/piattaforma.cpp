@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <QLibrary>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
@@ -15,6 +16,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace piattaforma {
 
@@ -148,6 +150,44 @@ QProcessEnvironment ambienteCompagni()
     if (s_decorazioniTolte)
         ambiente.remove(QString::fromLatin1(SenzaDecorazioni));
     return ambiente;
+}
+
+namespace {
+Schermo misura(int argc, char* argv[])
+{
+    // A copy of the arguments: an application takes out those meant for Qt, which the real
+    // one must find too.
+    std::vector<char*> argomenti(argv, argv + argc);
+    argomenti.push_back(nullptr);
+    int n = argc;
+    QGuiApplication sonda(n, argomenti.data());
+    Schermo s;
+    const QScreen* schermo = QGuiApplication::primaryScreen();
+    if (!schermo)
+        return s;
+    s.scala = schermo->devicePixelRatio();
+    const QRect area = schermo->availableGeometry();
+    s.areaLibera = QRect(area.topLeft() * s.scala, area.size() * s.scala);
+    s.titoloSenzaMisura = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+#if MASSA_X11
+    s.cornice = corniceX11().value_or(QMargins());
+#endif
+    return s;
+}
+} // namespace
+
+Schermo misuraSchermo(int argc, char* argv[])
+{
+    // An application takes from the environment what the launcher told of this start (so the
+    // launcher's busy cursor ends as the first window shows): left there for the real one.
+    const char* const avvio[] = {"DESKTOP_STARTUP_ID", "XDG_ACTIVATION_TOKEN"};
+    QByteArray valori[2] = {qgetenv(avvio[0]), qgetenv(avvio[1])};
+    const Schermo s = misura(argc, argv);
+    for (int i = 0; i < 2; ++i) {
+        if (!valori[i].isEmpty())
+            qputenv(avvio[i], valori[i]);
+    }
+    return s;
 }
 
 void leggiConfigurazioneCaratteri()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QRect>
 #include <QProcessEnvironment>
 #include <functional>
 
@@ -55,6 +56,18 @@ void primaDellApplicazione();
 // The environment a companion program starts with: the drill's own, less what it set for
 // itself alone.
 QProcessEnvironment ambienteCompagni();
+
+// The screen as the program's windows will find it, measured before the application is made
+// by a passing application of its own: for what has to be chosen before, as the scale.
+struct Schermo {
+    QRect areaLibera;            // the screen's free area, in device pixels
+    QMargins cornice;            // the frame around a titled window, in device pixels
+    qreal scala = 1;             // the scale in force: device pixels per pixel of the program
+    // A title bar goes above the window that nobody measures before (Wayland: the program's
+    // own or the compositor's).
+    bool titoloSenzaMisura = false;
+};
+Schermo misuraSchermo(int argc, char* argv[]);
 
 // Reads the font configuration of the system, so that the first font asked for finds it
 // ready; safe on any thread. Without fontconfig, Qt's font database reads it when first used.

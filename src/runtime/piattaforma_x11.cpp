@@ -140,15 +140,24 @@ public:
                     chiedi(id);
                 }
                 m_nota = risposta(id).value_or(QMargins());
-                if (m_campione)
-                    xcb_destroy_window(m_c, m_campione);
-                m_campione = 0;
+                lasciaCampione();
             }
         }
         // X counts device pixels; the window is placed in its own.
         const qreal k = finestra->devicePixelRatioF();
         const auto lato = [k](int x) { return int(std::ceil(x / k)); };
         return {lato(m_nota.left()), lato(m_nota.top()), lato(m_nota.right()), lato(m_nota.bottom())};
+    }
+
+    // The answer to chiediCornice, in device pixels, once it comes: before the application
+    // nothing else waits for it, and a window manager starting with the session is slow.
+    std::optional<QMargins> corniceCampione()
+    {
+        if (!m_campione)
+            return std::nullopt;
+        const auto r = risposta(m_campione, 1000);
+        lasciaCampione();
+        return r;
     }
 
     void chiediCornice() override
@@ -206,10 +215,17 @@ private:
         xcb_flush(m_c);
     }
 
-    // The window manager answers by setting a property; a few milliseconds at most.
-    std::optional<QMargins> risposta(xcb_window_t id)
+    void lasciaCampione()
     {
-        for (int i = 0; i < 100; ++i) {
+        if (m_campione)
+            xcb_destroy_window(m_c, m_campione);
+        m_campione = 0;
+    }
+
+    // The window manager answers by setting a property; a few milliseconds at most.
+    std::optional<QMargins> risposta(xcb_window_t id, int millisecondi = 100)
+    {
+        for (int i = 0; i < millisecondi; ++i) {
             if (auto e = estensioni(m_c, id, m_proprieta))
                 return e;
             QThread::usleep(1000);
@@ -237,6 +253,16 @@ std::unique_ptr<Desktop> desktopX11()
     if (!x11 || !x11->connection())
         return nullptr;
     return std::make_unique<DesktopX11>(x11->connection());
+}
+
+std::optional<QMargins> corniceX11()
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection())
+        return std::nullopt;
+    DesktopX11 d(x11->connection());
+    d.chiediCornice();
+    return d.corniceCampione();
 }
 
 } // namespace piattaforma

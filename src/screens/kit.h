@@ -262,6 +262,10 @@ private:
 
 // The classic height of a window's menu bar at 96 dpi, in pixels: the least it takes.
 constexpr int AltezzaBarraMenu = 19;
+// A screen whose client area is larghezza x altezza twips, as tall as it may be before its menu
+// bar has measured its font: the classic height and the few pixels more that a face other than
+// the designed one takes. No title bar of its own.
+constexpr QSize misuraFinestra(int larghezza, int altezza) { return {px(larghezza), AltezzaBarraMenu + 4 + px(altezza)}; }
 
 // A designed screen: a menu bar across the top, the client area of its designed size
 // below it, the window fixed to their size, without a layout manager. The menu bar takes

@@ -92,7 +92,7 @@ void ControlliEquivMul::costruisci(Finestra* finestra)
     const QColor tasto = GialloTasto;
     const QColor blu = BluTitolo;
 
-    finestra->vesti(11910, 8340);
+    finestra->vesti(LarghezzaEquivMul, AltezzaEquivMul);
     finestra->superficie()->impostaSfondo(grigio);
     MnuEsci = voceMenu(finestra->menuBar(), "MnuEsci", QStringLiteral("Esci"));
     vuoto = voceMenu(finestra->menuBar(), "vuoto", QString());

@@ -24,6 +24,9 @@ inline constexpr Qt::WindowFlags FinestraEquivMul = Qt::Window | Qt::WindowTitle
                                                      Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                                                      Qt::MSWindowsFixedSizeDialogHint;
 
+// Its client area, in twips.
+inline constexpr int LarghezzaEquivMul = 11910, AltezzaEquivMul = 8340;
+
 struct ControlliEquivMul {
     static ControlliEquivMul crea(Finestra* finestra);
     // Loads the screen's fonts and draws the characters it shows once, off screen, so that
