@@ -1,5 +1,9 @@
-// Entering an answer on the keypad and the symbol buttons, and the change rule of the answer labels.
+// Entering an answer on the keypad and the symbol buttons, and the change rule of the answer labels;
+// a tap on a touch screen does what a click at the same spot does.
 #include "esercizio_prova.h"
+
+#include <QPointingDevice>
+#include <QWindow>
 
 using namespace prova;
 
@@ -23,6 +27,8 @@ private slots:
     void regolaCambio();
     void corniceDisabilitata_data();
     void corniceDisabilitata();
+    void tocco_data();
+    void tocco();
 };
 
 void ProvaIngresso::tasti_data()
@@ -199,6 +205,56 @@ void ProvaIngresso::corniceDisabilitata()
     QCOMPARE(risposta->text(), mostrata);
     QCOMPARE(etichetta(f, "LblIstruzione")->text(), istruzione);
     QVERIFY(pulsante(f, "CmdVerifica")->isHidden());
+}
+
+void ProvaIngresso::tocco_data()
+{
+    QTest::addColumn<short>("tipo");
+    QTest::addColumn<QString>("prima");    // clicked first
+    QTest::addColumn<QString>("premuti");  // then pressed quickly, by taps or by clicks
+    QTest::addColumn<bool>("cambia");
+    QTest::newRow("keys") << short(1) << "" << "Command4 Command5 Command13 Command13" << true;
+    QTest::newRow("symbol") << short(2) << "" << "Command26" << true;
+    QTest::newRow("Verifica") << short(1) << "Command2" << "CmdVerifica" << true;
+    QTest::newRow("Si") << short(1) << "Command2 CmdVerifica" << "Cmdsi" << true;
+    QTest::newRow("No") << short(1) << "Command2 CmdVerifica" << "Cmdno" << true;
+    // 34500, right: the second lands on "Nuova trasformazione", shown where "Verifica" was.
+    QTest::newRow("Verifica twice") << short(1) << "Command4 Command5 Command6 Command11" << "CmdVerifica CmdVerifica" << true;
+    QTest::newRow("hidden") << short(1) << "" << "CmdVerifica Cmdsi" << false;
+    QTest::newRow("disabled") << short(1) << "Command2 CmdVerifica" << "Command3" << false;
+}
+
+void ProvaIngresso::tocco()
+{
+    QFETCH(short, tipo);
+    QFETCH(QString, prima);
+    QFETCH(QString, premuti);
+    QFETCH(bool, cambia);
+    static QPointingDevice* const schermo = QTest::createTouchDevice();
+    QStringList dopo[2];
+    for (const bool tocca : {false, true}) {
+        ConServiziDiProva sc;
+        FrmEquivMul* f = apri(sc.s, tipo, 1, domanda345(1));
+        for (const QString& n : prima.split(' ', Qt::SkipEmptyParts))
+            clic(pulsante(f, qPrintable(n)));
+        QGuiApplication::styleHints()->setMouseDoubleClickInterval(5000);  // far slower than these presses
+        const QStringList vista = aspetto(f);
+        for (const QString& n : premuti.split(' ')) {
+            // Where the control lies, on whatever is in front there.
+            const ui::Pulsante* b = pulsante(f, qPrintable(n));
+            const QPoint p = b->mapTo(f, b->rect().center());
+            if (tocca) {
+                QTest::touchEvent(f, schermo).press(0, p, f);
+                QTest::touchEvent(f, schermo).release(0, p, f);
+            } else {
+                QTest::mouseClick(f->windowHandle(), Qt::LeftButton, {}, p);
+            }
+        }
+        dopo[tocca] = aspetto(f) << QString::number(stato().NumeroOperazione) << QString::number(sc.s.suoni.size());
+        QCOMPARE(aspetto(f) != vista, cambia);
+        chiudi();
+    }
+    QCOMPARE(dopo[true], dopo[false]);
 }
 
 QTEST_MAIN(ProvaIngresso)

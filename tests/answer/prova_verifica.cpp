@@ -11,19 +11,6 @@ using namespace prova;
 namespace {
 const QString Tastierino = QStringLiteral("Clicca sul tastierino fino a completare il risultato. Poi clicca su Verifica");
 const QString Nuova = QStringLiteral("Clicca sul pulsante Nuova trasformazione");
-
-// Everything a learner can see of the screen: texts, shown and enabled states.
-QStringList aspetto(FrmEquivMul* f)
-{
-    QStringList a;
-    for (QWidget* w : f->findChildren<QWidget*>()) {
-        QString riga = w->objectName() + (w->isHidden() ? " hidden" : "") + (w->isEnabled() ? "" : " disabled");
-        if (auto* l = qobject_cast<ui::Etichetta*>(w))
-            riga += " [" + l->text() + "]";
-        a << riga;
-    }
-    return a;
-}
 } // namespace
 
 class ProvaVerifica : public QObject {

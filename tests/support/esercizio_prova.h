@@ -51,6 +51,19 @@ inline FrmEquivMul* apri(ServiziDiProva& s, short tipo, short direzione, std::de
 
 inline void clic(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
 
+// Everything a learner can see of the screen: texts, shown and enabled states.
+inline QStringList aspetto(const QWidget* f)
+{
+    QStringList a;
+    for (QWidget* w : f->findChildren<QWidget*>()) {
+        QString riga = w->objectName() + (w->isHidden() ? " hidden" : "") + (w->isEnabled() ? "" : " disabled");
+        if (auto* l = qobject_cast<ui::Etichetta*>(w))
+            riga += " [" + l->text() + "]";
+        a << riga;
+    }
+    return a;
+}
+
 // Presses the keypad keys whose captions spell `testo`, one character a key.
 inline void digita(FrmEquivMul* f, const QString& testo)
 {
