@@ -1,5 +1,8 @@
 // The designed layout of the exercise screen: every control in place, with its kind and initial state.
+// With MASSA_LAVAGNA=<factor> it runs in the drill's whiteboard mode at that factor, and every
+// control is drawn at that many times its designed place and size.
 #include "esercizio_prova.h"
+#include "runtime/lavagna.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -97,6 +100,15 @@ const QStringList nascosti = {"frmAiuto", "lblHelp", "lblHelpS", "CmdOperazione"
 
 class ProvaLayoutEquivMul : public QObject {
     Q_OBJECT
+public:
+    // Before the application, as the drill does it with --lavagna=<factor>.
+    static void initMain()
+    {
+        QByteArray nome("prova"), opzione = "--lavagna=" + qgetenv("MASSA_LAVAGNA");
+        char* argomenti[] = {nome.data(), opzione.data()};
+        lavagna::prepara(qEnvironmentVariableIsSet("MASSA_LAVAGNA") ? 2 : 1, argomenti, QSize());
+    }
+
 private slots:
     void init() { f = apri(sc.s, 1, 1, domanda345()); }
     void cleanup() { chiudi(); }
@@ -142,6 +154,12 @@ void ProvaLayoutEquivMul::controlli()
         QCOMPARE(w->pos(), QPoint(px(c.l), px(c.t)));
     } else {
         QCOMPARE(w->geometry(), rettangolo(c));
+        // Drawn in device pixels at the factor times the designed twips, within one.
+        const qreal k = f->devicePixelRatioF();
+        const QRectF d(QPointF(w->pos()) * k, QSizeF(w->size()) * k);
+        const QRectF disegno(c.l * k / 15, c.t * k / 15, c.w * k / 15, c.h * k / 15);
+        for (const auto lato : {&QRectF::left, &QRectF::top, &QRectF::right, &QRectF::bottom})
+            QVERIFY(qAbs((d.*lato)() - (disegno.*lato)()) <= 1);
     }
     if (c.testo) {
         const QString testo = c.tipo == Pulsante ? qobject_cast<ui::Pulsante*>(w)->text() : qobject_cast<ui::Etichetta*>(w)->text();
@@ -186,6 +204,7 @@ void ProvaLayoutEquivMul::pulsantiPrincipali()
 
 void ProvaLayoutEquivMul::finestra()
 {
+    QCOMPARE(f->devicePixelRatioF(), qEnvironmentVariable("MASSA_LAVAGNA", "1").toDouble());
     QCOMPARE(f->superficie()->parentWidget(), f);
     QCOMPARE(f->superficie()->y(), f->menuBar()->geometry().bottom() + 1);
     QCOMPARE(f->superficie()->objectName(), QStringLiteral("superficie"));
