@@ -7,16 +7,20 @@
 #   medio    on 800 x 600: every window's frame lies wholly inside it;
 #   sfondo   the background stays out of task bars, refuses a close request, comes back
 #            when destroyed from outside, and an exercise window destroyed from outside
-#            brings the start screen back.
+#            brings the start screen back;
+#   lavagna, lavagna4k  on 1920 x 1080 and 3840 x 2160 with --lavagna: the exercise window's
+#            frame inside the screen, taking at least 90 % of its free height or width; every
+#            text of a number question, its help offer and a symbol question drawn whole, as
+#            at the designed size but larger by the factor; the statistics rules have ink.
 # usage: desktop.sh <folder of the drill and its companions> <tocca_finestra> [scenario...]
 set -u
 bin=$1
 tocca=$2
 shift 2
 scenari=("$@")
-[ ${#scenari[@]} -gt 0 ] || scenari=(fonts scala piccolo medio sfondo)
+[ ${#scenari[@]} -gt 0 ] || scenari=(fonts scala piccolo medio sfondo lavagna lavagna4k)
 command -v xvfb-run >/dev/null || { echo "SKIP: xvfb-run is not installed, no X server to run on"; exit 77; }
-for tool in dbus-run-session openbox xdotool xwininfo xprop import convert; do
+for tool in dbus-run-session openbox xdotool xwininfo xprop xev import convert; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/deps.sh installs it)"; exit 1; }
 done
 
@@ -57,15 +61,15 @@ start_wm || fail "openbox did not start"
 pids+=("$WM_PID")
 
 start_drill() {
-  QT_QPA_PLATFORM=xcb "$exe" 2>"$work/stderr" &
+  QT_QPA_PLATFORM=xcb "$exe" "$@" 2>"$work/stderr" &
   pid=$!
   pids+=($pid)
   start=$(wait_named "$START")
   [ -n "$start" ] || fail "the start screen was never mapped"
   focus "$start" || fail "the start screen never had the focus"
 }
-open_exercise() {
-  xdotool key --clearmodifiers Tab Return
+open_exercise() { # [keys on the start screen before Tab Return]
+  xdotool key --clearmodifiers "$@" Tab Return
   exercise=$(wait_named "$EXERCISE")
   [ -n "$exercise" ] || fail "Tab and Return did not open the exercise"
   sleep 0.5   # painted
@@ -93,7 +97,128 @@ companion() {
   kill $! 2>/dev/null
 }
 
+# Texts of the exercise screen that are the same at every run: name, left, top, width, height
+# in pixels of the design inside the client area, and how far in from its edges to look
+# (past a button's bevel and focus box).
+NUMERO="Label2 0 0 794 37 1
+Label1 0 37 794 37 1
+LabelUguale 386 116 42 66 1
+LblRisultato 431 119 204 66 1
+LblIstruzione 5 527 762 18 1
+Label5 29 409 267 17 0
+Label3 41 425 241 17 0
+LblOperazione 23 449 44 32 1
+Command3 367 324 51 31 5
+Command4 419 324 51 31 5
+Command16 472 324 51 31 5
+Command5 315 360 51 31 5
+Command6 367 360 51 31 5
+Command7 419 360 51 31 5
+Command17 471 361 51 31 5
+Command8 315 396 51 31 5
+Command9 367 396 51 31 5
+Command10 419 396 51 31 5
+Command18 472 397 51 31 5
+Command13 315 432 51 31 5
+Command11 367 432 51 31 5
+Command12 419 432 51 31 5
+Command19 473 431 51 31 5
+Command1 312 469 51 31 5
+cmdCancella 364 468 105 33 4"
+AIUTO="LblEsito 21 258 287 64 1
+LblRisultato 431 119 204 66 1
+LblIstruzione 5 527 762 18 1
+lblRisErrate 125 449 44 32 1
+LblAiuto 543 419 222 37 1
+Cmdsi 656 465 112 37 5
+Cmdno 544 467 108 37 4"
+SIMBOLO="Label1 0 37 794 37 1
+LabelUgualeS 385 116 42 66 1
+LblIstruzione 5 527 762 18 1
+Command26 319 324 98 29 5
+Command25 319 361 98 31 5
+Command24 320 398 98 31 5
+Command23 320 434 200 31 5
+Command22 424 323 98 31 5
+Command21 423 360 97 31 5
+Command20 424 398 97 31 5
+Command15 319 468 198 33 4"
+# views <prefix> [options]: the exercise screen's window (-> G*, F* as frame gives them), K (device
+# pixels per pixel of the design), CX CY (its client area's corner); shots <prefix>-numero, -aiuto (after the answer "0,", never
+# right) and -simbolo
+views() {
+  local p=$1
+  shift
+  start_drill "$@"
+  open_exercise
+  frame "$exercise"
+  K=$(awk -v w="$GW" 'BEGIN { print w / 794 }')
+  CX=$GX CY=$(awk -v y="$GY" -v h="$GH" -v k="$K" 'BEGIN { printf "%d", y + h - 556 * k + 0.5 }')
+  shot "$p-numero"
+  xdotool key --clearmodifiers 0 comma Return
+  sleep 0.5
+  shot "$p-aiuto"
+  kill "$pid"
+  wait "$pid" 2>/dev/null
+  start_drill "$@"
+  open_exercise Down
+  shot "$p-simbolo"
+  kill "$pid"
+  wait "$pid" 2>/dev/null
+}
+# inks <shot> <controls> <k> <cx> <cy>: each control's name and the box around its ink, in
+# device pixels from its corner
+inks() {
+  local name l t w h in
+  while read -r name l t w h in; do
+    read -r x y w h <<<"$(awk -v k="$3" -v cx="$4" -v cy="$5" -v l="$l" -v t="$t" -v w="$w" -v h="$h" -v i="$in" \
+      'BEGIN { printf "%d %d %d %d", cx + (l + i) * k + 0.5, cy + (t + i) * k + 0.5, (w - 2 * i) * k, (h - 2 * i) * k }')"
+    echo "$name $(convert "$work/$1.png" -crop "${w}x$h+$x+$y" +repage -fuzz 20% -trim -format '%X %Y %w %h' info: 2>/dev/null | tr -d +)"
+  done <<<"$2"
+}
+
 case $scenario in
+lavagna | lavagna4k)
+  views uno
+  K1=$K CX1=$CX CY1=$CY
+  # Started by a launcher: its notice of the start ends as the first window shows, the screen
+  # measured before it or not.
+  xev -root -event property >"$work/xev" 2>&1 &
+  pids+=($!)
+  sleep 0.3
+  DESKTOP_STARTUP_ID=massa-prova_TIME0 views lavagna --lavagna
+  grep -q _NET_STARTUP_INFO "$work/xev" || fail "the launcher was never told that the drill had started"
+  read -r AX AY AW AH _ <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= *//; s/,//g')"
+  note "factor $K: the exercise window ${GW}x$GH, its frame ${FW}x${FH}+$FX+$FY, in a free area of ${AW}x$AH+$AX+$AY"
+  [ "$K1" = 1 ] || fail "at the designed size the window is $K times as wide"
+  [ "$FX" -ge "$AX" ] && [ "$FY" -ge "$AY" ] && [ $((FX + FW)) -le $((AX + AW)) ] && [ $((FY + FH)) -le $((AY + AH)) ] \
+    || fail "the frame ${FW}x${FH}+$FX+$FY does not lie inside the ${AW}x$AH screen"
+  [ $((FW * 10)) -ge $((AW * 9)) ] || [ $((FH * 10)) -ge $((AH * 9)) ] \
+    || fail "the frame ${FW}x$FH takes less than 90 % of the ${AW}x$AH screen's width and height"
+  for v in numero aiuto simbolo; do
+    controls=$NUMERO
+    [ $v = aiuto ] && controls=$AIUTO
+    [ $v = simbolo ] && controls=$SIMBOLO
+    # The same texts, larger by the factor: whole, on one line as designed, neither cut nor wrapped.
+    paste <(inks "uno-$v" "$controls" 1 "$CX1" "$CY1") <(inks "lavagna-$v" "$controls" "$K" "$CX" "$CY") |
+      awk -v k="$K" -v v="$v" '
+        # Hinting moves a line of text by a few pixels at one size and not at another; what
+        # a cut or a wrap does to its size is far more.
+        function off(a, b, s, f) { d = a - k * b; if (d < 0) d = -d; return d > 3 + f * k * s }
+        NF != 10 || $4 < 2 || $5 < 2 { print v ": " $1 " shows no text"; bad = 1; next }
+        off($7, $2, $4, 0.1) || off($8, $3, $5, 0.1) || off($9, $4, $4, 0.05) || off($10, $5, $5, 0.05) {
+          print v ": " $1 " ink " $9 "x" $10 "+" $7 "+" $8 ", at the designed size " $4 "x" $5 "+" $2 "+" $3; bad = 1 }
+        END { exit bad }' >"$work/diff" || fail "$(cat "$work/diff")"
+  done
+  note "every text of the number question, the help offer and the symbol question whole, $K times as large"
+  at() { awk -v o="$1" -v v="$2" -v k="$K" 'BEGIN { printf "%d", o + v * k }'; }
+  for x in 69 123 169 229; do
+    n=$(convert "$work/lavagna-numero.png" -crop "8x20+$(($(at "$CX" "$x") - 4))+$(($(at "$CY" 444) - 10))" +repage \
+      -colorspace gray -threshold 35% -negate -format '%[fx:round(w*h*mean)]' info:)
+    [ "${n:-0}" -gt 10 ] || fail "no ink where the statistics rule at $x px should be"
+  done
+  note "the four rules of the statistics table have ink"
+  ;;
 fonts)
   export FONTCONFIG_FILE=$work/fonts.conf
   start_drill
@@ -199,6 +324,8 @@ for s in "${scenari[@]}"; do
   [ "$s" = piccolo ] && size=640x480
   [ "$s" = medio ] && size=800x600
   [ "$s" = scala ] && size=2048x1536   # the whole exercise on screen at this scale
+  [ "$s" = lavagna ] && size=1920x1080
+  [ "$s" = lavagna4k ] && size=3840x2160
   dbus-run-session -- xvfb-run -a -s "-screen 0 ${size}x24" \
     bash "$work/inner.sh" "$s" "$bin" "$tocca" "$work" "${size%x*}" "${size#*x}" "$(cd "$(dirname "$0")" && pwd)/aiuti_x11.sh" || rc=1
 done
