@@ -59,7 +59,7 @@ done
 if [[ -f $man ]]; then
   avvisi=$(zcat "$man" | LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z 2>&1)
   [[ -z $avvisi ]] || errore "the manual page has warnings: $avvisi"
-  for f in quadro.exe www.exe avvertenza.exe positivo.wav '/usr/libexec/misure\-di\-massa/'; do
+  for f in quadro.exe www.exe avvertenza.exe positivo.wav '/usr/libexec/misure\-di\-massa/' '\-\-lavagna'; do
     zcat "$man" | grep -qF -- "$f" || errore "the manual page does not name $f"
   done
 fi
@@ -78,6 +78,8 @@ if [[ -f $desktop ]]; then
   grep -q "^Categories=.*Education;" "$desktop" || errore "not in the Education category"
   grep -q "^Name\[it\]=" "$desktop" || errore "no Italian name"
   grep -q "^Comment\[it\]=" "$desktop" || errore "no Italian comment"
+  sed -n '/^\[Desktop Action lavagna\]$/,$p' "$desktop" | grep -qx "Exec=misure-di-massa --lavagna" \
+    || errore "no action Lavagna interattiva that starts the whiteboard mode"
   desktop-file-validate "$desktop" || errore "desktop-file-validate"
 fi
 # The desktop file's name is the one the drill gives itself.
