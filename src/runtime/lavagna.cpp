@@ -16,6 +16,7 @@ constexpr char ScalaQt[] = "QT_SCALE_FACTOR";
 // A title bar that nobody measures before the application: the program's own (a line of the
 // menu font and its margins, 23 or 24 pixels) or a compositor's, much the same.
 constexpr int AltezzaTitolo = 26;
+constexpr double PassiScala = 64;
 
 } // namespace
 
@@ -65,7 +66,10 @@ void prepara(int argc, char* argv[], QSize finestra)
         if (fattore <= 0)
             return;
     }
-    qputenv(ScalaQt, QByteArray::number(desktop * fattore, 'g', 6));
+    // In steps of 1/64, which binary fractions hold exactly: at a factor such as 1.82 Qt sizes a
+    // window and paints it at two slightly different scales, and leaves its last row unpainted.
+    const double esatto = std::max(1.0, std::floor(desktop * fattore * PassiScala)) / PassiScala;
+    qputenv(ScalaQt, QByteArray::number(esatto, 'g', 10));
 }
 
 } // namespace lavagna

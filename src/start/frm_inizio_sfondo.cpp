@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <cmath>
+
 namespace {
 FrmInizioSfondo* s_caricato = nullptr;
 }
@@ -59,8 +61,13 @@ void FrmInizioSfondo::Form_Load()
 void FrmInizioSfondo::mostraSulloSchermo()
 {
     // The whole screen, without any frame: maximized as designed.
-    if (const QScreen* sc = screen())
-        setGeometry(sc->geometry());
+    if (const QScreen* sc = screen()) {
+        // At a fractional scale the screen's size in the program's pixels is rounded down, and
+        // the window would leave the screen's last device pixels bare: a pixel more covers them.
+        const qreal scala = sc->devicePixelRatio();
+        const int resto = scala == std::floor(scala) ? 0 : 1;
+        setGeometry(QRect(sc->geometry().topLeft(), sc->geometry().size() + QSize(resto, resto)));
+    }
     create();
     m_coloreDalServer = piattaforma::desktop().preparaSfondo(this, colore());
     // Destroyed from outside, it comes back: the desktop never shows behind the drill.

@@ -150,6 +150,10 @@ views() {
   local p=$1
   shift
   start_drill "$@"
+  sleep 0.5   # painted
+  geometry "$start"
+  SG="${GW}x1+$GX+$((GY + GH - 1))" SI="1x1+$GX+$((GY + GH - 4))"   # its last row, a pixel above
+  shot "$p-inizio"
   open_exercise
   frame "$exercise"
   K=$(awk -v w="$GW" 'BEGIN { print w / 794 }')
@@ -218,6 +222,16 @@ lavagna | lavagna4k)
     [ "${n:-0}" -gt 10 ] || fail "no ink where the statistics rule at $x px should be"
   done
   note "the four rules of the statistics table have ink"
+  # Painted to their last device pixel: the start screen's last row, the screen's last row and
+  # column each of one colour, that of the pixels just inside.
+  colour() { convert "$work/$1.png" -crop "$2" +repage -unique-colors -format '%[pixel:p{0,0}] %k' info:; }
+  for edge in "lavagna-inizio $SG $SI" "lavagna-numero ${AW}x1+0+$((AH - 1)) 1x1+0+$((AH - 4))" \
+    "lavagna-numero 1x$AH+$((AW - 1))+0 1x1+$((AW - 4))+0"; do
+    read -r v crop inner <<<"$edge"
+    [ "$(colour "$v" "$crop")" = "$(colour "$v" "$inner")" ] ||
+      fail "$v: the edge $crop is $(colour "$v" "$crop"), just inside $(colour "$v" "$inner") (left unpainted)"
+  done
+  note "the start screen and the background painted to their last row and column"
   ;;
 fonts)
   export FONTCONFIG_FILE=$work/fonts.conf
