@@ -2,8 +2,8 @@
 #include "runtime/lavagna.h"
 #include "runtime/piattaforma.h"
 #include "runtime/servizi_reali.h"
-#include "screens/caratteri.h"
-#include "screens/kit.h"
+#include "kit/caratteri.h"
+#include "kit/finestra.h"
 #include "screens/layout_equivmul.h"
 #include "start/programma.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/tavolozza.h"
+#include "kit/tavolozza.h"
 
 #include <QColor>
 #include <QFont>

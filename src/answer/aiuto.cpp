@@ -1,10 +1,10 @@
 #include "answer/aiuto.h"
 
 #include "answer/parole.h"
-#include "answer/regole.h"
-#include "exercise/frasi.h"
-#include "exercise/istruzioni.h"
-#include "exercise/stato.h"
+#include "regole/regole.h"
+#include "regole/frasi.h"
+#include "regole/istruzioni.h"
+#include "regole/stato.h"
 #include "runtime/servizi.h"
 
 #include <QAction>

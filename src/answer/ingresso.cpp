@@ -1,10 +1,10 @@
 #include "answer/ingresso.h"
 
 #include "answer/parole.h"
-#include "exercise/frasi.h"
-#include "exercise/istruzioni.h"
-#include "exercise/stato.h"
-#include "runtime/testo.h"
+#include "regole/frasi.h"
+#include "regole/istruzioni.h"
+#include "regole/stato.h"
+#include "regole/testo.h"
 
 #include <QAction>
 

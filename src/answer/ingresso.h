@@ -1,6 +1,6 @@
 #pragma once
 
-#include "answer/tastiera.h"
+#include "regole/tastiera.h"
 #include "screens/layout_equivmul.h"
 
 // Entering an answer: the keypad, the unit-symbol buttons, their "Cancella", the rule

@@ -1,6 +1,6 @@
 #include "answer/parole.h"
 
-#include "exercise/frasi.h"
+#include "regole/frasi.h"
 
 namespace parole {
 

@@ -1,12 +1,12 @@
 #include "answer/verifica.h"
 
 #include "answer/aiuto.h"
-#include "answer/regole.h"
-#include "exercise/frasi.h"
-#include "exercise/istruzioni.h"
-#include "exercise/stato.h"
+#include "regole/regole.h"
+#include "regole/frasi.h"
+#include "regole/istruzioni.h"
+#include "regole/stato.h"
 #include "runtime/servizi.h"
-#include "runtime/testo.h"
+#include "regole/testo.h"
 
 #include <QGuiApplication>
 #include <QStyleHints>

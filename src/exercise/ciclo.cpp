@@ -1,12 +1,12 @@
 #include "exercise/ciclo.h"
 
 #include "answer/parole.h"
-#include "exercise/frasi.h"
-#include "exercise/istruzioni.h"
-#include "exercise/quantita.h"
-#include "exercise/stato.h"
+#include "regole/frasi.h"
+#include "regole/istruzioni.h"
+#include "regole/quantita.h"
+#include "regole/stato.h"
 #include "runtime/servizi.h"
-#include "runtime/testo.h"
+#include "regole/testo.h"
 
 CicloDomande::CicloDomande(ui::ControlliEquivMul& controlli) : c(controlli) {}
 

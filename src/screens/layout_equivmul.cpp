@@ -4,6 +4,8 @@
 // one listed earlier lies in front of one listed later.
 #include "screens/layout_equivmul.h"
 
+#include "screens/costruttori.h"
+
 #include <QAction>
 #include <QApplication>
 
@@ -13,17 +15,6 @@ namespace {
 
 const QString Arial = QStringLiteral("Arial");
 const QString SansSerif = QStringLiteral("MS Sans Serif");
-
-Cornice* cornice(QWidget* in, const char* nome, int l, int t, int w, int h, const QString& titolo,
-               bool bordo, const QColor& sfondo)
-{
-    auto* x = new Cornice(in, QString::fromLatin1(nome), titolo, bordo);
-    posiziona(x, l, t, w, h);
-    x->setFont(carattere(Arial, 9.75, true));
-    x->impostaSfondo(sfondo);
-    x->lower();
-    return x;
-}
 
 } // namespace
 
@@ -70,18 +61,18 @@ void ControlliEquivMul::preparaCaratteri()
     };
     const QString cifre = QStringLiteral("0123456789");
     const QString quantita = cifre + QStringLiteral(",?= kghdacm");
-    ciascuno(carattere(Arial, 30, true), quantita);
-    ciascuno(carattere(Arial, 14.25, true), quantita + QStringLiteral("CancelSiNo"));
-    ciascuno(carattere(Arial, 21.75, true), QStringLiteral(" Da unità maggiore a unità minore e viceversa Calcolo del "
+    ciascuno(carattere(Arial, 30, Peso::Grassetto), quantita);
+    ciascuno(carattere(Arial, 14.25, Peso::Grassetto), quantita + QStringLiteral("CancelSiNo"));
+    ciascuno(carattere(Arial, 21.75, Peso::Grassetto), QStringLiteral(" Da unità maggiore a unità minore e viceversa Calcolo del "
                                                            "risultato simbolo casuale Ti aiuto ?"));
-    ciascuno(carattere(Arial, 48, true), QStringLiteral("EsattoErrato"));
-    ciascuno(carattere(Arial, 12, true), QStringLiteral("abcdefghijklmnopqrstuvwxyz CNPSVì."));
-    ciascuno(carattere(Arial, 9.75, true), QStringLiteral("TASTIERINO SIMBOLI AIUTO"));
-    ciascuno(carattere(Arial, 8.25, true), cifre);
-    ciascuno(carattere(SansSerif, 8.25, true), QStringLiteral("Oper. Risp. Tempo Esatte Errate parziale totale"));
-    ciascuno(carattere(SansSerif, 8.25, false), QStringLiteral("ELABORAZIONE"));
-    ciascuno(carattere(SansSerif, 24, true), QStringLiteral("My help"));
-    ciascuno(carattere(SansSerif, 18, true), QStringLiteral("My help"));
+    ciascuno(carattere(Arial, 48, Peso::Grassetto), QStringLiteral("EsattoErrato"));
+    ciascuno(carattere(Arial, 12, Peso::Grassetto), QStringLiteral("abcdefghijklmnopqrstuvwxyz CNPSVì."));
+    ciascuno(carattere(Arial, 9.75, Peso::Grassetto), QStringLiteral("TASTIERINO SIMBOLI AIUTO"));
+    ciascuno(carattere(Arial, 8.25, Peso::Grassetto), cifre);
+    ciascuno(carattere(SansSerif, 8.25, Peso::Grassetto), QStringLiteral("Oper. Risp. Tempo Esatte Errate parziale totale"));
+    ciascuno(carattere(SansSerif, 8.25), QStringLiteral("ELABORAZIONE"));
+    ciascuno(carattere(SansSerif, 24, Peso::Grassetto), QStringLiteral("My help"));
+    ciascuno(carattere(SansSerif, 18, Peso::Grassetto), QStringLiteral("My help"));
 }
 
 void ControlliEquivMul::costruisci(Finestra* finestra)
@@ -98,53 +89,49 @@ void ControlliEquivMul::costruisci(Finestra* finestra)
     vuoto = voceMenu(finestra->menuBar(), "vuoto", QString());
     mnuQuadro = voceMenu(finestra->menuBar(), "mnuQuadro", QStringLiteral("Il quadro"));
     QWidget* s = finestra->superficie();
+    const QFont didascalie = carattere(Arial, 9.75, Peso::Grassetto);
 
-    const QFont titolo = carattere(Arial, 21.75, true);
-    Label2 = etichetta(s, "Label2", 0, 0, 11955, 555, QString(), titolo, rgb(128, 0, 0), false, false);
+    const QFont titolo = carattere(Arial, 21.75, Peso::Grassetto);
+    Label2 = etichetta(s, "Label2", 0, 0, 11955, 555, QString(), titolo, rgb(128, 0, 0));
     Label2->impostaSfondo(Pesca);
-    Label1 = etichetta(s, "Label1", 0, 555, 11955, 555, QString(), titolo, rgb(255, 0, 0), false, false);
+    Label1 = etichetta(s, "Label1", 0, 555, 11955, 555, QString(), titolo, rgb(255, 0, 0));
     Label1->impostaSfondo(Pesca);
-    fraNumero = cornice(s, "fraNumero", 15, 1500, 11475, 2295, QString(), true, grigio);
-    fraSimbolo = cornice(s, "fraSimbolo", 0, 1500, 11475, 2280, QString(), true, rgb(255, 192, 255));
-    LblEsito = etichetta(s, "LblEsito", 315, 3870, 4305, 960, QString(), carattere(Arial, 48, true), blu, true, true);
-    Frame1 = cornice(s, "Frame1", 90, 4995, 4500, 2685, QString(), false, grigio);
-    FraSimboli = cornice(s, "FraSimboli", 4635, 4530, 3315, 3150, QStringLiteral("SIMBOLI"), true, giallo);
-    fraTastierino = cornice(s, "fraTastierino", 4620, 4530, 3330, 3180, QStringLiteral("TASTIERINO"), true, giallo);
-    frmAiuto = cornice(s, "frmAiuto", 8010, 5985, 3615, 1695, QStringLiteral("AIUTO"), true, giallo);
+    fraNumero = cornice(s, "fraNumero", 15, 1500, 11475, 2295, QString(), didascalie, grigio);
+    fraSimbolo = cornice(s, "fraSimbolo", 0, 1500, 11475, 2280, QString(), didascalie, rgb(255, 192, 255));
+    LblEsito = etichetta(s, "LblEsito", 315, 3870, 4305, 960, QString(), carattere(Arial, 48, Peso::Grassetto), blu, Centrata | Trasparente);
+    Frame1 = cornice(s, "Frame1", 90, 4995, 4500, 2685, QString(), didascalie, grigio, Bordo::Nessuno);
+    FraSimboli = cornice(s, "FraSimboli", 4635, 4530, 3315, 3150, QStringLiteral("SIMBOLI"), didascalie, giallo);
+    fraTastierino = cornice(s, "fraTastierino", 4620, 4530, 3330, 3180, QStringLiteral("TASTIERINO"), didascalie, giallo);
+    frmAiuto = cornice(s, "frmAiuto", 8010, 5985, 3615, 1695, QStringLiteral("AIUTO"), didascalie, giallo);
     frmAiuto->hide();
-    LblIstruzione = etichetta(s, "LblIstruzione", 75, 7905, 11430, 270, QString(), carattere(Arial, 12, true), blu,
-                              false, false);
+    LblIstruzione = etichetta(s, "LblIstruzione", 75, 7905, 11430, 270, QString(), carattere(Arial, 12, Peso::Grassetto), blu);
     LblIstruzione->impostaSfondo(rgb(192, 255, 255));
-    Label7 = etichetta(s, "Label7", 105, 8235, 840, 255, QString(), carattere(Arial, 8.25, true), rgb(192, 0, 0),
-                       true, true);
+    Label7 = etichetta(s, "Label7", 105, 8235, 840, 255, QString(), carattere(Arial, 8.25, Peso::Grassetto), rgb(192, 0, 0), Centrata | Trasparente);
 
     // Number question.
-    const QFont grande = carattere(Arial, 30, true);
-    lblHelp = etichetta(fraNumero, "lblHelp", 6450, 1305, 2940, 630, QString(), carattere(SansSerif, 24, true),
-                        rgb(255, 0, 0), true, true);
+    const QFont grande = carattere(Arial, 30, Peso::Grassetto);
+    lblHelp = etichetta(fraNumero, "lblHelp", 6450, 1305, 2940, 630, QString(), carattere(SansSerif, 24, Peso::Grassetto),
+                        rgb(255, 0, 0), Centrata | Trasparente);
     LblRisultato = etichetta(fraNumero, "LblRisultato", 6450, 285, 3060, 990, QStringLiteral("?"), grande,
-                             rgb(192, 64, 0), true, true);
-    LabelUguale = etichetta(fraNumero, "LabelUguale", 5775, 240, 630, 990, QStringLiteral("="), grande, blu, true,
-                            true);
-    Label11 = etichetta(fraNumero, "Label11", 9960, 240, 1305, 990, QString(), grande, blu, true, true);
-    Label4 = etichetta(fraNumero, "Label4", 855, 240, 3825, 990, QString(), grande, blu, true, true);
+                             rgb(192, 64, 0), Centrata | Trasparente);
+    LabelUguale = etichetta(fraNumero, "LabelUguale", 5775, 240, 630, 990, QStringLiteral("="), grande, blu, Centrata | Trasparente);
+    Label11 = etichetta(fraNumero, "Label11", 9960, 240, 1305, 990, QString(), grande, blu, Centrata | Trasparente);
+    Label4 = etichetta(fraNumero, "Label4", 855, 240, 3825, 990, QString(), grande, blu, Centrata | Trasparente);
 
     // Symbol question.
-    lblHelpS = etichetta(fraSimbolo, "lblHelpS", 9960, 1380, 1560, 675, QString(), carattere(SansSerif, 18, true),
-                         rgb(255, 0, 0), false, true);
-    Label4S = etichetta(fraSimbolo, "Label4S", 855, 240, 3825, 990, QString(), grande, blu, true, true);
+    lblHelpS = etichetta(fraSimbolo, "lblHelpS", 9960, 1380, 1560, 675, QString(), carattere(SansSerif, 18, Peso::Grassetto),
+                         rgb(255, 0, 0), Trasparente);
+    Label4S = etichetta(fraSimbolo, "Label4S", 855, 240, 3825, 990, QString(), grande, blu, Centrata | Trasparente);
     lblRisultatoS = etichetta(fraSimbolo, "lblRisultatoS", 9660, 240, 1665, 990, QStringLiteral("?"), grande,
-                              rgb(192, 64, 0), true, true);
-    LabelUgualeS = etichetta(fraSimbolo, "LabelUgualeS", 5775, 240, 630, 990, QStringLiteral("="), grande, blu,
-                             true, true);
-    label11S = etichetta(fraSimbolo, "label11S", 6450, 240, 165, 690, QString(), grande, blu, false, true);
+                              rgb(192, 64, 0), Centrata | Trasparente);
+    LabelUgualeS = etichetta(fraSimbolo, "LabelUgualeS", 5775, 240, 630, 990, QStringLiteral("="), grande, blu, Centrata | Trasparente);
+    label11S = etichetta(fraSimbolo, "label11S", 6450, 240, 165, 690, QString(), grande, blu, Trasparente);
     label11S->impostaAdattaAlTesto(true);
 
     // Statistics and main buttons.
-    const QFont bottone = carattere(Arial, 12, true);
-    frmElaborazione = cornice(Frame1, "frmElaborazione", 195, 780, 4215, 1485, QStringLiteral("ELABORAZIONE"),
-                              true, barraMenu);
-    frmElaborazione->setFont(carattere(SansSerif, 8.25, false));
+    const QFont bottone = carattere(Arial, 12, Peso::Grassetto);
+    frmElaborazione = cornice(Frame1, "frmElaborazione", 195, 780, 4215, 1485, QStringLiteral("ELABORAZIONE"), didascalie, barraMenu);
+    frmElaborazione->setFont(carattere(SansSerif, 8.25));
     CmdOperazione = pulsante(Frame1, "CmdOperazione", 210, 135, 4170, 495,
                              QStringLiteral("N u o v a   t r a s f o r m a z i o n e"), bottone, barraMenu);
     CmdVerifica = pulsante(Frame1, "CmdVerifica", 255, 135, 4155, 495, QStringLiteral("V e r i f i c a "),
@@ -154,28 +141,27 @@ void ControlliEquivMul::costruisci(Finestra* finestra)
 
     // The old bitmap face was wider than the one that stands in for it: wider blanks put
     // each heading word between the column rules again, as the blanks were meant to.
-    QFont intestazione = carattere(SansSerif, 8.25, true);
+    QFont intestazione = carattere(SansSerif, 8.25, Peso::Grassetto);
     intestazione.setWordSpacing(8);
     const QColor testoNormale = QApplication::palette().color(QPalette::WindowText);
     Label5 = etichetta(frmElaborazione, "Label5", 150, 360, 4005, 255,
-                       QStringLiteral("Oper.    Risp.       Risp.    Tempo      Tempo "), intestazione, testoNormale,
-                       false, true);
+                       QStringLiteral("Oper.    Risp.       Risp.    Tempo      Tempo "), intestazione, testoNormale, Trasparente);
     Label3 = etichetta(frmElaborazione, "Label3", 330, 600, 3615, 255,
                        QStringLiteral("        Esatte      Errate   parziale     totale"), intestazione,
-                       testoNormale, false, true);
-    const QFont valore = carattere(Arial, 14.25, true);
+                       testoNormale, Trasparente);
+    const QFont valore = carattere(Arial, 14.25, Peso::Grassetto);
     LblOperazione = etichetta(frmElaborazione, "LblOperazione", 60, 960, 660, 480, QString(), valore,
-                              rgb(0, 192, 0), true, true);
+                              rgb(0, 192, 0), Centrata | Trasparente);
     lblRisEsatte = etichetta(frmElaborazione, "lblRisEsatte", 840, 960, 660, 480, QString(), valore,
-                             rgb(0, 0, 255), true, true);
+                             rgb(0, 0, 255), Centrata | Trasparente);
     lblRisErrate = etichetta(frmElaborazione, "lblRisErrate", 1590, 960, 660, 480, QString(), valore,
-                             rgb(0, 0, 255), true, true);
+                             rgb(0, 0, 255), Centrata | Trasparente);
     const QString suggerimento = QStringLiteral("Secondi impiegati per ogni risposta");
     LblTempoParziale = etichetta(frmElaborazione, "LblTempoParziale", 2400, 960, 660, 480, QString(), valore,
-                                 rgb(255, 0, 0), true, true);
+                                 rgb(255, 0, 0), Centrata | Trasparente);
     LblTempoParziale->setToolTip(suggerimento);
     lblTempoTotale = etichetta(frmElaborazione, "lblTempoTotale", 3315, 960, 660, 480, QString(), valore,
-                               rgb(255, 0, 0), true, true);
+                               rgb(255, 0, 0), Centrata | Trasparente);
     lblTempoTotale->setToolTip(suggerimento);
     Line3 = new Linea(frmElaborazione, QStringLiteral("Line3"), 750, 450, 750, 1320);
     Line1 = new Linea(frmElaborazione, QStringLiteral("Line1"), 1560, 390, 1560, 1260);
@@ -185,11 +171,11 @@ void ControlliEquivMul::costruisci(Finestra* finestra)
         l->lower();
 
     // Help offer.
-    const QFont medio = carattere(Arial, 14.25, true);
+    const QFont medio = carattere(Arial, 14.25, Peso::Grassetto);
     Cmdsi = pulsante(frmAiuto, "Cmdsi", 1830, 990, 1680, 555, QStringLiteral("Si"), medio, Pesca);
     Cmdno = pulsante(frmAiuto, "Cmdno", 150, 1020, 1620, 555, QStringLiteral("No"), medio, Pesca);
     LblAiuto = etichetta(frmAiuto, "LblAiuto", 135, 300, 3330, 555, QStringLiteral("Ti aiuto ?"), titolo,
-                         testoNormale, true, false);
+                         testoNormale, Centrata);
     LblAiuto->impostaSfondo(tasto);
 
     // Unit symbols; their captions are set at load.

@@ -1,6 +1,10 @@
 #pragma once
 
-#include "screens/kit.h"
+#include "kit/accessibilita.h"
+#include "kit/barra_menu.h"
+#include "kit/caratteri.h"
+#include "kit/controlli.h"
+#include "kit/finestra.h"
 
 #include <array>
 

@@ -3,6 +3,8 @@
 // created in designed order and lowered on creation, so earlier ones lie in front.
 #include "screens/layout_inizio.h"
 
+#include "screens/costruttori.h"
+
 #include "identita.h"
 
 #include <QAction>
@@ -55,51 +57,43 @@ void ControlliInizio::costruisci(Finestra* finestra)
     mnuAvvertenza = voceMenu(barra, "mnuAvvertenza", QStringLiteral("Avvertenza"));
 
     // Title band.
-    frmTitolo = new Cornice(s, QStringLiteral("frmTitolo"), QString(), false);
-    posiziona(frmTitolo, 75, 195, 11745, 1545);
-    frmTitolo->impostaSfondo(verde);
-    frmTitolo->lower();
-    Label4 = etichetta(frmTitolo, "Label4", 225, 840, 8925, 435, QString(), carattere(Arial, 18, true), bluTitolo,
-                   true, false);
+    frmTitolo = cornice(s, "frmTitolo", 75, 195, 11745, 1545, QString(), s->font(), verde, Bordo::Nessuno);
+    Label4 = etichetta(frmTitolo, "Label4", 225, 840, 8925, 435, QString(), carattere(Arial, 18, Peso::Grassetto), bluTitolo, Centrata);
     Label4->impostaSfondo(ciano);
     Label2 = etichetta(frmTitolo, "Label2", 9165, 795, 2145, 225, QStringLiteral("Esercitazione"),
-                   carattere(Arial, 12, true), QColor(0, 0, 128), false, true);
-    Label6 = etichetta(frmTitolo, "Label6", 195, 165, 11340, 750, QString(), carattere(Arial, 21.75, true), bluTitolo,
-                   true, false);
+                   carattere(Arial, 12, Peso::Grassetto), QColor(0, 0, 128), Trasparente);
+    Label6 = etichetta(frmTitolo, "Label6", 195, 165, 11340, 750, QString(), carattere(Arial, 21.75, Peso::Grassetto), bluTitolo, Centrata);
     Label6->impostaSfondo(ciano);
-    Shape2 = new Riquadro(frmTitolo, QStringLiteral("Shape2"), CianoChiaro, 1);
+    Shape2 = new Sagoma(frmTitolo, QStringLiteral("Shape2"), CianoChiaro, 1);
     posiziona(Shape2, 90, 90, 11595, 1275);
     Shape2->lower();
-    Shape1 = new Riquadro(frmTitolo, QStringLiteral("Shape1"), QColor(0, 192, 192), 2);
+    Shape1 = new Sagoma(frmTitolo, QStringLiteral("Shape1"), QColor(0, 192, 192), 2);
     posiziona(Shape1, 60, 150, 11655, 1260);
     Shape1->lower();
 
     // The kind list: choose only, no typing.
     Combo1 = new Tendina(s, QStringLiteral("Combo1"));
     posiziona(Combo1, 225, 1755, 11550, 600);
-    Combo1->setFont(carattere(Arial, 20.25, false));
+    Combo1->setFont(carattere(Arial, 20.25));
     Combo1->impostaSfondo(giallo);
     Combo1->lower();
 
     // The direction buttons and the exit.
-    Frame1 = new Cornice(s, QStringLiteral("Frame1"), QString(), true);
-    posiziona(Frame1, 4725, 2475, 6795, 4260);
-    Frame1->impostaSfondo(giallo);
-    Frame1->lower();
-    const QFont direzione = carattere(Arial, 20.25, true);
+    Frame1 = cornice(s, "Frame1", 4725, 2475, 6795, 4260, QString(), s->font(), giallo);
+    const QFont direzione = carattere(Arial, 20.25, Peso::Grassetto);
     Command1 = pulsante(Frame1, "Command1", 75, 315, 6600, 870, QString(), direzione, tasto);
     Command3 = pulsante(Frame1, "Command3", 60, 1320, 6600, 870, QString(), direzione, tasto);
     Command5 = pulsante(Frame1, "Command5", 75, 2250, 6600, 870, QString(), direzione, tasto);
-    Command9 = pulsante(Frame1, "Command9", 60, 3630, 6630, 495, QString(), carattere(Arial, 12, true),
+    Command9 = pulsante(Frame1, "Command9", 60, 3630, 6630, 495, QString(), carattere(Arial, 12, Peso::Grassetto),
                       Pesca);
 
     // Credits.
-    const QFont crediti = carattere(Arial, 18, true);
+    const QFont crediti = carattere(Arial, 18, Peso::Grassetto);
     Label5 = etichetta(s, "Label5", 7500, 7440, 4005, 465, QStringLiteral("Il software di Velmaro"), crediti,
-                   QColor(192, 0, 0), false, false);
+                   QColor(192, 0, 0));
     Label5->impostaSfondo(CianoChiaro);
     Label3 = etichetta(s, "Label3", 270, 7425, 8655, 495, QStringLiteral("Ideazione, progettazione e realizzazione"),
-                   crediti, QColor(0, 0, 0), false, false);
+                   crediti, QColor(0, 0, 0));
     Label3->impostaSfondo(CianoChiaro);
 
     // Two empty picture boxes: they show nothing.

@@ -1,6 +1,10 @@
 #pragma once
 
-#include "screens/kit.h"
+#include "kit/accessibilita.h"
+#include "kit/barra_menu.h"
+#include "kit/caratteri.h"
+#include "kit/controlli.h"
+#include "kit/finestra.h"
 
 class QAction;
 
@@ -13,7 +17,7 @@ struct ControlliInizio {
 
     Cornice* frmTitolo;
     Etichetta *Label4, *Label2, *Label6, *Label5, *Label3;
-    Riquadro *Shape2, *Shape1;
+    Sagoma *Shape2, *Shape1;
     Tendina* Combo1;
     Cornice* Frame1;
     Pulsante *Command1, *Command3, *Command5, *Command9;

@@ -1,7 +1,7 @@
 #include "start/frm_inizio.h"
 
 #include "exercise/frm_equivmul.h"
-#include "exercise/stato.h"
+#include "regole/stato.h"
 #include "runtime/servizi.h"
 #include "start/frm_inizio_sfondo.h"
 #include "start/schemi.h"

@@ -2,8 +2,8 @@
 
 #include "exercise/frm_equivmul.h"
 #include "identita.h"
-#include "screens/caratteri.h"
-#include "screens/kit.h"
+#include "kit/caratteri.h"
+#include "kit/finestra.h"
 #include "start/frm_inizio.h"
 #include "start/frm_inizio_sfondo.h"
 

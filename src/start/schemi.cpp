@@ -1,7 +1,7 @@
 #include "start/schemi.h"
 
 #include "exercise/frm_equivmul.h"
-#include "exercise/stato.h"
+#include "regole/stato.h"
 
 namespace {
 

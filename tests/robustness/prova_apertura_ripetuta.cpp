@@ -1,6 +1,6 @@
 // Opening and leaving the exercise again and again must leave nothing behind.
 #include "exercise/frm_equivmul.h"
-#include "exercise/stato.h"
+#include "regole/stato.h"
 #include "controlli.h"
 #include "servizi_di_prova.h"
 #include "start/frm_inizio.h"

@@ -1,7 +1,7 @@
 // Any sequence of clicks on whatever is on show must keep the screens consistent.
 // The seed is printed; MASSA_SEED=<n> replays a failing run.
 #include "exercise/frm_equivmul.h"
-#include "exercise/stato.h"
+#include "regole/stato.h"
 #include "controlli.h"
 #include "servizi_di_prova.h"
 #include "start/frm_inizio.h"

@@ -1,6 +1,6 @@
 // The start screen, the background and the colour schemes, driven through the real widgets.
 #include "exercise/frm_equivmul.h"
-#include "exercise/stato.h"
+#include "regole/stato.h"
 #include "controlli.h"
 #include "servizi_di_prova.h"
 #include "start/frm_inizio.h"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Includes run one way only: from the screens and their parts down to the widget kit and the
-# runtime, never back up. Each source file of src/ and app/ has a layer; a file may include
-# only headers of its own layer or a lower one.
+# Includes run one way only: from the screens and their parts down to the widget kit, the
+# runtime and the rules, never back up. Each folder of src/, and app/, is a layer; a file may
+# include only headers of its own folder or a lower one.
 # And no class is defined across folders: its member functions live in one folder.
 # And the desktop's own libraries (xcb, fontconfig, dlfcn) are included only by the platform
 # module, src/runtime/piattaforma*.
@@ -10,13 +10,14 @@ set -u
 cd "$1" || exit 1
 layer() {
   case $1 in
-    src/runtime/*) echo 0 ;;
-    src/screens/*) echo 1 ;;
-    src/exercise/stato.* | src/exercise/istruzioni.h | src/exercise/frasi.* | src/exercise/quantita.*) echo 2 ;;
-    src/answer/*) echo 3 ;;
-    src/exercise/*) echo 4 ;;
-    src/start/*) echo 5 ;;
-    app/*) echo 6 ;;
+    src/regole/*) echo 0 ;;
+    src/runtime/*) echo 1 ;;
+    src/kit/*) echo 2 ;;
+    src/screens/*) echo 3 ;;
+    src/answer/*) echo 4 ;;
+    src/exercise/*) echo 5 ;;
+    src/start/*) echo 6 ;;
+    app/*) echo 7 ;;
     *) echo "?" ;;
   esac
 }

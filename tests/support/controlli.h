@@ -2,7 +2,7 @@
 
 // Finds a screen's controls by their designed names, as a learner finds them by sight:
 // the screens keep their controls to themselves.
-#include "screens/kit.h"
+#include "kit/controlli.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 // Opens the exercise screen on a question picked by scripted random values, and clicks on it.
 #include "exercise/frm_equivmul.h"
-#include "exercise/stato.h"
+#include "regole/stato.h"
 #include "controlli.h"
 #include "servizi_di_prova.h"
 

@@ -1,4 +1,4 @@
-#include "runtime/testo.h"
+#include "regole/testo.h"
 
 #include <cmath>
 

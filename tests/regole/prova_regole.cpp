@@ -1,5 +1,5 @@
 // The rules behind a check and the help offer, without any screen.
-#include "answer/regole.h"
+#include "regole/regole.h"
 
 #include <QtTest>
 

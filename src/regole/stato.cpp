@@ -1,4 +1,4 @@
-#include "exercise/stato.h"
+#include "regole/stato.h"
 
 StatoProgramma& stato()
 {

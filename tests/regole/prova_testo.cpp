@@ -1,11 +1,9 @@
-// Number-to-text, the text helpers and the random source of the running program.
-#include "runtime/servizi_reali.h"
-#include "runtime/testo.h"
+// Number-to-text and the text helpers.
+#include "regole/testo.h"
 
 #include <QLocale>
 #include <QTest>
 #include <clocale>
-#include <vector>
 
 class ProvaTesto : public QObject {
     Q_OBJECT
@@ -14,7 +12,6 @@ private slots:
     void numeroInTesto();
     void numeroInTestoConLocaleItaliano();
     void parti();
-    void casuale();
 };
 
 void ProvaTesto::numeroInTesto_data()
@@ -79,32 +76,6 @@ void ProvaTesto::parti()
     QCOMPARE(testo::lunghezza(QStringLiteral("già")), 3);
     QCOMPARE(testo::parteIntera(2.999), 2.0);
     QCOMPARE(testo::parteIntera(-0.5), -1.0);
-}
-
-void ProvaTesto::casuale()
-{
-    ServiziReali reale;
-    const auto serie = [&reale](double seme) {
-        reale.inizializzaCasuali(seme);
-        std::vector<float> v(200000);
-        for (float& r : v)
-            r = reale.valoreCasuale();
-        return v;
-    };
-    const std::vector<float> a = serie(36000.123);
-    double somma = 0;
-    int bassi = 0;
-    for (const float r : a) {
-        QVERIFY(r >= 0.0f && r < 1.0f);
-        somma += r;
-        bassi += r < 0.001f;
-    }
-    // Spread evenly: the mean near one half, the lowest thousandth reached about 200 times.
-    QVERIFY(std::abs(somma / double(a.size()) - 0.5) < 0.01);
-    QVERIFY(bassi > 100 && bassi < 300);
-    QVERIFY(a == serie(36000.123));
-    // Two questions a millisecond apart get different questions.
-    QVERIFY(a != serie(36000.124));
 }
 
 QTEST_GUILESS_MAIN(ProvaTesto)

@@ -1,10 +1,12 @@
 // The fonts of this desktop, found once, and off the main thread when the program starts.
-#include "screens/caratteri.h"
+#include "kit/caratteri.h"
 
 #include "runtime/piattaforma.h"
-#include "screens/kit.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <QFontInfo>
 #include <QFontMetrics>
 
@@ -29,7 +31,35 @@ std::shared_future<Caratteri>& risultato()
 
 } // namespace
 
-QFont carattereMenu() { return carattere(QStringLiteral("MS Sans Serif"), 8.25, false); }
+QFont carattere(const QString& faccia, double punti, Peso peso)
+{
+    // One face stands in for every face of the design.
+    Q_UNUSED(faccia);
+    QFont f(Carattere);
+    f.setPixelSize(static_cast<int>(punti * 96.0 / 72.0 + 0.5));
+    f.setBold(peso == Peso::Grassetto);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
+
+void preparaCarattere(const QFont& f, const QString& caratteri)
+{
+    // A sheet as the screens are painted on, one glyph at a time so each fits on it.
+    const QFontMetrics fm(f);
+    const qreal rapporto = qApp->devicePixelRatio();
+    QImage foglio(QSize(fm.maxWidth() + 2, fm.height() + 2) * rapporto, QImage::Format_ARGB32_Premultiplied);
+    foglio.setDevicePixelRatio(rapporto);
+    foglio.fill(Qt::transparent);
+    QPainter p(&foglio);
+    p.setFont(f);
+    // Glyphs are kept for each quarter of a pixel they may start at.
+    for (const qreal x : {0.0, 0.25, 0.5, 0.75}) {
+        for (const QChar c : caratteri)
+            p.drawText(QPointF(x, fm.ascent()), QString(c));
+    }
+}
+
+QFont carattereMenu() { return carattere(QStringLiteral("MS Sans Serif"), 8.25); }
 
 const Caratteri& caratteri()
 {

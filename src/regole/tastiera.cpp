@@ -1,4 +1,4 @@
-#include "answer/tastiera.h"
+#include "regole/tastiera.h"
 
 Richiesta MappaTasti::traduci(int tasto, Qt::KeyboardModifiers modificatori, bool ripetuto)
 {

@@ -1,5 +1,5 @@
 // The quantity generators, the draw table and the choice of presentation, as plain functions.
-#include "exercise/quantita.h"
+#include "regole/quantita.h"
 
 #include <QRegularExpression>
 #include <algorithm>

@@ -1,5 +1,9 @@
 // What a screen reader is told about the kit's controls. Nothing here changes what is drawn.
-#include "screens/kit.h"
+#include "kit/accessibilita.h"
+
+#include "kit/barra_menu.h"
+#include "kit/controlli.h"
+#include "kit/finestra.h"
 
 #include "runtime/bus_accessibilita.h"
 
@@ -242,6 +246,86 @@ void installaAccessibilita()
     static Visibilita visibilita;
     QAccessible::installActivationObserver(&visibilita);
     visibilita.accessibilityActiveChanged(QAccessible::isActive());
+}
+
+// ---- What a screen says ----
+
+Avviso::Avviso(QWidget* genitore) : QWidget(genitore)
+{
+    setObjectName(QStringLiteral("avviso"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    resize(0, 0);
+    hide();
+}
+
+void Avviso::annuncia(const QString& frase)
+{
+    m_frase = frase;
+    if (!QAccessible::isActive())
+        return;
+    // Once the event that has something to say is over: whatever it does to the focus, and
+    // the screen reader says of it, comes first.
+    if (!m_inAttesa) {
+        m_inAttesa = true;
+        QMetaObject::invokeMethod(this, &Avviso::mostra, Qt::QueuedConnection);
+    }
+}
+
+void Avviso::finestraAttiva()
+{
+    if (m_inAttesa)
+        QMetaObject::invokeMethod(this, &Avviso::mostra, Qt::QueuedConnection);
+}
+
+void Avviso::mostra()
+{
+    if (!m_inAttesa || !window()->isActiveWindow())
+        return;
+    m_inAttesa = false;
+    // A notification is spoken as it appears.
+    hide();
+    show();
+}
+
+// ---- Assistive technology ----
+
+void decorativo(QWidget* w) { w->setProperty("ui_decorativo", true); }
+
+bool offerto(const QWidget* w)
+{
+    if (w->isWindow() || w->property("ui_decorativo").toBool())
+        return false;
+    if (qobject_cast<const Linea*>(w) || qobject_cast<const Sagoma*>(w))
+        return false;
+    if (const auto* b = qobject_cast<const Pulsante*>(w))
+        return !b->text().isEmpty() || !b->accessibleName().isEmpty();
+    return true;
+}
+
+QList<QWidget*> ordineDiLettura(const QWidget* contenitore)
+{
+    QList<QWidget*> figli;
+    for (QObject* o : contenitore->children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (w && offerto(w))
+            figli << w;
+    }
+    std::stable_sort(figli.begin(), figli.end(), [](QWidget* a, QWidget* b) { return a->y() < b->y(); });
+    // A control joins the row of the one above it while it starts within that one's upper
+    // half, so keys a pixel or two out of line still read as one row.
+    QList<QWidget*> ordine;
+    for (qsizetype i = 0; i < figli.size();) {
+        const QRect capo = figli[i]->geometry();
+        qsizetype fine = i + 1;
+        while (fine < figli.size() && figli[fine]->y() < capo.top() + capo.height() / 2)
+            ++fine;
+        QList<QWidget*> riga = figli.mid(i, fine - i);
+        std::stable_sort(riga.begin(), riga.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+        ordine << riga;
+        i = fine;
+    }
+    return ordine;
 }
 
 } // namespace ui

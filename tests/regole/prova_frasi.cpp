@@ -1,5 +1,5 @@
 // The sentences a screen reader says during an exercise: plain texts in, a sentence out.
-#include "exercise/frasi.h"
+#include "regole/frasi.h"
 
 #include <QtTest>
 

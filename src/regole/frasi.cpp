@@ -1,4 +1,4 @@
-#include "exercise/frasi.h"
+#include "regole/frasi.h"
 
 namespace frasi {
 

@@ -1,6 +1,6 @@
-#include "answer/regole.h"
+#include "regole/regole.h"
 
-#include "runtime/testo.h"
+#include "regole/testo.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/tavolozza.h"
+#include "kit/tavolozza.h"
 
 #include <QFont>
 #include <QString>
@@ -9,6 +9,17 @@
 #include <thread>
 
 namespace ui {
+
+// Loads a font and draws the given characters once, off screen, so that a window shown
+// later finds both ready: loading a face and drawing its glyphs the first time take
+// longer than drawing a screenful of text with them afterwards.
+void preparaCarattere(const QFont& f, const QString& caratteri);
+
+// A designed font: the face as named ("Arial", "MS Sans Serif"), its size in points
+// (fractional sizes are used as they are: 21.75 pt is 29 px at 96 dpi), bold or not.
+enum class Peso { Normale, Grassetto };
+QFont carattere(const QString& faccia, double punti, Peso peso = Peso::Normale);
+inline QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
 
 // The font of menus and messages: the old bitmap sans serif at its classic size.
 QFont carattereMenu();

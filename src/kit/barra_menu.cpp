@@ -2,7 +2,7 @@
 // by item and then the empty area, with the same metrics, so it looks the same; what it
 // leaves out is everything a bar of plain entries does not need (pop-up menus, the overflow
 // button and its picture) and the measuring of its texts before its window is on screen.
-#include "screens/kit.h"
+#include "kit/barra_menu.h"
 
 #include <QAccessible>
 #include <QActionEvent>
@@ -314,6 +314,14 @@ void BarraMenu::changeEvent(QEvent* e)
         e->type() == QEvent::LayoutDirectionChange)
         m_disposta = false;
     QWidget::changeEvent(e);
+}
+
+QAction* voceMenu(BarraMenu* barra, const char* nome, const QString& didascalia)
+{
+    auto* a = new QAction(didascalia, barra);
+    barra->addAction(a);
+    a->setObjectName(QString::fromLatin1(nome));
+    return a;
 }
 
 } // namespace ui

@@ -1,6 +1,6 @@
-#include "exercise/quantita.h"
+#include "regole/quantita.h"
 
-#include "runtime/testo.h"
+#include "regole/testo.h"
 
 #include <array>
 
