@@ -9,69 +9,69 @@
 
 #include <QAction>
 
-Aiuto::Aiuto(ui::ControlliEquivMul& controlli) : c(controlli)
+Aiuto::Aiuto(ui::ControlliEquivMul& controlli) : m_ui(controlli)
 {
-    QObject::connect(c.Cmdsi, &ui::Pulsante::clicked, c.Cmdsi, [this] { Cmdsi_Click(); });
-    QObject::connect(c.Cmdno, &ui::Pulsante::clicked, c.Cmdno, [this] { Cmdno_Click(); });
-    QObject::connect(c.mnuQuadro, &QAction::triggered, c.mnuQuadro, [this] { mnuQuadro_Click(); });
+    QObject::connect(m_ui.Cmdsi, &ui::Pulsante::clicked, m_ui.Cmdsi, [this] { Cmdsi_Click(); });
+    QObject::connect(m_ui.Cmdno, &ui::Pulsante::clicked, m_ui.Cmdno, [this] { Cmdno_Click(); });
+    QObject::connect(m_ui.mnuQuadro, &QAction::triggered, m_ui.mnuQuadro, [this] { mnuQuadro_Click(); });
 }
 
 void Aiuto::OffriAiuto()
 {
-    c.frmAiuto->show();
-    c.LblIstruzione->setText(istruzioni::SiONo);
+    m_ui.frmAiuto->show();
+    m_ui.LblIstruzione->setText(istruzioni::SiONo);
 }
 
 void Aiuto::Cmdsi_Click()
 {
     const QString& esatta = stato().RispostaEsatta;
-    c.LblRisultato->setText(esatta);
-    c.lblRisultatoS->setText(esatta);
-    c.lblHelp->show();
-    c.lblHelpS->show();
-    c.lblHelp->setText(istruzioni::MyHelp);
-    c.lblHelpS->setText(istruzioni::MyHelp);
-    c.LblEsito->setText(QString());
-    c.LblIstruzione->setText(istruzioni::Nuova);
-    c.frmAiuto->hide();
-    c.CmdOperazione->show();
-    c.CmdVerifica->hide();
-    c.avviso->annuncia(parole::rivelata(c, esatta));
+    m_ui.LblRisultato->setText(esatta);
+    m_ui.lblRisultatoS->setText(esatta);
+    m_ui.lblHelp->show();
+    m_ui.lblHelpS->show();
+    m_ui.lblHelp->setText(istruzioni::MyHelp);
+    m_ui.lblHelpS->setText(istruzioni::MyHelp);
+    m_ui.LblEsito->setText(QString());
+    m_ui.LblIstruzione->setText(istruzioni::Nuova);
+    m_ui.frmAiuto->hide();
+    m_ui.CmdOperazione->show();
+    m_ui.CmdVerifica->hide();
+    m_ui.avviso->annuncia(parole::rivelata(m_ui, esatta));
 }
 
 void Aiuto::Cmdno_Click()
 {
     StatoProgramma& s = stato();
-    c.frmAiuto->hide();
-    c.fraTastierino->setEnabled(true);
+    m_ui.frmAiuto->hide();
+    m_ui.fraTastierino->setEnabled(true);
     const Rifiuto r = rifiutaAiuto(s.NumeroTentativi);
     s.NumeroTentativi = r.tentativi;
     if (r.intervengo) {
-        c.LblIstruzione->setText(QString());
+        m_ui.LblIstruzione->setText(QString());
         servizi().messaggio(QStringLiteral("Hai già fatto 3 tentativi. \rOra intervengo io. "),
-                              Servizi::StileInformazione, QStringLiteral("Attenzione"));
-        c.LblRisultato->setText(s.RispostaEsatta);
-        c.lblRisultatoS->setText(s.RispostaEsatta);
-        c.lblHelp->setText(istruzioni::MyHelp);
-        c.lblHelpS->setText(istruzioni::MyHelp);
-        c.CmdOperazione->show();
-        c.LblIstruzione->setText(istruzioni::Nuova);
-        c.avviso->annuncia(parole::rivelata(c, s.RispostaEsatta));
+                              StileMessaggio::Informazione, QStringLiteral("Attenzione"));
+        m_ui.LblRisultato->setText(s.RispostaEsatta);
+        m_ui.lblRisultatoS->setText(s.RispostaEsatta);
+        m_ui.lblHelp->setText(istruzioni::MyHelp);
+        m_ui.lblHelpS->setText(istruzioni::MyHelp);
+        m_ui.CmdOperazione->show();
+        m_ui.LblIstruzione->setText(istruzioni::Nuova);
+        m_ui.avviso->annuncia(parole::rivelata(m_ui, s.RispostaEsatta));
     } else {
-        c.lblHelp->setText(QString());
-        c.lblHelpS->setText(QString());
-        c.LblIstruzione->setText(istruzioni::Tastierino);
-        c.CmdVerifica->hide();
-        c.FraSimboli->setEnabled(true);
-        c.fraTastierino->setEnabled(true);
-        c.frmAiuto->hide();
-        c.LblRisultato->setText(QStringLiteral("?"));
-        c.lblRisultatoS->setText(QStringLiteral("?"));
+        m_ui.lblHelp->setText(QString());
+        m_ui.lblHelpS->setText(QString());
+        m_ui.LblIstruzione->setText(istruzioni::Tastierino);
+        m_ui.CmdVerifica->hide();
+        m_ui.FraSimboli->setEnabled(true);
+        m_ui.fraTastierino->setEnabled(true);
+        m_ui.frmAiuto->hide();
+        m_ui.LblRisultato->setText(QStringLiteral("?"));
+        m_ui.lblRisultatoS->setText(QStringLiteral("?"));
         s.RispostaData.clear();
-        c.avviso->annuncia(frasi::riprova(parole::domanda(c)));
+        m_ui.avviso->annuncia(frasi::riprova(parole::domanda(m_ui)));
     }
-    c.CmdVerifica->hide();
-    c.LblEsito->setText(QString());
+    m_ui.CmdVerifica->hide();
+    m_ui.LblEsito->setText(QString());
     s.RispostaData.clear();
 }
 

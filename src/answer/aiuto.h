@@ -5,7 +5,7 @@
 // The help offer after a wrong answer, the three-attempt rule, and the table of units.
 class Aiuto {
 public:
-    explicit Aiuto(ui::ControlliEquivMul& c);
+    explicit Aiuto(ui::ControlliEquivMul& controlli);
 
     void OffriAiuto();
     void Cmdsi_Click();
@@ -13,5 +13,5 @@ public:
     void mnuQuadro_Click();
 
 private:
-    ui::ControlliEquivMul& c;
+    ui::ControlliEquivMul& m_ui;
 };

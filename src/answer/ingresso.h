@@ -8,12 +8,12 @@
 // and the physical keys that press those buttons.
 class Ingresso {
 public:
-    explicit Ingresso(ui::ControlliEquivMul& c);
+    explicit Ingresso(ui::ControlliEquivMul& controlli);
 
     void cmdCancella_Click();
     void Command15_Click();
-    void LblRisultato_Change() { cambioRisultato(c.LblRisultato); }
-    void lblRisultatoS_Change() { cambioRisultato(c.lblRisultatoS); }
+    void LblRisultato_Change() { cambioRisultato(m_ui.LblRisultato); }
+    void lblRisultatoS_Change() { cambioRisultato(m_ui.lblRisultatoS); }
 
     // A physical key: presses the control it stands for, as a click would. False when
     // the key stands for nothing on this screen.
@@ -24,6 +24,6 @@ private:
     void simbolo(int posizione);
     void cambioRisultato(const ui::Etichetta* etichetta);
 
-    ui::ControlliEquivMul& c;
+    ui::ControlliEquivMul& m_ui;
     MappaTasti m_mappa;
 };

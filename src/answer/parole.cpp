@@ -10,8 +10,8 @@ bool numero(const ui::ControlliEquivMul& c) { return !c.fraNumero->isHidden(); }
 
 QString domanda(const ui::ControlliEquivMul& c)
 {
-    return numero(c) ? frasi::domanda(c.Label4->text(), c.Label11->text(), false)
-                     : frasi::domanda(c.Label4S->text(), c.label11S->text(), true);
+    return numero(c) ? frasi::domanda(c.Label4->text(), c.Label11->text(), frasi::Incognita::Numero)
+                     : frasi::domanda(c.Label4S->text(), c.label11S->text(), frasi::Incognita::Simbolo);
 }
 
 QString risposta(const ui::ControlliEquivMul& c, const QString& r)

@@ -11,9 +11,9 @@
 #include <QGuiApplication>
 #include <QStyleHints>
 
-Verifica::Verifica(ui::ControlliEquivMul& controlli, Aiuto& aiuto) : c(controlli), m_aiuto(aiuto)
+Verifica::Verifica(ui::ControlliEquivMul& controlli, Aiuto& aiuto) : m_ui(controlli), m_aiuto(aiuto)
 {
-    QObject::connect(c.CmdVerifica, &ui::Pulsante::clicked, c.CmdVerifica, [this] { CmdVerifica_Click(); });
+    QObject::connect(m_ui.CmdVerifica, &ui::Pulsante::clicked, m_ui.CmdVerifica, [this] { CmdVerifica_Click(); });
 }
 
 bool Verifica::appenaMostrataOperazione() const
@@ -26,32 +26,32 @@ void Verifica::CmdVerifica_Click()
 {
     StatoProgramma& s = stato();
     Servizi& sv = servizi();
-    c.fraTastierino->setEnabled(false);
-    c.FraSimboli->setEnabled(false);
+    m_ui.fraTastierino->setEnabled(false);
+    m_ui.FraSimboli->setEnabled(false);
 
     const bool esatta = rispostaGiusta(s.RispostaEsatta, s.RispostaData, s.ValoreMaggiore, s.ValoreMinore);
     if (esatta) {
         sv.suona(sv.cartellaProgramma() + QStringLiteral("/positivo.wav"));
-        c.LblEsito->setText(QStringLiteral("Esatto"));
+        m_ui.LblEsito->setText(QStringLiteral("Esatto"));
         ++s.NumeroEsatte;
-        c.lblRisEsatte->setText(testo::cifre(s.NumeroEsatte));
-        c.CmdOperazione->show();
+        m_ui.lblRisEsatte->setText(testo::cifre(s.NumeroEsatte));
+        m_ui.CmdOperazione->show();
         m_operazioneMostrata.start();
-        c.LblIstruzione->setText(istruzioni::NuovaDopoEsatta);
+        m_ui.LblIstruzione->setText(istruzioni::NuovaDopoEsatta);
     } else {
-        c.LblEsito->setText(QStringLiteral("Errato"));
+        m_ui.LblEsito->setText(QStringLiteral("Errato"));
         ++s.NumeroErrate;
-        c.lblRisErrate->setText(testo::cifre(s.NumeroErrate));
+        m_ui.lblRisErrate->setText(testo::cifre(s.NumeroErrate));
         m_aiuto.OffriAiuto();
     }
 
     const Tempi t = tempiDellaVerifica(s.TempoInizio, static_cast<float>(sv.ora()), s.TempoTotale);
     s.TempoParziale = t.parziale;
     s.TempoTotale = t.totale;
-    c.LblTempoParziale->setText(t.testoParziale);
-    c.lblTempoTotale->setText(t.testoTotale);
+    m_ui.LblTempoParziale->setText(t.testoParziale);
+    m_ui.lblTempoTotale->setText(t.testoTotale);
 
-    c.fraTastierino->setEnabled(false);
-    c.CmdVerifica->hide();
-    c.avviso->annuncia(frasi::verifica(esatta, s.NumeroEsatte, s.NumeroErrate, t.testoParziale));
+    m_ui.fraTastierino->setEnabled(false);
+    m_ui.CmdVerifica->hide();
+    m_ui.avviso->annuncia(frasi::verifica(esatta, s.NumeroEsatte, s.NumeroErrate, t.testoParziale));
 }

@@ -9,7 +9,7 @@ class Aiuto;
 // Checking an answer: the verdict, the sound, the counts and the times.
 class Verifica {
 public:
-    Verifica(ui::ControlliEquivMul& c, Aiuto& aiuto);
+    Verifica(ui::ControlliEquivMul& controlli, Aiuto& aiuto);
 
     void CmdVerifica_Click();
 
@@ -19,7 +19,7 @@ public:
     bool appenaMostrataOperazione() const;
 
 private:
-    ui::ControlliEquivMul& c;
+    ui::ControlliEquivMul& m_ui;
     Aiuto& m_aiuto;
     QElapsedTimer m_operazioneMostrata;
 };

@@ -8,39 +8,39 @@
 #include "runtime/servizi.h"
 #include "regole/testo.h"
 
-CicloDomande::CicloDomande(ui::ControlliEquivMul& controlli) : c(controlli) {}
+CicloDomande::CicloDomande(ui::ControlliEquivMul& controlli) : m_ui(controlli) {}
 
 void CicloDomande::Form_Load(QWidget* finestra)
 {
     StatoProgramma& s = stato();
     finestra->setWindowTitle(QStringLiteral("TRASFORMAZIONI CON LE MISURE DI MASSA  kg  hg  dag  g"));
-    c.Label1->impostaSfondo(ui::rgb(255, 240, 150));
-    c.Label2->impostaSfondo(ui::rgb(250, 200, 110));
-    c.Label2->impostaInchiostro(ui::rgb(128, 0, 0));
-    c.Label2->setText(s.TestoDirezione);
+    m_ui.Label1->impostaSfondo(ui::rgb(255, 240, 150));
+    m_ui.Label2->impostaSfondo(ui::rgb(250, 200, 110));
+    m_ui.Label2->impostaInchiostro(ui::rgb(128, 0, 0));
+    m_ui.Label2->setText(s.TestoDirezione);
 
     s.NumeroErrate = 0;
     s.NumeroEsatte = 0;
     s.NumeroOperazione = 1;
-    c.LblOperazione->setText(testo::cifre(s.NumeroOperazione));
+    m_ui.LblOperazione->setText(testo::cifre(s.NumeroOperazione));
     s.TempoTotale = 0;
     s.TempoParziale = 0;
     s.NumeroTentativi = 0;
 
     // Emptying the labels runs their change rule, which may show CmdVerifica;
     // it is hidden again right after.
-    c.lblRisultatoS->setText(QString());
-    c.LblRisultato->setText(QString());
+    m_ui.lblRisultatoS->setText(QString());
+    m_ui.LblRisultato->setText(QString());
     s.RispostaData.clear();
 
-    c.lblHelp->hide();
-    c.lblHelpS->hide();
-    c.CmdOperazione->hide();
-    c.CmdVerifica->hide();
+    m_ui.lblHelp->hide();
+    m_ui.lblHelpS->hide();
+    m_ui.CmdOperazione->hide();
+    m_ui.CmdVerifica->hide();
 
     s.SimboliUnita = {QString(), QStringLiteral(" kg"), QStringLiteral(" hg"), QStringLiteral(" dag"),
                       QStringLiteral(" g"), QStringLiteral(" dg"), QStringLiteral(" cg"), QStringLiteral(" mg")};
-    const auto simboli = c.simboli();
+    const auto simboli = m_ui.simboli();
     for (std::size_t i = 0; i < simboli.size(); ++i) {
         simboli[i]->setText(s.SimboliUnita.at(i + 1));
         simboli[i]->setAccessibleName(frasi::unita(s.SimboliUnita.at(i + 1)));
@@ -56,7 +56,7 @@ void CicloDomande::NuovaOperazione()
     Servizi& sv = servizi();
     sv.inizializzaCasuali(sv.ora());
     s.Estrazione = static_cast<short>(testo::parteIntera(static_cast<double>(sv.valoreCasuale()) * 100.0) + 1);
-    c.Label7->setText(testo::cifre(s.Estrazione));
+    m_ui.Label7->setText(testo::cifre(s.Estrazione));
 
     const Coppia coppia = coppiaPerEstrazione(s.Estrazione);
     s.UnitaMaggiore = s.SimboliUnita.at(static_cast<std::size_t>(coppia.maggiore));
@@ -77,28 +77,28 @@ void CicloDomande::visualizza()
     case Presentazione::SimboloMaggiore: DomandaSimboloMaggiore(); break;
     case Presentazione::Nessuna: break;
     }
-    c.LblEsito->setText(QString());
-    c.LblIstruzione->setText(istruzioni::Tastierino);
+    m_ui.LblEsito->setText(QString());
+    m_ui.LblIstruzione->setText(istruzioni::Tastierino);
     stato().TempoInizio = static_cast<float>(sv.ora());
-    c.avviso->annuncia(parole::domanda(c));
+    m_ui.avviso->annuncia(parole::domanda(m_ui));
 }
 
 // Frames first, in the order number, keypad, symbol, symbol buttons.
 void CicloDomande::mostraCornici(bool numero)
 {
-    c.fraNumero->setVisible(numero);
-    c.fraTastierino->setVisible(numero);
-    c.fraSimbolo->setVisible(!numero);
-    c.FraSimboli->setVisible(!numero);
+    m_ui.fraNumero->setVisible(numero);
+    m_ui.fraTastierino->setVisible(numero);
+    m_ui.fraSimbolo->setVisible(!numero);
+    m_ui.FraSimboli->setVisible(!numero);
 }
 
 // "dato = ? unita": the number of the other side is asked for.
 void CicloDomande::domandaNumero(const QString& dato, const QString& unita, const QString& esatta)
 {
     mostraCornici(true);
-    c.Label4->setText(dato);
-    c.LblRisultato->setText(QStringLiteral("?"));   // runs the change rule before the answer is set
-    c.Label11->setText(unita);
+    m_ui.Label4->setText(dato);
+    m_ui.LblRisultato->setText(QStringLiteral("?"));   // runs the change rule before the answer is set
+    m_ui.Label11->setText(unita);
     stato().RispostaEsatta = esatta;
 }
 
@@ -106,9 +106,9 @@ void CicloDomande::domandaNumero(const QString& dato, const QString& unita, cons
 void CicloDomande::domandaSimbolo(const QString& dato, const QString& numero, const QString& esatta)
 {
     mostraCornici(false);
-    c.Label4S->setText(dato);
-    c.label11S->setText(numero);
-    c.lblRisultatoS->setText(QStringLiteral("?"));
+    m_ui.Label4S->setText(dato);
+    m_ui.label11S->setText(numero);
+    m_ui.lblRisultatoS->setText(QStringLiteral("?"));
     stato().RispostaEsatta = esatta;
 }
 
@@ -138,26 +138,26 @@ void CicloDomande::DomandaSimboloMaggiore()
 
 void CicloDomande::CmdOperazione_Click()
 {
-    c.Label4->setText(QString());
-    c.Label4S->setText(QString());
+    m_ui.Label4->setText(QString());
+    m_ui.Label4S->setText(QString());
     ProssimaOperazione();
 }
 
 void CicloDomande::ProssimaOperazione()
 {
     StatoProgramma& s = stato();
-    c.fraTastierino->setEnabled(true);
-    c.FraSimboli->setEnabled(true);
-    c.Label11->setText(QString());
-    c.LblEsito->setText(QString());
-    c.lblHelp->setText(QString());
-    c.lblHelpS->setText(QString());
-    c.frmAiuto->hide();
+    m_ui.fraTastierino->setEnabled(true);
+    m_ui.FraSimboli->setEnabled(true);
+    m_ui.Label11->setText(QString());
+    m_ui.LblEsito->setText(QString());
+    m_ui.lblHelp->setText(QString());
+    m_ui.lblHelpS->setText(QString());
+    m_ui.frmAiuto->hide();
     s.RispostaData.clear();
     ++s.NumeroOperazione;
-    c.LblOperazione->setText(testo::cifre(s.NumeroOperazione));
+    m_ui.LblOperazione->setText(testo::cifre(s.NumeroOperazione));
     NuovaOperazione();
-    c.CmdOperazione->hide();
-    c.CmdVerifica->hide();
+    m_ui.CmdOperazione->hide();
+    m_ui.CmdVerifica->hide();
     s.NumeroTentativi = 0;
 }

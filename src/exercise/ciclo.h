@@ -6,7 +6,7 @@
 // quantity and presentation, and "Nuova trasformazione".
 class CicloDomande {
 public:
-    explicit CicloDomande(ui::ControlliEquivMul& c);
+    explicit CicloDomande(ui::ControlliEquivMul& controlli);
 
     // Loading the screen: titles, counters, the symbol table, question 1.
     void Form_Load(QWidget* finestra);
@@ -24,5 +24,5 @@ private:
     void domandaSimbolo(const QString& dato, const QString& numero, const QString& esatta);
     void mostraCornici(bool numero);
 
-    ui::ControlliEquivMul& c;
+    ui::ControlliEquivMul& m_ui;
 };

@@ -29,11 +29,11 @@ FrmEquivMul* FrmEquivMul::caricato() { return s_caricato; }
 void FrmEquivMul::impostaRitorno(std::function<void()> mostraInizio) { ritorno() = std::move(mostraInizio); }
 
 FrmEquivMul::FrmEquivMul()
-    : c(ui::ControlliEquivMul::crea(this)), m_ciclo(c), m_ingresso(c), m_aiuto(c), m_verifica(c, m_aiuto)
+    : m_ui(ui::ControlliEquivMul::crea(this)), m_ciclo(m_ui), m_ingresso(m_ui), m_aiuto(m_ui), m_verifica(m_ui, m_aiuto)
 {
     setObjectName(QStringLiteral("FrmEquivMul"));
-    QObject::connect(c.MnuEsci, &QAction::triggered, this, &FrmEquivMul::MnuEsci_Click);
-    QObject::connect(c.CmdOperazione, &ui::Pulsante::clicked, this, [this] {
+    QObject::connect(m_ui.MnuEsci, &QAction::triggered, this, &FrmEquivMul::MnuEsci_Click);
+    QObject::connect(m_ui.CmdOperazione, &ui::Pulsante::clicked, this, [this] {
         if (!m_verifica.appenaMostrataOperazione())
             m_ciclo.CmdOperazione_Click();
     });
@@ -75,21 +75,21 @@ void FrmEquivMul::keyPressEvent(QKeyEvent* e)
 void FrmEquivMul::colora(const ui::SchemaColori& schema)
 {
     superficie()->impostaSfondo(schema.sfondo);
-    for (ui::Cornice* f : {c.Frame1, c.frmAiuto, c.fraNumero, c.fraSimbolo})
+    for (ui::Cornice* f : {m_ui.Frame1, m_ui.frmAiuto, m_ui.fraNumero, m_ui.fraSimbolo})
         f->impostaSfondo(schema.sfondo);
     if (schema.tastierino)
-        c.fraTastierino->impostaSfondo(schema.sfondo);
+        m_ui.fraTastierino->impostaSfondo(schema.sfondo);
     if (schema.simboli)
-        c.FraSimboli->impostaSfondo(schema.sfondo);
-    c.LblAiuto->impostaSfondo(schema.aiuto);
+        m_ui.FraSimboli->impostaSfondo(schema.sfondo);
+    m_ui.LblAiuto->impostaSfondo(schema.aiuto);
     // The buttons, and the statistics frame behind the main ones, take the button colour.
-    c.frmElaborazione->impostaSfondo(schema.pulsanti);
-    for (ui::Pulsante* b : c.pulsanti())
+    m_ui.frmElaborazione->impostaSfondo(schema.pulsanti);
+    for (ui::Pulsante* b : m_ui.pulsanti())
         b->impostaSfondo(schema.pulsanti);
-    c.LblRisultato->impostaInchiostro(QColor(150, 100, 100));
+    m_ui.LblRisultato->impostaInchiostro(QColor(150, 100, 100));
 }
 
-void FrmEquivMul::scriviTipo(const QString& testo) { c.Label1->setText(testo); }
+void FrmEquivMul::scriviTipo(const QString& testo) { m_ui.Label1->setText(testo); }
 
 void FrmEquivMul::prepara()
 {

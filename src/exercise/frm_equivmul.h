@@ -45,7 +45,7 @@ private:
     FrmEquivMul();
     ~FrmEquivMul() override;
 
-    ui::ControlliEquivMul c;
+    ui::ControlliEquivMul m_ui;
     CicloDomande m_ciclo;
     Ingresso m_ingresso;
     Aiuto m_aiuto;

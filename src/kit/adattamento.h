@@ -11,8 +11,9 @@ namespace ui {
 // until the text, the box or the font changes.
 class CarattereAdattato {
 public:
-    // inAlto: the text is drawn from the top of the box (labels), not centred (buttons).
-    const QFont& per(const QFont& disegnato, const QString& testo, const QSize& spazio, bool inAlto);
+    // Where the text is drawn in its box: from the top (labels) or centred (buttons).
+    enum class Posizione { InAlto, AlCentro };
+    const QFont& per(const QFont& disegnato, const QString& testo, const QSize& spazio, Posizione posizione);
 
 private:
     QFont m_disegnato;

@@ -116,10 +116,11 @@ QAction* BarraMenu::voceIn(const QPoint& p) const
     return nullptr;
 }
 
-void BarraMenu::evidenzia(QAction* voce, bool premuta)
+void BarraMenu::evidenzia(QAction* voce, Evidenza evidenza)
 {
     if (voce && !voce->isEnabled())
         voce = nullptr;
+    const bool premuta = evidenza == Evidenza::Premuta;
     if (voce == m_evidenziata && premuta == m_premuta)
         return;
     if (m_evidenziata)
@@ -185,13 +186,13 @@ void BarraMenu::paintEvent(QPaintEvent* e)
 void BarraMenu::mouseMoveEvent(QMouseEvent* e)
 {
     const bool premuta = m_premuta && (e->buttons() & Qt::LeftButton);
-    evidenzia(voceIn(e->position().toPoint()), premuta);
+    evidenzia(voceIn(e->position().toPoint()), premuta ? Evidenza::Premuta : Evidenza::Sopra);
 }
 
 void BarraMenu::mousePressEvent(QMouseEvent* e)
 {
     if (e->button() == Qt::LeftButton)
-        evidenzia(voceIn(e->position().toPoint()), true);
+        evidenzia(voceIn(e->position().toPoint()), Evidenza::Premuta);
 }
 
 void BarraMenu::mouseReleaseEvent(QMouseEvent* e)
@@ -199,7 +200,7 @@ void BarraMenu::mouseReleaseEvent(QMouseEvent* e)
     if (e->button() != Qt::LeftButton || !m_premuta)
         return;
     QAction* voce = voceIn(e->position().toPoint());
-    evidenzia(voce, false);
+    evidenzia(voce);
     if (voce && voce->isEnabled())
         voce->trigger();
 }
@@ -208,7 +209,7 @@ void BarraMenu::leaveEvent(QEvent*)
 {
     // The mouse leaving takes nothing from the keyboard.
     if (!hasFocus())
-        evidenzia(nullptr, false);
+        evidenzia(nullptr);
 }
 
 namespace {
@@ -223,13 +224,13 @@ void BarraMenu::entra()
         return;
     m_primaDellaBarra = window()->focusWidget();
     setFocus(Qt::MenuBarFocusReason);
-    evidenzia(nullptr, false);
+    evidenzia(nullptr);
     vaiA(1);
 }
 
 void BarraMenu::esci()
 {
-    evidenzia(nullptr, false);
+    evidenzia(nullptr);
     if (!hasFocus())
         return;
     // Back where it was; where there was no control with the focus, on the first one.
@@ -249,7 +250,7 @@ void BarraMenu::vaiA(int passo)
     for (qsizetype k = 0; k < n; ++k) {
         i = (i + passo + n) % n;
         if (raggiungibile(voci.at(i))) {
-            evidenzia(voci.at(i), false);
+            evidenzia(voci.at(i));
             // A screen reader follows the keyboard from entry to entry.
             if (QAccessibleInterface* voce = QAccessible::isActive() ? QAccessible::queryAccessibleInterface(voci.at(i)) : nullptr) {
                 QAccessibleEvent e(voce, QAccessible::Focus);
@@ -269,8 +270,8 @@ void BarraMenu::keyPressEvent(QKeyEvent* e)
     switch (e->key()) {
     case Qt::Key_Left: vaiA(-1); break;
     case Qt::Key_Right: vaiA(1); break;
-    case Qt::Key_Home: evidenzia(nullptr, false); vaiA(1); break;
-    case Qt::Key_End: evidenzia(nullptr, false); vaiA(-1); break;
+    case Qt::Key_Home: evidenzia(nullptr); vaiA(1); break;
+    case Qt::Key_End: evidenzia(nullptr); vaiA(-1); break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
@@ -291,7 +292,7 @@ void BarraMenu::keyPressEvent(QKeyEvent* e)
 
 void BarraMenu::focusOutEvent(QFocusEvent* e)
 {
-    evidenzia(nullptr, false);
+    evidenzia(nullptr);
     // Leaving the window leaves the bar too: back in it, the keys are the screen's again.
     if (e->reason() == Qt::ActiveWindowFocusReason && m_primaDellaBarra)
         m_primaDellaBarra->setFocus(Qt::OtherFocusReason);

@@ -48,7 +48,8 @@ private:
     void opzioni(QStyleOptionMenuItem* o, const QAction* voce) const;
     const QList<QRect>& rettangoli() const;
     QAction* voceIn(const QPoint& p) const;
-    void evidenzia(QAction* voce, bool premuta);
+    enum class Evidenza { Sopra, Premuta };
+    void evidenzia(QAction* voce, Evidenza evidenza = Evidenza::Sopra);
     // From the keyboard: the next entry that can be triggered, `passo` entries on, round the bar.
     void vaiA(int passo);
 

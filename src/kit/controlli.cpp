@@ -66,7 +66,7 @@ void Etichetta::paintEvent(QPaintEvent*)
     if (m_testo.isEmpty())
         return;
     p.setPen(m_inchiostro);
-    p.setFont(m_adattato.per(font(), m_testo, spazioScoperto(), true));
+    p.setFont(m_adattato.per(font(), m_testo, spazioScoperto(), CarattereAdattato::Posizione::InAlto));
     p.drawText(rect(), static_cast<int>(m_allineamento | Qt::AlignTop) | Qt::TextWordWrap, m_testo);
 }
 
@@ -126,7 +126,7 @@ void Pulsante::paintEvent(QPaintEvent*)
     QRect spazioTesto = r.adjusted(3, 3, -3, -3);
     if (premuto)
         spazioTesto.translate(1, 1);
-    p.setFont(m_adattato.per(font(), text(), r.adjusted(3, 3, -3, -3).size(), false));
+    p.setFont(m_adattato.per(font(), text(), r.adjusted(3, 3, -3, -3).size(), CarattereAdattato::Posizione::AlCentro));
     // Only a button disabled on its own looks disabled: inside a disabled frame the
     // keys keep their look and simply take no clicks.
     if (testAttribute(Qt::WA_ForceDisabled)) {
@@ -138,9 +138,9 @@ void Pulsante::paintEvent(QPaintEvent*)
     }
     p.drawText(spazioTesto, Qt::AlignCenter | Qt::TextWordWrap, text());
     if (hasFocus()) {
-        QPen dotted(Qt::black);
-        dotted.setStyle(Qt::DotLine);
-        p.setPen(dotted);
+        QPen punteggiato(Qt::black);
+        punteggiato.setStyle(Qt::DotLine);
+        p.setPen(punteggiato);
         p.drawRect(r.adjusted(3, 3, -4, -4));
     }
 }
@@ -270,20 +270,20 @@ void Cornice::paintEvent(QPaintEvent*)
     const QFontMetrics fm(font());
     // The line runs through the middle of the caption; with no caption it is the edge.
     const int y = m_didascalia.isEmpty() ? 0 : fm.height() / 2;
-    const QRect box = rect().adjusted(0, y, -1, -1);
+    const QRect bordo = rect().adjusted(0, y, -1, -1);
     // Etched line: dark grey with a white shadow.
     p.setPen(QColor(128, 128, 128));
-    p.drawRect(box.adjusted(0, 0, -1, -1));
+    p.drawRect(bordo.adjusted(0, 0, -1, -1));
     p.setPen(Qt::white);
-    p.drawRect(box.adjusted(1, 1, 0, 0));
+    p.drawRect(bordo.adjusted(1, 1, 0, 0));
     if (m_didascalia.isEmpty())
         return;
     const int w = fm.horizontalAdvance(m_didascalia);
-    const QRect captionRect(7, 0, w + 4, fm.height());
-    p.fillRect(captionRect, m_sfondo);
+    const QRect spazioDidascalia(7, 0, w + 4, fm.height());
+    p.fillRect(spazioDidascalia, m_sfondo);
     p.setFont(font());
     p.setPen(isEnabled() ? palette().color(QPalette::Active, QPalette::WindowText) : QColor(128, 128, 128));
-    p.drawText(captionRect, Qt::AlignCenter, m_didascalia);
+    p.drawText(spazioDidascalia, Qt::AlignCenter, m_didascalia);
 }
 
 // ---- Line ----

@@ -37,7 +37,7 @@ public:
     // What the screen says to a screen reader.
     Avviso* avviso() const { return m_avviso; }
 
-    // Builds the menu bar and a client area of clientWidth x clientHeight twips.
+    // Builds the menu bar and a client area of larghezza x altezza twips.
     void vesti(int larghezza, int altezza);
     // Tab and Shift+Tab follow the reading order of the screen; call once the controls exist.
     void ordinaTabulazione();

@@ -39,13 +39,13 @@ QString quantita(const QString& n, const QString& simbolo)
     return (numero(n) + QLatin1Char(' ') + unita(simbolo, n)).trimmed();
 }
 
-QString domanda(const QString& dato, const QString& altro, bool simbolo)
+QString domanda(const QString& dato, const QString& altro, Incognita incognita)
 {
     // A quantity text has no blank; its symbol begins with one.
     const QString d = dato.trimmed();
     const qsizetype spazio = d.indexOf(QLatin1Char(' '));
     const QString dettoDato = spazio < 0 ? numero(d) : quantita(d.left(spazio), d.mid(spazio));
-    if (simbolo)
+    if (incognita == Incognita::Simbolo)
         return QStringLiteral("%1 uguale %2, in quale unità?").arg(dettoDato, numero(altro));
     return QStringLiteral("%1 uguale quanti %2?").arg(dettoDato, unita(altro));
 }

@@ -17,8 +17,10 @@ QString quantita(const QString& numero, const QString& simbolo);
 
 // The question on show. `dato` is the given side as shown, a quantity text and its symbol
 // ("83 kg"); `altro` is the other side as shown: the symbol of the unit asked for (" hg")
-// in a number question, the number (" 5" or "5") in a symbol question.
-QString domanda(const QString& dato, const QString& altro, bool simbolo);
+// in a number question, the number (" 5" or "5") in a symbol question; `incognita`, what
+// the learner works out.
+enum class Incognita { Numero, Simbolo };
+QString domanda(const QString& dato, const QString& altro, Incognita incognita);
 // The verdict of a check, with the counts and the partial time as shown, and the next step.
 QString verifica(bool esatta, long esatte, long errate, const QString& tempo);
 // The answer the program shows, and the next step.

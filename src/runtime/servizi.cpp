@@ -40,8 +40,8 @@ void Servizi::suona(const QString& percorso)
 
 void avviaCompagno(const QString& nome)
 {
-    if (!servizi().eseguiProgramma(nome, Servizi::FinestraNormale))
-        servizi().messaggio(QStringLiteral("File mancante"), Servizi::StileSoloOk);
+    if (!servizi().eseguiProgramma(nome, StileFinestra::Normale))
+        servizi().messaggio(QStringLiteral("File mancante"), StileMessaggio::SoloOk);
 }
 
 ServiziReali::ServiziReali() = default;
@@ -91,7 +91,7 @@ QString ServiziReali::trovaEseguibile(const QString& nome, const QStringList& ca
     return {};
 }
 
-bool ServiziReali::eseguiProgramma(const QString& nome, int /*stile*/)
+bool ServiziReali::eseguiProgramma(const QString& nome, StileFinestra /*stile*/)
 {
     const QString percorso = trovaEseguibile(nome, cartelleDiRicerca(cartellaProgramma(), qEnvironmentVariable("PATH")));
     if (percorso.isEmpty())
@@ -104,13 +104,13 @@ bool ServiziReali::eseguiProgramma(const QString& nome, int /*stile*/)
     return processo.startDetached();
 }
 
-void ServiziReali::messaggio(const QString& testo, int stile, const QString& titolo)
+void ServiziReali::messaggio(const QString& testo, StileMessaggio stile, const QString& titolo)
 {
     // A carriage return breaks the line, as the prompts are written.
     QString testoMostrato = testo;
     testoMostrato.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     const QString intestazione = titolo.isEmpty() ? titoloApplicazione() : titolo;
-    QMessageBox finestra(stile == StileInformazione ? QMessageBox::Information : QMessageBox::NoIcon, intestazione, testoMostrato,
+    QMessageBox finestra(stile == StileMessaggio::Informazione ? QMessageBox::Information : QMessageBox::NoIcon, intestazione, testoMostrato,
                     QMessageBox::Ok, QApplication::activeWindow());
     // A box as narrow as "File mancante" would cut its own title short: wide enough for the
     // title in a window manager's (often larger, bold) font, and its buttons.

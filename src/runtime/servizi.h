@@ -3,16 +3,15 @@
 #include <QString>
 #include <functional>
 
+// Message-box styles that the drill uses, with the values the design gives them.
+enum class StileMessaggio { SoloOk = 0, Informazione = 64 };
+// The only window style the drill starts a program with: a normal window that takes the focus.
+enum class StileFinestra { Normale = 1 };
+
 // The few platform services the drill leans on. Logic reaches them only through
-// services(), so a test can install a scripted implementation and pose any question.
+// servizi(), so a test can install a scripted implementation and pose any question.
 class Servizi {
 public:
-    // Message-box styles that the drill uses.
-    static constexpr int StileSoloOk = 0;
-    static constexpr int StileInformazione = 64;
-    // The only window style the drill passes: a normal window that takes the focus.
-    static constexpr int FinestraNormale = 1;
-
     virtual ~Servizi() = default;
 
     // Restarts the random sequence from a seed (the drill uses the time of day).
@@ -23,9 +22,9 @@ public:
     virtual double ora() = 0;
     // Starts a program by bare file name: first in the program folder, then on PATH,
     // never in the current directory. Returns false when it cannot be started.
-    virtual bool eseguiProgramma(const QString& nome, int stile) = 0;
+    virtual bool eseguiProgramma(const QString& nome, StileFinestra stile) = 0;
     // Modal; returns when closed. An empty title stands for the application's title.
-    virtual void messaggio(const QString& testo, int stile, const QString& titolo = QString()) = 0;
+    virtual void messaggio(const QString& testo, StileMessaggio stile, const QString& titolo = QString()) = 0;
     // Folder of the running executable, without a trailing separator (but "/" itself).
     virtual QString cartellaProgramma() = 0;
     // Hands a sound file to the desktop's sound library and returns at once. When the

@@ -18,13 +18,13 @@ public:
     void inizializzaCasuali(double seme) override;
     float valoreCasuale() override;
     double ora() override;
-    bool eseguiProgramma(const QString& nome, int stile) override;
-    void messaggio(const QString& testo, int stile, const QString& titolo) override;
+    bool eseguiProgramma(const QString& nome, StileFinestra stile) override;
+    void messaggio(const QString& testo, StileMessaggio stile, const QString& titolo) override;
     QString cartellaProgramma() override;
     void avviaSuono(const QString& percorso, std::function<void()> fallito) override;
     void bip() override;
 
-    // Where startProgram looks for a bare name, in order: the program folder, then
+    // Where eseguiProgramma looks for a bare name, in order: the program folder, then
     // each absolute PATH entry. Relative and empty entries (the current directory) never.
     static QStringList cartelleDiRicerca(const QString& cartella, const QString& variabilePath);
     // The first executable file named `nome` in `cartelle`, or an empty text.

@@ -65,30 +65,30 @@ void FrmInizio::mostra()
 }
 
 FrmInizio::FrmInizio()
-    : ui::Finestra(Qt::Window | Qt::FramelessWindowHint), c(ui::ControlliInizio::crea(this))
+    : ui::Finestra(Qt::Window | Qt::FramelessWindowHint), m_ui(ui::ControlliInizio::crea(this))
 {
     setObjectName(QStringLiteral("FrmInizio"));
     // A screen reader hears the direction in words, not the units spaced out.
-    c.Command1->setAccessibleName(direzione(0).frase.trimmed());
-    c.Command3->setAccessibleName(direzione(1).frase.trimmed());
-    c.Command5->setAccessibleName(direzione(2).frase.trimmed());
-    c.Command9->setAccessibleName(QStringLiteral("Esci"));
-    c.Combo1->setFocus();
+    m_ui.Command1->setAccessibleName(direzione(0).frase.trimmed());
+    m_ui.Command3->setAccessibleName(direzione(1).frase.trimmed());
+    m_ui.Command5->setAccessibleName(direzione(2).frase.trimmed());
+    m_ui.Command9->setAccessibleName(QStringLiteral("Esci"));
+    m_ui.Combo1->setFocus();
 
     // Leaving an exercise brings this screen back.
     FrmEquivMul::impostaRitorno([] { FrmInizio::mostra(); });
 
-    connect(c.Command1, &ui::Pulsante::clicked, this, &FrmInizio::Command1_Click);
-    connect(c.Command3, &ui::Pulsante::clicked, this, &FrmInizio::Command3_Click);
-    connect(c.Command5, &ui::Pulsante::clicked, this, &FrmInizio::Command5_Click);
-    connect(c.Command9, &ui::Pulsante::clicked, this, &FrmInizio::Command9_Click);
+    connect(m_ui.Command1, &ui::Pulsante::clicked, this, &FrmInizio::Command1_Click);
+    connect(m_ui.Command3, &ui::Pulsante::clicked, this, &FrmInizio::Command3_Click);
+    connect(m_ui.Command5, &ui::Pulsante::clicked, this, &FrmInizio::Command5_Click);
+    connect(m_ui.Command9, &ui::Pulsante::clicked, this, &FrmInizio::Command9_Click);
     // A screen reader drops the new choice of a list that moves under the arrow keys: it is said.
-    connect(c.Combo1, &QComboBox::activated, this, [this] { c.avviso->annuncia(c.Combo1->currentText()); });
-    connect(c.MnuEsci, &QAction::triggered, this, &FrmInizio::MnuEsci_Click);
-    connect(c.mnuInfo, &QAction::triggered, this, &FrmInizio::mnuInfo_Click);
-    connect(c.mnuAvvertenza, &QAction::triggered, this, &FrmInizio::mnuAvvertenza_Click);
+    connect(m_ui.Combo1, &QComboBox::activated, this, [this] { m_ui.avviso->annuncia(m_ui.Combo1->currentText()); });
+    connect(m_ui.MnuEsci, &QAction::triggered, this, &FrmInizio::MnuEsci_Click);
+    connect(m_ui.mnuInfo, &QAction::triggered, this, &FrmInizio::mnuInfo_Click);
+    connect(m_ui.mnuAvvertenza, &QAction::triggered, this, &FrmInizio::mnuAvvertenza_Click);
     // The pointer is read once the screen has been painted: nobody sees it before.
-    connect(this, &ui::Finestra::dipinta, this, [this] { c.caricaPuntatore(); }, Qt::SingleShotConnection);
+    connect(this, &ui::Finestra::dipinta, this, [this] { m_ui.caricaPuntatore(); }, Qt::SingleShotConnection);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
         // Only another screen of the drill hides it: not a message box, not another program.
         if (w && FrmEquivMul::caricato() && w == FrmEquivMul::caricato()->windowHandle())
@@ -105,16 +105,16 @@ FrmInizio::~FrmInizio()
 void FrmInizio::Form_Load()
 {
     setWindowTitle(QStringLiteral("TRASFORMAZIONI CON LE MISURE DI MASSA"));
-    c.Label6->setText(QStringLiteral("TRASFORMAZIONI CON LE MISURE DI MASSA"));
-    c.Label4->setText(QStringLiteral("Chilogrammi, ettogrammi, decagrammi, grammi"));
-    c.Label2->setText(QStringLiteral("Esercitazione"));
-    c.Command1->setText(direzione(0).didascalia);
-    c.Command3->setText(direzione(1).didascalia);
-    c.Command5->setText(direzione(2).didascalia);
-    c.Command9->setText(QStringLiteral("E s c i "));
+    m_ui.Label6->setText(QStringLiteral("TRASFORMAZIONI CON LE MISURE DI MASSA"));
+    m_ui.Label4->setText(QStringLiteral("Chilogrammi, ettogrammi, decagrammi, grammi"));
+    m_ui.Label2->setText(QStringLiteral("Esercitazione"));
+    m_ui.Command1->setText(direzione(0).didascalia);
+    m_ui.Command3->setText(direzione(1).didascalia);
+    m_ui.Command5->setText(direzione(2).didascalia);
+    m_ui.Command9->setText(QStringLiteral("E s c i "));
     for (const TipoDiCalcolo& t : tipiDiCalcolo())
-        c.Combo1->addItem(t.voce);
-    c.Combo1->setCurrentIndex(c.Combo1->findText(tipiDiCalcolo()[0].voce));
+        m_ui.Combo1->addItem(t.voce);
+    m_ui.Combo1->setCurrentIndex(m_ui.Combo1->findText(tipiDiCalcolo()[0].voce));
 }
 
 void FrmInizio::sceltaDirezione(int i)
@@ -126,7 +126,7 @@ void FrmInizio::sceltaDirezione(int i)
 
 void FrmInizio::ApriEsercitazione()
 {
-    const int posizione = c.Combo1->currentIndex();
+    const int posizione = m_ui.Combo1->currentIndex();
     if (posizione >= 0 && posizione < int(tipiDiCalcolo().size())) {
         const TipoDiCalcolo& t = tipiDiCalcolo()[static_cast<std::size_t>(posizione)];
         stato().TipoCalcolo = t.tipoCalcolo;

@@ -47,6 +47,6 @@ private:
     // Every closing path: unload the start screen, then the background.
     void chiudi();
 
-    ui::ControlliInizio c;
+    ui::ControlliInizio m_ui;
     bool m_scaricando = false;
 };

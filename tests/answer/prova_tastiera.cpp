@@ -244,7 +244,7 @@ void ProvaTastiera::finestraDiAvviso()
             box->close();
         }
     });
-    reali.messaggio(QStringLiteral("Hai già fatto 3 tentativi. \rOra intervengo io. "), Servizi::StileInformazione,
+    reali.messaggio(QStringLiteral("Hai già fatto 3 tentativi. \rOra intervengo io. "), StileMessaggio::Informazione,
                      QStringLiteral("Attenzione"));
     QVERIFY(!chiusaDaNoi);
 }

@@ -155,7 +155,7 @@ void ProvaAvvio::avvio()
     QVERIFY(QDir::setCurrent(corrente.path()));
 
     ServiziReali servizi;
-    const bool avviato = servizi.eseguiProgramma(nome, Servizi::FinestraNormale);
+    const bool avviato = servizi.eseguiProgramma(nome, StileFinestra::Normale);
     QCOMPARE(avviato, !atteso.isEmpty());
     if (atteso.isEmpty()) {
         QTest::qWait(300);

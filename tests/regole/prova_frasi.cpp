@@ -13,11 +13,11 @@ private slots:
         const auto riga = [](const char* nome, const QString& frase, const char* attesa) {
             QTest::newRow(nome) << frase << QString::fromUtf8(attesa);
         };
-        riga("number question", frasi::domanda("83 kg", " hg", false), "83 chilogrammi uguale quanti ettogrammi?");
-        riga("comma", frasi::domanda("0,37 dag", " mg", false), "0 virgola 37 decagrammi uguale quanti milligrammi?");
-        riga("one is singular", frasi::domanda("1 g", " dg", false), "1 grammo uguale quanti decigrammi?");
-        riga("symbol question", frasi::domanda("50 hg", "5", true), "50 ettogrammi uguale 5, in quale unità?");
-        riga("symbol, comma", frasi::domanda("3 cg", "0,3", true), "3 centigrammi uguale 0 virgola 3, in quale unità?");
+        riga("number question", frasi::domanda("83 kg", " hg", frasi::Incognita::Numero), "83 chilogrammi uguale quanti ettogrammi?");
+        riga("comma", frasi::domanda("0,37 dag", " mg", frasi::Incognita::Numero), "0 virgola 37 decagrammi uguale quanti milligrammi?");
+        riga("one is singular", frasi::domanda("1 g", " dg", frasi::Incognita::Numero), "1 grammo uguale quanti decigrammi?");
+        riga("symbol question", frasi::domanda("50 hg", "5", frasi::Incognita::Simbolo), "50 ettogrammi uguale 5, in quale unità?");
+        riga("symbol, comma", frasi::domanda("3 cg", "0,3", frasi::Incognita::Simbolo), "3 centigrammi uguale 0 virgola 3, in quale unità?");
         riga("digits so far", frasi::numero("83"), "83");
         riga("a comma just typed", frasi::numero("8,"), "8 virgola");
         riga("symbol chosen", frasi::quantita("5", " kg"), "5 chilogrammi");

@@ -64,14 +64,14 @@ public:
         return r;
     }
     double ora() override { return orologio; }
-    bool eseguiProgramma(const QString& nome, int) override
+    bool eseguiProgramma(const QString& nome, StileFinestra) override
     {
         avviati << nome;
         return avviabili.contains(nome);
     }
-    void messaggio(const QString& testo, int stile, const QString& titolo) override
+    void messaggio(const QString& testo, StileMessaggio stile, const QString& titolo) override
     {
-        messaggi.push_back({testo, stile, titolo});
+        messaggi.push_back({testo, static_cast<int>(stile), titolo});
     }
     QString cartellaProgramma() override { return cartella; }
     void avviaSuono(const QString& percorso, std::function<void()> fallito) override
