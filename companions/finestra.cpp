@@ -78,7 +78,7 @@ void Finestra::keyPressEvent(QKeyEvent* e)
 int esegui(QWidget* finestra)
 {
     finestra->setAttribute(Qt::WA_DeleteOnClose);
-    collocazione::colloca(finestra, true);
+    collocazione::colloca(finestra, collocazione::Misura::Variabile);
     finestra->show();
     return QApplication::exec();
 }

@@ -7,14 +7,14 @@
 
 namespace collocazione {
 
-void colloca(QWidget* finestra, bool ridimensionabile)
+void colloca(QWidget* finestra, Misura misura)
 {
     const QScreen* schermo = finestra->screen();
     if (!schermo)
         return;
     const QRect area = schermo->availableGeometry();
     const QMargins m = piattaforma::desktop().cornice(finestra);
-    if (ridimensionabile) {
+    if (misura == Misura::Variabile) {
         const QSize spazio = area.size().shrunkBy(m);
         finestra->resize(finestra->size().boundedTo(spazio).expandedTo(finestra->minimumSizeHint()));
     }

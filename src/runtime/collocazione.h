@@ -11,6 +11,7 @@ namespace collocazione {
 // not, so its title bar and menu stay in reach. A window that may change its size is first
 // made small enough to fit, where its contents allow. Where the window system places windows
 // itself (Wayland), only the size counts.
-void colloca(QWidget* finestra, bool ridimensionabile = false);
+enum class Misura { Fissa, Variabile };
+void colloca(QWidget* finestra, Misura misura = Misura::Fissa);
 
 } // namespace collocazione
