@@ -9,11 +9,11 @@
 
 namespace compagni {
 
-QFont carattere(int pixel, bool grassetto)
+QFont carattere(int pixel)
 {
     QFont f(ui::Carattere);
     f.setPixelSize(pixel);
-    f.setBold(grassetto);
+    f.setBold(true);
     return f;
 }
 

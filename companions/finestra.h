@@ -22,7 +22,7 @@ inline const QColor& RiquadroForte = ui::GialloTasto;
 inline const QColor& Crediti = ui::CianoChiaro;
 
 // Liberation Sans bold at a size in pixels, so the windows look alike at any dpi.
-QFont carattere(int pixel, bool grassetto = true);
+QFont carattere(int pixel);
 
 // A label that fills its box with a colour, centred unless told otherwise.
 QLabel* etichetta(const QString& testo, const QColor& sfondo, const QColor& colore, int pixel,
