@@ -7,6 +7,8 @@
 #include <QLibrary>
 #include <QtEndian>
 
+#include <chrono>
+
 #if MASSA_CANBERRA
 #include <canberra.h>
 #endif
@@ -112,6 +114,7 @@ void finito(ca_context*, std::uint32_t, int errore, void* dati)
     std::unique_ptr<InCorso> suono(static_cast<InCorso*>(dati));
     if (LettoreSuono::nonSuonato(errore))
         suono->lettore->segnalaFallimento(std::move(suono->fallito));
+    suono->lettore->suonoFinito();
 }
 
 } // namespace
@@ -168,6 +171,15 @@ void LettoreSuono::segnalaFallimento(std::function<void()> fallito)
     QMetaObject::invokeMethod(&m_destinatario, std::move(fallito), Qt::QueuedConnection);
 }
 
+void LettoreSuono::suonoFinito()
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        --m_inCorso;
+    }
+    m_sveglia.notify_one();
+}
+
 void LettoreSuono::lavora()
 {
 #if MASSA_CANBERRA
@@ -179,8 +191,16 @@ void LettoreSuono::lavora()
         {
             std::unique_lock lock(m_mutex);
             m_sveglia.wait(lock, [this] { return m_fine || !m_coda.empty(); });
-            if (m_fine)
+            if (m_fine) {
+                // libcanberra's ALSA driver unloads itself when its context goes, while the
+                // thread of a sound still playing runs in it: let the sound end first.
+                if (m_inCorso > 0 && m_sveglia.wait_for(lock, std::chrono::seconds(2), [this] { return m_inCorso == 0; })) {
+                    // Its report comes just before that thread leaves the driver's code.
+                    lock.unlock();
+                    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                }
                 return;
+            }
             r = std::move(m_coda.front());
             m_coda.pop_front();
         }
@@ -195,10 +215,15 @@ void LettoreSuono::lavora()
         ca.scrivi(p, CA_PROP_MEDIA_FILENAME, r.percorso.constData());
         ca.scrivi(p, CA_PROP_MEDIA_ROLE, "event");
         auto* suono = new InCorso{this, std::move(r.fallito)};
+        {
+            const std::lock_guard lock(m_mutex);
+            ++m_inCorso;
+        }
         // Returns once the sound has started; `finito` hears of its end on another thread.
         const int errore = ca.suona(ca.contesto, ++id, p, finito, suono);
         ca.distruggiLista(p);
         if (errore != CA_SUCCESS) {
+            suonoFinito();
             std::unique_ptr<InCorso> mai(suono);
             if (nonSuonato(errore))
                 segnalaFallimento(std::move(mai->fallito));

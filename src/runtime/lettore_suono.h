@@ -21,7 +21,7 @@ class LettoreSuono {
 public:
     // `libreria` is the library file opened; tests name one that does not exist.
     explicit LettoreSuono(QByteArray libreria = QByteArrayLiteral("libcanberra.so.0"));
-    // Stops any sound still playing.
+    // Lets a sound still playing end first, for at most two seconds.
     ~LettoreSuono();
     LettoreSuono(const LettoreSuono&) = delete;
     LettoreSuono& operator=(const LettoreSuono&) = delete;
@@ -41,6 +41,7 @@ public:
 
     // Reached from libcanberra's threads.
     void segnalaFallimento(std::function<void()> fallito);
+    void suonoFinito();
 
 private:
     struct Richiesta {
@@ -57,5 +58,6 @@ private:
     std::condition_variable m_sveglia;
     std::deque<Richiesta> m_coda;
     bool m_fine = false;
+    int m_inCorso = 0;  // sounds handed to libcanberra that have not reported their end
     std::thread m_filo;
 };
