@@ -1,17 +1,26 @@
 // The sound player: libcanberra is opened on the first sound, the call never waits for the
-// sound, the chime's samples reach the sound device, a sound that cannot be played is
-// reported once, on the GUI thread, and a file that is no sound costs no descriptor. libcanberra goes through ALSA here, to a device named
-// by each case: a file the test reads back, or a sound card that does not exist.
+// player (it returns while the player's thread is still held up on an earlier file), the
+// chime's samples reach the sound device, a sound that cannot be played is reported once, on
+// the GUI thread, and a file that is no sound costs no descriptor. libcanberra goes through
+// ALSA here, to a device named by each case: a file the test reads back, or a sound card that
+// does not exist.
 #include "runtime/lettore_suono.h"
 
 #include <QBuffer>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QtEndian>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <fcntl.h>
+#include <mutex>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -52,6 +61,57 @@ struct Esito {
             fuoriDalFiloGrafico |= QThread::currentThread() != qApp->thread();
         };
     }
+};
+
+// A file the player's thread cannot get past until the test lets it: a FIFO, whose opening
+// waits for a writer. Queued first, it holds up every sound after it. A call that waited for
+// the player would wait for ever, so a guard lets the FIFO go after 30 s and says so.
+class Ostacolo {
+public:
+    explicit Ostacolo(const QString& percorso) : m_percorso(QFile::encodeName(percorso))
+    {
+        if (::mkfifo(m_percorso.constData(), 0600) != 0)
+            qFatal("no FIFO at %s", m_percorso.constData());
+        m_guardia = std::thread([this] {
+            std::unique_lock lock(m_mutex);
+            if (m_sveglia.wait_for(lock, std::chrono::seconds(30), [this] { return m_fine; }))
+                return;
+            m_scaduto = true;
+            while (!lascia() && !m_sveglia.wait_for(lock, std::chrono::milliseconds(10), [this] { return m_fine; })) {
+            }
+        });
+    }
+    ~Ostacolo()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_fine = true;
+        }
+        m_sveglia.notify_one();
+        m_guardia.join();
+        // Whoever waits on it, or is about to, goes on: a writer comes and goes, then the
+        // name is gone.
+        const int fd = ::open(m_percorso.constData(), O_RDWR | O_NONBLOCK);
+        ::unlink(m_percorso.constData());
+        if (fd >= 0)
+            ::close(fd);
+    }
+    QString percorso() const { return QFile::decodeName(m_percorso); }
+    bool scaduto() const { return m_scaduto; }
+    // Lets the player read it, an empty file; false while nobody is waiting to read it.
+    bool lascia() const
+    {
+        const int fd = ::open(m_percorso.constData(), O_WRONLY | O_NONBLOCK);
+        return fd >= 0 && ::close(fd) == 0;
+    }
+
+private:
+    const QByteArray m_percorso;
+    std::mutex m_mutex;
+    std::condition_variable m_sveglia;
+    bool m_fine = false;
+    std::atomic<bool> m_scaduto = false;
+    std::thread m_guardia;
 };
 
 } // namespace
@@ -112,15 +172,18 @@ private slots:
         QFETCH(QString, file);
         if (!dispositivo.isEmpty())
             qputenv("CANBERRA_DEVICE", dispositivo);
-        Esito e;
+        Esito e, trattenuto;
         LettoreSuono lettore(libreria);
-        QElapsedTimer t;
-        t.start();
+        Ostacolo fermo(m_dir.filePath(QStringLiteral("fermo.wav")));
+        lettore.suona(fermo.percorso(), trattenuto.fallito());
         lettore.suona(file, e.fallito());
         lettore.suona(file, e.fallito());
-        QVERIFY2(t.elapsed() < 500, "the call waited for the player");
+        QVERIFY2(!fermo.scaduto(), "the call waited for the player");
         QCOMPARE(e.fallimenti, 0);  // never from within the call
+        // The calls are over and the player is still on the first file.
+        QTRY_VERIFY_WITH_TIMEOUT(fermo.lascia(), 10000);
         QTRY_COMPARE(e.fallimenti, 2);
+        QCOMPARE(trattenuto.fallimenti, 1);
         QVERIFY(!e.fuoriDalFiloGrafico);
         // Each report comes once.
         QTest::qWait(200);
@@ -135,12 +198,14 @@ private slots:
         QVERIFY(attesi.size() > 10000);
         QFile uscita(m_dir.filePath("uscita.raw"));
         uscita.remove();
-        Esito e;
+        Esito e, trattenuto;
         LettoreSuono lettore;
-        QElapsedTimer t;
-        t.start();
+        Ostacolo fermo(m_dir.filePath(QStringLiteral("fermo.wav")));
+        lettore.suona(fermo.percorso(), trattenuto.fallito());
         lettore.suona(chime, e.fallito());
-        QVERIFY2(t.elapsed() < 500, "the call waited for the sound");
+        QVERIFY2(!fermo.scaduto(), "the call waited for the sound");
+        QCOMPARE(uscita.size(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(fermo.lascia(), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(uscita.size(), attesi.size(), 5000);
         QVERIFY(uscita.open(QIODevice::ReadOnly));
         QVERIFY(uscita.readAll() == attesi);

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QtTest>
+#include <memory>
 #include <optional>
 
 using namespace prova;
@@ -64,7 +65,7 @@ void verificaSchema(int tipo)
 
 class ProvaInizio : public QObject {
     Q_OBJECT
-    ConServiziDiProva* m_scope = nullptr;
+    std::unique_ptr<ConServiziDiProva> m_scope;
     int m_fini = 0;
 
     ServiziDiProva& sv() { return m_scope->s; }
@@ -72,7 +73,7 @@ class ProvaInizio : public QObject {
 private slots:
     void init()
     {
-        m_scope = new ConServiziDiProva;
+        m_scope = std::make_unique<ConServiziDiProva>();
         sv().diRiserva = 0.05f;   // draw 6: kg / hg, generator 6
         stato() = StatoProgramma{};
         senzaDoppioClic();
@@ -83,13 +84,14 @@ private slots:
 
     void cleanup()
     {
+        // Released at the end however the checks below come out.
+        const std::unique_ptr<ConServiziDiProva> scope = std::move(m_scope);
         if (FrmInizio* f = FrmInizio::caricato())
             f->Command9_Click();
         eliminaDifferiti();
         QVERIFY(!FrmEquivMul::caricato());
         QVERIFY(!FrmInizio::caricato());
         QVERIFY(!FrmInizioSfondo::caricato());
-        delete m_scope;
     }
 
     void siApreSulloSfondoConLoSchermoInizialeDavanti()
