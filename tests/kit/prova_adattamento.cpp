@@ -1,7 +1,7 @@
 // Fitting a text in its box where the designed face is missing: the designed font while the
 // text fits, else the largest smaller size that fits; worked out anew on any change.
-#include "screens/caratteri.h"
-#include "screens/kit.h"
+#include "kit/adattamento.h"
+#include "kit/caratteri.h"
 
 #include <QTemporaryFile>
 #include <QtTest>
@@ -9,7 +9,7 @@
 
 namespace {
 
-QFont disegnato() { return ui::carattere(QStringLiteral("Arial"), 20.25, false); }
+QFont disegnato() { return ui::carattere(QStringLiteral("Arial"), 20.25); }
 
 // As the kit measures: across, the advance; down, the line or else the ink (from the top for a label).
 bool entra(const QFont& f, const QString& testo, const QSize& box, bool inAlto)
@@ -65,7 +65,8 @@ private slots:
         const QFontMetrics fm(disegnato());
         const QSize box(fm.horizontalAdvance(testo) + margine,
                         soloInchiostro ? fm.tightBoundingRect(testo).height() : fm.ascent() + fm.descent());
-        const QFont f = ui::CarattereAdattato().per(disegnato(), testo, box, inAlto);
+        const auto posizione = inAlto ? ui::CarattereAdattato::Posizione::InAlto : ui::CarattereAdattato::Posizione::AlCentro;
+        const QFont f = ui::CarattereAdattato().per(disegnato(), testo, box, posizione);
         QCOMPARE(f != disegnato(), ridotto);
         QVERIFY(entra(f, testo, box, inAlto));
         // No smaller than it must.
@@ -73,11 +74,11 @@ private slots:
         piuGrande.setPixelSize(f.pixelSize() + 1);
         QVERIFY(!ridotto || !entra(piuGrande, testo, box, inAlto));
         // Asked before with another font, text or box, a fitter gives the same.
-        for (const auto& [font, t, b] : {std::tuple(ui::carattere(QStringLiteral("Arial"), 20.25, true), testo, box),
+        for (const auto& [font, t, b] : {std::tuple(ui::carattere(QStringLiteral("Arial"), 20.25, ui::Peso::Grassetto), testo, box),
                                          std::tuple(disegnato(), QString(), box), std::tuple(disegnato(), testo, box / 2)}) {
             ui::CarattereAdattato usato;
-            usato.per(font, t, b, inAlto);
-            QCOMPARE(usato.per(disegnato(), testo, box, inAlto), f);
+            usato.per(font, t, b, posizione);
+            QCOMPARE(usato.per(disegnato(), testo, box, posizione), f);
         }
     }
 };

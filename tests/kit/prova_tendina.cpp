@@ -1,6 +1,6 @@
 // The drop-down list: its face and its open list in its own colour; Up and Down move the
 // choice, and nothing can be typed into it.
-#include "screens/kit.h"
+#include "kit/controlli.h"
 
 #include <QAbstractItemView>
 #include <QSignalSpy>

@@ -98,11 +98,15 @@ public:
     }
     QString percorso() const { return QFile::decodeName(m_percorso); }
     bool scaduto() const { return m_scaduto; }
-    // Lets the player read it, an empty file; false while nobody is waiting to read it.
-    bool lascia() const
+    // Lets the player read it, an empty file; false while nobody is waiting to read it. Once
+    // let go it stays so: QTRY_VERIFY asks again after the first yes.
+    bool lascia()
     {
-        const int fd = ::open(m_percorso.constData(), O_WRONLY | O_NONBLOCK);
-        return fd >= 0 && ::close(fd) == 0;
+        if (!m_lasciato) {
+            const int fd = ::open(m_percorso.constData(), O_WRONLY | O_NONBLOCK);
+            m_lasciato = fd >= 0 && ::close(fd) == 0;
+        }
+        return m_lasciato;
     }
 
 private:
@@ -111,6 +115,7 @@ private:
     std::condition_variable m_sveglia;
     bool m_fine = false;
     std::atomic<bool> m_scaduto = false;
+    std::atomic<bool> m_lasciato = false;
     std::thread m_guardia;
 };
 
