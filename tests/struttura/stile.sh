@@ -34,6 +34,8 @@ for f in "${unita[@]}"; do
 done
 uscita=$(run-clang-tidy -p "$build" -quiet -j "$(nproc)" "${filtri[@]}" 2>&1)
 stato=$?
+# clang-tidy colours its diagnostics even into a pipe here; the log wants plain text.
+uscita=$(sed 's/\x1b\[[0-9;]*m//g' <<<"$uscita")
 # Only the diagnostics: run-clang-tidy repeats each command line, and a header's findings
 # come once per file that includes it.
 grep -E '(warning|error):' <<<"$uscita" | sort -u
