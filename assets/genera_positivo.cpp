@@ -10,15 +10,15 @@
 
 namespace {
 
-constexpr int frequenzaCampioni = 44100;
-constexpr double durata = 0.42;
+constexpr int FrequenzaCampioni = 44100;
+constexpr double Durata = 0.42;
 
 struct Nota {
     double inizio;   // s
     double frequenza; // Hz
 };
 // E5, G5, C6: a major chord rising, which sounds like "well done".
-constexpr Nota note[] = {{0.00, 659.26}, {0.09, 783.99}, {0.18, 1046.50}};
+constexpr Nota Note[] = {{0.00, 659.26}, {0.09, 783.99}, {0.18, 1046.50}};
 
 void scrivi16(std::ofstream& f, std::uint16_t v)
 {
@@ -40,12 +40,12 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "uso: %s file.wav\n", argv[0]);
         return 2;
     }
-    const int n = static_cast<int>(durata * frequenzaCampioni);
+    const int n = static_cast<int>(Durata * FrequenzaCampioni);
     std::vector<std::int16_t> campioni(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
-        const double t = static_cast<double>(i) / frequenzaCampioni;
+        const double t = static_cast<double>(i) / FrequenzaCampioni;
         double v = 0.0;
-        for (const Nota& nota : note) {
+        for (const Nota& nota : Note) {
             const double u = t - nota.inizio;
             if (u < 0.0)
                 continue;
@@ -54,7 +54,7 @@ int main(int argc, char* argv[])
             v += 0.22 * inviluppo * std::sin(2.0 * std::numbers::pi * nota.frequenza * u);
         }
         // The last 20 ms fade to silence, so the end does not click either.
-        const double coda = std::min(1.0, (durata - t) / 0.02);
+        const double coda = std::min(1.0, (Durata - t) / 0.02);
         campioni[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(std::lround(v * coda * 32767.0));
     }
 
@@ -66,8 +66,8 @@ int main(int argc, char* argv[])
     scrivi32(f, 16);                      // size of the fmt chunk
     scrivi16(f, 1);                       // PCM
     scrivi16(f, 1);                       // mono
-    scrivi32(f, frequenzaCampioni);
-    scrivi32(f, frequenzaCampioni * 2);   // bytes per second
+    scrivi32(f, FrequenzaCampioni);
+    scrivi32(f, FrequenzaCampioni * 2);   // bytes per second
     scrivi16(f, 2);                       // bytes per frame
     scrivi16(f, 16);                      // bits per sample
     f.write("data", 4);

@@ -124,11 +124,11 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "the exercise screen was never painted\n");
             return 1;
         }
-        const double ms = t.nsecsElapsed() / 1e6;
+        const double ms = static_cast<double>(t.nsecsElapsed()) / 1e6;
         if (i == 0)
             CALLGRIND_DUMP_STATS_AT("apertura");
         if (i == 0 && !nudo)
-            std::printf("first %.3f click %.3f\n", ms, clic / 1e6);
+            std::printf("first %.3f click %.3f\n", ms, static_cast<double>(clic) / 1e6);
         else
             std::printf("%s %.3f\n", i == 0 ? "first" : "again", ms);
         std::fflush(stdout);

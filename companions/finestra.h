@@ -14,12 +14,12 @@
 // with a title strip on top and a "Chiudi" button at the bottom, and their main().
 namespace compagni {
 
-inline const QColor& Sfondo = ui::Verde;
-inline const QColor& Striscia = ui::Ciano;
-inline const QColor& TestoStriscia = ui::BluTitolo;
-inline const QColor& Riquadro = ui::Crema;
-inline const QColor& RiquadroForte = ui::GialloTasto;
-inline const QColor& Crediti = ui::CianoChiaro;
+inline constexpr const QColor& Sfondo = ui::Verde;
+inline constexpr const QColor& Striscia = ui::Ciano;
+inline constexpr const QColor& TestoStriscia = ui::BluTitolo;
+inline constexpr const QColor& Riquadro = ui::Crema;
+inline constexpr const QColor& RiquadroForte = ui::GialloTasto;
+inline constexpr const QColor& Crediti = ui::CianoChiaro;
 
 // Liberation Sans bold at a size in pixels, so the windows look alike at any dpi.
 QFont carattere(int pixel);

@@ -12,12 +12,12 @@ struct Unita {
 };
 
 // From the largest to the smallest: each is ten times the next.
-constexpr Unita unita[] = {
+constexpr Unita ElencoUnita[] = {
     {"kg", "chilogrammo"}, {"hg", "ettogrammo"}, {"dag", "decagrammo"}, {"g", "grammo"},
     {"dg", "decigrammo"},  {"cg", "centigrammo"}, {"mg", "milligrammo"},
 };
 // The drill works with the first four; they stand out in the stronger yellow.
-constexpr int unitaDellEsercizio = 4;
+constexpr int UnitaDellEsercizio = 4;
 
 } // namespace
 
@@ -29,12 +29,12 @@ Quadro::Quadro(QWidget* genitore)
     griglia->setHorizontalSpacing(2);
     griglia->setVerticalSpacing(6);
     int colonna = 0;
-    for (int i = 0; i < static_cast<int>(std::size(unita)); ++i) {
-        const QColor colore = i < unitaDellEsercizio ? RiquadroForte : Riquadro;
-        auto* simbolo = etichetta(QString::fromUtf8(unita[i].simbolo), colore, TestoStriscia, 38);
+    for (int i = 0; i < static_cast<int>(std::size(ElencoUnita)); ++i) {
+        const QColor colore = i < UnitaDellEsercizio ? RiquadroForte : Riquadro;
+        auto* simbolo = etichetta(QString::fromUtf8(ElencoUnita[i].simbolo), colore, TestoStriscia, 38);
         simbolo->setObjectName(QStringLiteral("simbolo"));
         simbolo->setMinimumWidth(72);
-        auto* nome = etichetta(QString::fromUtf8(unita[i].nome), colore, Qt::black, 11);
+        auto* nome = etichetta(QString::fromUtf8(ElencoUnita[i].nome), colore, Qt::black, 11);
         nome->setMargin(3);
         nome->setObjectName(QStringLiteral("nome"));
         nome->setWordWrap(false);
@@ -42,7 +42,7 @@ Quadro::Quadro(QWidget* genitore)
         griglia->addWidget(nome, 1, colonna);
         griglia->setColumnStretch(colonna, 2);
         ++colonna;
-        if (i + 1 < static_cast<int>(std::size(unita))) {
+        if (i + 1 < static_cast<int>(std::size(ElencoUnita))) {
             auto* avanti = etichetta(QStringLiteral("x 10\n→"), Sfondo, QColor(0, 128, 0), 16);
             avanti->setObjectName(QStringLiteral("perDieci"));
             avanti->setMargin(0);

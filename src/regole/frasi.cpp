@@ -19,7 +19,7 @@ constexpr NomeUnita Unita[] = {
 
 QString unita(const QString& simbolo, const QString& quantita)
 {
-    const QString s = simbolo.trimmed();
+    QString s = simbolo.trimmed();
     for (const NomeUnita& u : Unita) {
         if (s == QLatin1String(u.simbolo))
             return QString::fromLatin1(quantita.trimmed() == QLatin1String("1") ? u.singolare : u.plurale);

@@ -11,21 +11,21 @@ Coppia coppiaPerEstrazione(int e)
 {
     struct Banda { int ultima; int maggiore; int minore; short distanza; };
     // Tested from the top: the first band that holds the draw wins.
-    static constexpr std::array<Banda, 6> bande{{
+    static constexpr std::array<Banda, 6> Bande{{
         {18, 1, 2, 1}, {34, 1, 3, 2}, {48, 1, 4, 3}, {66, 2, 3, 1}, {82, 2, 4, 2}, {100, 3, 4, 1},
     }};
     // Generators used by bands one, two and three steps wide, in rising order of draw.
-    static constexpr std::array<int, 18> unPasso{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18};
-    static constexpr std::array<int, 16> duePassi{1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17};
-    static constexpr std::array<int, 14> trePassi{1, 2, 4, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17};
+    static constexpr std::array<int, 18> UnPasso{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18};
+    static constexpr std::array<int, 16> DuePassi{1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17};
+    static constexpr std::array<int, 14> TrePassi{1, 2, 4, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17};
 
     if (e < 1 || e > 100)
         return {};
     int primo = 1;
-    for (const Banda& b : bande) {
+    for (const Banda& b : Bande) {
         if (e <= b.ultima) {
             const auto i = static_cast<std::size_t>(e - primo);
-            const int g = b.distanza == 1 ? unPasso.at(i) : b.distanza == 2 ? duePassi.at(i) : trePassi.at(i);
+            const int g = b.distanza == 1 ? UnPasso.at(i) : b.distanza == 2 ? DuePassi.at(i) : TrePassi.at(i);
             return {b.maggiore, b.minore, b.distanza, g};
         }
         primo = b.ultima + 1;
@@ -48,7 +48,7 @@ struct Regola {
     bool ridisegna; // draw again while n is a multiple of ten
 };
 
-constexpr std::array<Regola, 19> regole{{
+constexpr std::array<Regola, 19> Regole{{
     {0, 0, 0, false},          // unused
     {9, 0, 1, false},          // 1: 0 to 8
     {9, 1, 10, false},         // 2: 10, 20, ..., 90
@@ -118,7 +118,7 @@ void generaQuantita(int g, short distanza, const FonteCasuale& casuale,
 {
     if (g < 1 || g > 18)
         return;
-    const Regola& r = regole.at(static_cast<std::size_t>(g));
+    const Regola& r = Regole.at(static_cast<std::size_t>(g));
     long n = 0;
     do {
         n = estrai(casuale, r.N, r.k) * r.fattore;

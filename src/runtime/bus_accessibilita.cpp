@@ -6,7 +6,7 @@
 #include <QDBusVariant>
 #include <QVariantMap>
 
-namespace busAccessibilita {
+namespace bus_accessibilita {
 
 void segnalaVisibile(QAccessibleInterface* oggetto, bool visibile)
 {
@@ -24,4 +24,4 @@ void segnalaVisibile(QAccessibleInterface* oggetto, bool visibile)
     bus.send(m);
 }
 
-} // namespace busAccessibilita
+} // namespace bus_accessibilita

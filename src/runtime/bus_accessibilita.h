@@ -3,7 +3,7 @@
 class QAccessibleInterface;
 
 // The accessibility bus of Linux desktops (AT-SPI), beside what Qt's bridge tells it.
-namespace busAccessibilita {
+namespace bus_accessibilita {
 
 // Tells assistive technology that an object is now visible, or no longer. Qt's bridge reports
 // a widget shown or hidden as a change of "showing" only; a client that keeps the states of
@@ -12,4 +12,7 @@ namespace busAccessibilita {
 // technology is connected.
 void segnalaVisibile(QAccessibleInterface* oggetto, bool visibile);
 
-} // namespace busAccessibilita
+} // namespace bus_accessibilita
+
+// The old name, until src/screens/accessibilita.cpp calls bus_accessibilita:: itself.
+namespace busAccessibilita = bus_accessibilita;

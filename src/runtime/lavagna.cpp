@@ -29,7 +29,7 @@ Richiesta richiesta(int argc, const char* const argv[])
             r = {true, 0};
         } else if (a.startsWith(QByteArray(Opzione) + '=')) {
             bool ok = false;
-            const double f = a.mid(qstrlen(Opzione) + 1).replace(',', '.').toDouble(&ok);
+            const double f = a.mid(static_cast<qsizetype>(qstrlen(Opzione)) + 1).replace(',', '.').toDouble(&ok);
             r = {true, ok && f >= 0.5 && f <= 8 ? f : 0};
         }
     }

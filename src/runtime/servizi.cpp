@@ -13,18 +13,18 @@
 #include <QTime>
 
 namespace {
-Servizi* g_installed = nullptr;
+Servizi* s_installati = nullptr;
 }
 
 Servizi& servizi()
 {
-    if (g_installed)
-        return *g_installed;
+    if (s_installati)
+        return *s_installati;
     static ServiziReali real;
     return real;
 }
 
-void installaServizi(Servizi* s) { g_installed = s; }
+void installaServizi(Servizi* s) { s_installati = s; }
 
 QString titoloApplicazione() { return QStringLiteral("Misure di massa"); }
 

@@ -38,7 +38,7 @@ public:
     void suona(const QString& percorso);
     // A chime lasts a fraction of a second: a file this large, or larger, is no chime, and
     // is neither read nor handed to the sound server.
-    static constexpr qint64 SuonoMassimo = 10 * 1024 * 1024;
+    static constexpr qint64 SuonoMassimo = qint64{10} * 1024 * 1024;
 };
 
 // The installed services; the real ones unless a test installed others.

@@ -270,13 +270,13 @@ void ProvaCompagni::esempi()
         const auto b = forma.match(membri[i + 1]);
         QVERIFY2(a.hasMatch() && b.hasMatch(), qPrintable(esempio));
         const qsizetype da = ordine.indexOf(a.captured(2));
-        const qsizetype a_ = ordine.indexOf(b.captured(2));
-        QVERIFY(da >= 0 && a_ >= 0);
+        const qsizetype finoA = ordine.indexOf(b.captured(2));
+        QVERIFY(da >= 0 && finoA >= 0);
         long sinistra = decimi(a.captured(1));
         long destra = decimi(b.captured(1));
-        for (qsizetype k = da; k < a_; ++k)
+        for (qsizetype k = da; k < finoA; ++k)
             sinistra *= 10;
-        for (qsizetype k = a_; k < da; ++k)
+        for (qsizetype k = finoA; k < da; ++k)
             destra *= 10;
         QVERIFY2(sinistra == destra, qPrintable(membri[i] + QLatin1String(" = ") + membri[i + 1]));
     }

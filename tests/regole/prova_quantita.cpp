@@ -40,7 +40,7 @@ struct Estrazione {
     long num, den;
     long da, a, passo;
 };
-const Estrazione tabella[19] = {
+const Estrazione Tabella[19] = {
     {}, {9, 0, 1, false, 1, 1, 0, 8, 1}, {9, 1, 10, false, 1, 1, 10, 90, 10}, {9, 1, 100, false, 1, 1, 100, 900, 100},
     {80, 10, 1, true, 1, 1, 11, 89, 1}, {80, 10, 1, true, 10, 1, 11, 89, 1}, {900, 100, 1, true, 1, 1, 101, 999, 1},
     {9, 1, 1, false, 1, 10, 1, 9, 1}, {9, 1, 1, false, 1, 100, 1, 9, 1}, {9, 1, 1, false, 1, 1000, 1, 9, 1},
@@ -100,7 +100,7 @@ void ProvaQuantita::generatori()
         dalSorteggio.insert({coppiaPerEstrazione(e).generatore, coppiaPerEstrazione(e).distanza});
 
     for (int g = 1; g <= 18; ++g) {
-        const Estrazione& x = tabella[g];
+        const Estrazione& x = Tabella[g];
         std::set<long> attesi, visti;
         for (long v = x.da; v <= x.a; v += x.passo)
             if (!x.ridisegna || v % 10 != 0)
@@ -110,7 +110,7 @@ void ProvaQuantita::generatori()
             for (long i = 0; i < x.N; ++i)
                 rs.push_back(verso(i, x.N));
             for (const float r : rs) {
-                const long atteso = (static_cast<long>(std::floor(static_cast<double>(r) * x.N)) + x.k) * x.f;
+                const long atteso = (static_cast<long>(std::floor(static_cast<double>(r) * static_cast<double>(x.N))) + x.k) * x.f;
                 if (x.ridisegna && atteso % 10 == 0)
                     continue;  // covered by ridisegno()
                 Fonte fonte{{r}};
@@ -143,8 +143,8 @@ void ProvaQuantita::generatori()
 void ProvaQuantita::ridisegno()
 {
     for (int g = 4; g <= 18; ++g) {
-        const long N = tabella[g].N;
-        if (!tabella[g].ridisegna)
+        const long N = Tabella[g].N;
+        if (!Tabella[g].ridisegna)
             continue;
         // r = 0 gives k itself, a multiple of ten for every generator that redraws.
         Fonte fonte{{0.0f, verso(10, N), verso(3, N)}};
@@ -152,7 +152,7 @@ void ProvaQuantita::ridisegno()
         QString maggiore, minore;
         generaQuantita(g, 1, fonte.f(), n, maggiore, minore);
         QCOMPARE(fonte.presi, 3);
-        QCOMPARE(static_cast<long>(n), tabella[g].k + 3);
+        QCOMPARE(static_cast<long>(n), Tabella[g].k + 3);
     }
     // Generator 2 keeps its multiples of ten.
     Fonte fonte{{0.0f, 0.9f}};
@@ -190,7 +190,7 @@ void ProvaQuantita::esempi()
     QFETCH(long, n);
     QFETCH(QStringList, testi);
     for (short d = 1; d <= 3; ++d) {
-        Fonte fonte{{verso(n - tabella[g].k, tabella[g].N)}};
+        Fonte fonte{{verso(n - Tabella[g].k, Tabella[g].N)}};
         float base;
         QString maggiore, minore;
         generaQuantita(g, d, fonte.f(), base, maggiore, minore);

@@ -45,10 +45,10 @@ private slots:
         apriProgramma();
 
         // MASSA_CLIC=<n> sets how many clicks; 20000 by default.
-        const int Clic = qEnvironmentVariableIsSet("MASSA_CLIC") ? qEnvironmentVariableIntValue("MASSA_CLIC") : 20000;
+        const int clic = qEnvironmentVariableIsSet("MASSA_CLIC") ? qEnvironmentVariableIntValue("MASSA_CLIC") : 20000;
         int aperture = 0;
         long esattePrima = 0, errateprima = 0, domande = 0;
-        for (int i = 0; i < Clic; ++i) {
+        for (int i = 0; i < clic; ++i) {
             // Fresh random values for the question that a click may pose, and time goes by.
             while (sv.casuali.size() < 8)
                 sv.casuali.push_back(std::uniform_real_distribution<float>(0.0f, 1.0f)(gen));

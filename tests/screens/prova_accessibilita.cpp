@@ -20,7 +20,7 @@ struct Atteso {
 };
 
 using R = QAccessible::Role;
-const Atteso inizio[] = {
+const Atteso Inizio[] = {
     {"FrmInizio", R::Window, "TRASFORMAZIONI CON LE MISURE DI MASSA"},
     {"superficie", R::Pane, ""},
     {"frmTitolo", R::Pane, ""},
@@ -37,7 +37,7 @@ const Atteso inizio[] = {
     {"Label5", R::StaticText, "Il software di Velmaro"},
 };
 
-const Atteso esercizio[] = {
+const Atteso Esercizio[] = {
     {"FrmEquivMul", R::Window, "TRASFORMAZIONI CON LE MISURE DI MASSA  kg  hg  dag  g"},
     {"superficie", R::Pane, ""},
     {"Label2", R::StaticText, " Da unità maggiore a unità minore"},
@@ -90,7 +90,7 @@ const Atteso esercizio[] = {
 };
 
 // Decorations, spacers and the text-less button behind the main buttons.
-const char* const nonOfferti[] = {"Shape1", "Shape2", "Image1", "cmdSfondo", "Line1", "Line2", "Line3", "Line4"};
+const char* const NonOfferti[] = {"Shape1", "Shape2", "Image1", "cmdSfondo", "Line1", "Line2", "Line3", "Line4"};
 
 QStringList nomiFigli(QAccessibleInterface* i)
 {
@@ -125,10 +125,10 @@ private slots:
     {
         QTest::addColumn<bool>("diEsercizio");
         QTest::addColumn<int>("i");
-        for (int i = 0; i < int(std::size(inizio)); ++i)
-            QTest::addRow("start: %s", inizio[i].nome) << false << i;
-        for (int i = 0; i < int(std::size(esercizio)); ++i)
-            QTest::addRow("exercise: %s", esercizio[i].nome) << true << i;
+        for (int i = 0; i < int(std::size(Inizio)); ++i)
+            QTest::addRow("start: %s", Inizio[i].nome) << false << i;
+        for (int i = 0; i < int(std::size(Esercizio)); ++i)
+            QTest::addRow("exercise: %s", Esercizio[i].nome) << true << i;
     }
 
     // Role, name and description of every designed control, each listed by its container.
@@ -136,7 +136,7 @@ private slots:
     {
         QFETCH(bool, diEsercizio);
         QFETCH(int, i);
-        const Atteso& a = diEsercizio ? esercizio[i] : inizio[i];
+        const Atteso& a = diEsercizio ? Esercizio[i] : Inizio[i];
         QWidget* schermo = FrmInizio::caricato();
         if (diEsercizio) {
             QTest::mouseClick(pulsante(FrmInizio::caricato(), "Command1"), Qt::LeftButton);
@@ -161,7 +161,7 @@ private slots:
     {
         QTest::mouseClick(pulsante(FrmInizio::caricato(), "Command1"), Qt::LeftButton);
         for (QWidget* schermo : {static_cast<QWidget*>(FrmInizio::caricato()), static_cast<QWidget*>(FrmEquivMul::caricato())}) {
-            for (const char* nome : nonOfferti) {
+            for (const char* nome : NonOfferti) {
                 for (QWidget* w : schermo->findChildren<QWidget*>(QString::fromLatin1(nome))) {
                     QAccessibleInterface* contenitore = QAccessible::queryAccessibleInterface(w->parentWidget());
                     for (int k = 0; k < contenitore->childCount(); ++k)

@@ -22,7 +22,7 @@ struct Controllo {
     const char* testo;  // nullptr: set at run time, not checked here
 };
 constexpr int K = 765, KH = 465;  // every keypad key
-const Controllo disegno[] = {
+const Controllo Disegno[] = {
     {"Label2", "superficie", Etichetta, 0, 0, 11955, 555, nullptr},
     {"Label1", "superficie", Etichetta, 0, 555, 11955, 555, nullptr},
     {"fraNumero", "superficie", Cornice, 15, 1500, 11475, 2295, nullptr},
@@ -94,7 +94,7 @@ int px(int twips) { return qRound(twips / 15.0); }
 QRect rettangolo(const Controllo& c) { return {px(c.l), px(c.t), px(c.w), px(c.h)}; }
 
 // Not in use after the first number question: hidden by design, by loading, or by the presentation.
-const QStringList nascosti = {"frmAiuto", "lblHelp", "lblHelpS", "CmdOperazione", "CmdVerifica", "fraSimbolo", "FraSimboli"};
+const QStringList Nascosti = {"frmAiuto", "lblHelp", "lblHelpS", "CmdOperazione", "CmdVerifica", "fraSimbolo", "FraSimboli"};
 
 } // namespace
 
@@ -110,7 +110,7 @@ public:
     }
 
 private slots:
-    void init() { f = apri(sc.s, 1, 1, domanda345()); }
+    void init() { m_f = apri(m_sc.s, 1, 1, domanda345()); }
     void cleanup() { chiudi(); }
     void controlli_data();
     void controlli();
@@ -121,22 +121,22 @@ private slots:
     void facciaPulsante();
 
 private:
-    ConServiziDiProva sc;
-    FrmEquivMul* f = nullptr;
+    ConServiziDiProva m_sc;
+    FrmEquivMul* m_f = nullptr;
 };
 
 void ProvaLayoutEquivMul::controlli_data()
 {
     QTest::addColumn<int>("i");
-    for (int i = 0; i < int(std::size(disegno)); ++i)
-        QTest::newRow(disegno[i].nome) << i;
+    for (int i = 0; i < int(std::size(Disegno)); ++i)
+        QTest::newRow(Disegno[i].nome) << i;
 }
 
 void ProvaLayoutEquivMul::controlli()
 {
     QFETCH(int, i);
-    const Controllo& c = disegno[i];
-    QWidget* w = f->findChild<QWidget*>(QString::fromLatin1(c.nome));
+    const Controllo& c = Disegno[i];
+    QWidget* w = m_f->findChild<QWidget*>(QString::fromLatin1(c.nome));
     QVERIFY(w);
     QCOMPARE(w->parentWidget()->objectName(), QString::fromLatin1(c.contenitore));
     switch (c.tipo) {
@@ -155,7 +155,7 @@ void ProvaLayoutEquivMul::controlli()
     } else {
         QCOMPARE(w->geometry(), rettangolo(c));
         // Drawn in device pixels at the factor times the designed twips, within one.
-        const qreal k = f->devicePixelRatioF();
+        const qreal k = m_f->devicePixelRatioF();
         const QRectF d(QPointF(w->pos()) * k, QSizeF(w->size()) * k);
         const QRectF disegno(c.l * k / 15, c.t * k / 15, c.w * k / 15, c.h * k / 15);
         for (const auto lato : {&QRectF::left, &QRectF::top, &QRectF::right, &QRectF::bottom})
@@ -165,7 +165,7 @@ void ProvaLayoutEquivMul::controlli()
         const QString testo = c.tipo == Pulsante ? qobject_cast<ui::Pulsante*>(w)->text() : qobject_cast<ui::Etichetta*>(w)->text();
         QCOMPARE(testo, QString::fromUtf8(c.testo));
     }
-    QCOMPARE(w->isHidden(), nascosti.contains(QLatin1String(c.nome)));
+    QCOMPARE(w->isHidden(), Nascosti.contains(QLatin1String(c.nome)));
     QCOMPARE(w->isEnabled(), qstrcmp(c.nome, "cmdSfondo") != 0);
 }
 
@@ -173,12 +173,12 @@ void ProvaLayoutEquivMul::controlli()
 void ProvaLayoutEquivMul::sovrapposti()
 {
     int coppie = 0;
-    for (const Controllo& a : disegno) {
-        for (const Controllo* b = &a + 1; b != std::end(disegno); ++b) {
+    for (const Controllo& a : Disegno) {
+        for (const Controllo* b = &a + 1; b != std::end(Disegno); ++b) {
             if (qstrcmp(a.contenitore, b->contenitore) != 0 || a.w < 0 || b->w < 0)
                 continue;
-            QWidget* wa = f->findChild<QWidget*>(QString::fromLatin1(a.nome));
-            QWidget* wb = f->findChild<QWidget*>(QString::fromLatin1(b->nome));
+            QWidget* wa = m_f->findChild<QWidget*>(QString::fromLatin1(a.nome));
+            QWidget* wb = m_f->findChild<QWidget*>(QString::fromLatin1(b->nome));
             if (!wa->geometry().intersects(wb->geometry()))
                 continue;
             const QObjectList& ordine = wa->parent()->children();  // last painted on top
@@ -192,36 +192,36 @@ void ProvaLayoutEquivMul::sovrapposti()
 // The three main buttons share one place: whichever shown first in the list is the one under the pointer.
 void ProvaLayoutEquivMul::pulsantiPrincipali()
 {
-    const QPoint punto = pulsante(f, "CmdVerifica")->geometry().center();
-    pulsante(f, "CmdOperazione")->show();
-    pulsante(f, "CmdVerifica")->show();
-    QCOMPARE(cornice(f, "Frame1")->childAt(punto), pulsante(f, "CmdOperazione"));
-    pulsante(f, "CmdOperazione")->hide();
-    QCOMPARE(cornice(f, "Frame1")->childAt(punto), pulsante(f, "CmdVerifica"));
-    pulsante(f, "CmdVerifica")->hide();
-    QCOMPARE(cornice(f, "Frame1")->childAt(punto), pulsante(f, "cmdSfondo"));
+    const QPoint punto = pulsante(m_f, "CmdVerifica")->geometry().center();
+    pulsante(m_f, "CmdOperazione")->show();
+    pulsante(m_f, "CmdVerifica")->show();
+    QCOMPARE(cornice(m_f, "Frame1")->childAt(punto), pulsante(m_f, "CmdOperazione"));
+    pulsante(m_f, "CmdOperazione")->hide();
+    QCOMPARE(cornice(m_f, "Frame1")->childAt(punto), pulsante(m_f, "CmdVerifica"));
+    pulsante(m_f, "CmdVerifica")->hide();
+    QCOMPARE(cornice(m_f, "Frame1")->childAt(punto), pulsante(m_f, "cmdSfondo"));
 }
 
 void ProvaLayoutEquivMul::finestra()
 {
-    QCOMPARE(f->devicePixelRatioF(), qEnvironmentVariable("MASSA_LAVAGNA", "1").toDouble());
-    QCOMPARE(f->superficie()->parentWidget(), f);
-    QCOMPARE(f->superficie()->y(), f->menuBar()->geometry().bottom() + 1);
-    QCOMPARE(f->superficie()->objectName(), QStringLiteral("superficie"));
-    QCOMPARE(f->superficie()->size(), QSize(794, 556));
-    QCOMPARE(f->minimumSize(), f->maximumSize());
-    QCOMPARE(f->size(), f->minimumSize());
-    QCOMPARE(f->windowTitle(), QStringLiteral("TRASFORMAZIONI CON LE MISURE DI MASSA  kg  hg  dag  g"));
+    QCOMPARE(m_f->devicePixelRatioF(), qEnvironmentVariable("MASSA_LAVAGNA", "1").toDouble());
+    QCOMPARE(m_f->superficie()->parentWidget(), m_f);
+    QCOMPARE(m_f->superficie()->y(), m_f->menuBar()->geometry().bottom() + 1);
+    QCOMPARE(m_f->superficie()->objectName(), QStringLiteral("superficie"));
+    QCOMPARE(m_f->superficie()->size(), QSize(794, 556));
+    QCOMPARE(m_f->minimumSize(), m_f->maximumSize());
+    QCOMPARE(m_f->size(), m_f->minimumSize());
+    QCOMPARE(m_f->windowTitle(), QStringLiteral("TRASFORMAZIONI CON LE MISURE DI MASSA  kg  hg  dag  g"));
 }
 
 void ProvaLayoutEquivMul::menu()
 {
     const QStringList nomi = {"MnuEsci", "vuoto", "mnuQuadro"};
     const QStringList testi = {"Esci", "", "Il quadro"};
-    const QList<QAction*> voci = f->menuBar()->actions();
+    const QList<QAction*> voci = m_f->menuBar()->actions();
     QCOMPARE(voci.size(), 3);
     for (int i = 0; i < 3; ++i) {
-        QCOMPARE(f->findChild<QAction*>(nomi[i]), voci[i]);
+        QCOMPARE(m_f->findChild<QAction*>(nomi[i]), voci[i]);
         QCOMPARE(voci[i]->text(), testi[i]);
     }
 }
@@ -229,7 +229,7 @@ void ProvaLayoutEquivMul::menu()
 // Buttons are filled flat with their colour.
 void ProvaLayoutEquivMul::facciaPulsante()
 {
-    const QImage faccia = pulsante(f, "Command2")->grab().toImage();
+    const QImage faccia = pulsante(m_f, "Command2")->grab().toImage();
     for (const int x : {5, 8, 12})
         QCOMPARE(faccia.pixelColor(x, faccia.height() / 2), QColor(255, 255, 128));
     QCOMPARE(faccia.pixelColor(faccia.width() / 4, 6), QColor(255, 255, 128));

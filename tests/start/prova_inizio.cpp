@@ -325,7 +325,7 @@ private slots:
         QTest::addColumn<QString>("fuoco");     // where the focus ends
         QTest::addColumn<int>("direzione");     // the exercise opened, 0 none
         QTest::addColumn<int>("fini");
-        const int Tab = Qt::Key_Tab, Indietro = Qt::Key_Backtab, Invio = Qt::Key_Return, Spazio = Qt::Key_Space;
+        constexpr int Tab = Qt::Key_Tab, Indietro = Qt::Key_Backtab, Invio = Qt::Key_Return, Spazio = Qt::Key_Space;
         QTest::newRow("focus starts on the list") << QList<int>{} << "Combo1" << 0 << 0;
         QTest::newRow("Tab") << QList<int>{Tab} << "Command1" << 0 << 0;
         QTest::newRow("Tab x4") << QList<int>{Tab, Tab, Tab, Tab} << "Command9" << 0 << 0;

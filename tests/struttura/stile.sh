@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The sources as .clang-format lays them out, and clean under the checks of .clang-tidy.
+# usage: stile.sh <source root> <build dir with compile_commands.json>
+# Skips (77) only where clang-format or clang-tidy is not installed.
+set -u
+radice=$(cd "$1" && pwd) || exit 1
+build=$(cd "$2" && pwd) || exit 1
+for t in clang-format clang-tidy run-clang-tidy; do
+  command -v "$t" >/dev/null || { echo "SKIP: $t is not installed"; exit 77; }
+done
+[ -f "$build/compile_commands.json" ] || { echo "FAIL: no $build/compile_commands.json"; exit 1; }
+cd "$radice" || exit 1
+
+# The project's own sources: what git tracks, or in an unpacked tarball what lies in its folders.
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  mapfile -t sorgenti < <(git ls-files '*.cpp' '*.h')
+else
+  mapfile -t sorgenti < <(find app assets bench companions src tests -name '*.cpp' -o -name '*.h' | sort)
+fi
+mapfile -t unita < <(printf '%s\n' "${sorgenti[@]}" | grep '\.cpp$')
+[ ${#unita[@]} -gt 0 ] || { echo "FAIL: no sources found under $radice"; exit 1; }
+
+rc=0
+if ! clang-format --dry-run -Werror "${sorgenti[@]}"; then
+  echo "FAIL: clang-format would change the files above (clang-format -i fixes them)"
+  rc=1
+fi
+
+# Only the translation units of the project's sources, not those generated in the build
+# (moc, rcc): run-clang-tidy takes regular expressions, so the paths are anchored and escaped.
+filtri=()
+for f in "${unita[@]}"; do
+  filtri+=("^$(printf '%s' "$radice/$f" | sed 's/[][\.*^$+?(){}|]/\\&/g')\$")
+done
+uscita=$(run-clang-tidy -p "$build" -quiet -j "$(nproc)" "${filtri[@]}" 2>&1)
+stato=$?
+# clang-tidy colours its diagnostics even into a pipe here; the log wants plain text.
+uscita=$(sed 's/\x1b\[[0-9;]*m//g' <<<"$uscita")
+# Only the diagnostics: run-clang-tidy repeats each command line, and a header's findings
+# come once per file that includes it.
+grep -E '(warning|error):' <<<"$uscita" | sort -u
+if [ $stato -ne 0 ] || grep -qE '(warning|error):' <<<"$uscita"; then
+  echo "FAIL: clang-tidy reports the findings above"
+  rc=1
+fi
+[ $rc -eq 0 ] && echo "OK: ${#sorgenti[@]} files formatted, ${#unita[@]} translation units clean"
+exit $rc
