@@ -1,15 +1,14 @@
 #include "identita.h"
+#include "kit/caratteri.h"
+#include "kit/finestra.h"
 #include "runtime/lavagna.h"
 #include "runtime/piattaforma.h"
 #include "runtime/servizi_reali.h"
-#include "kit/caratteri.h"
-#include "kit/finestra.h"
 #include "screens/layout_equivmul.h"
 #include "start/programma.h"
 
 #include <QApplication>
 #include <QStyleFactory>
-
 
 int main(int argc, char* argv[])
 {

@@ -23,8 +23,8 @@ namespace {
 constexpr double Unita = 256;
 
 struct Tratto {
-    QColor pieno;  // invalid: not filled
-    QColor bordo;  // invalid: no outline
+    QColor pieno; // invalid: not filled
+    QColor bordo; // invalid: no outline
     double spessore = 0;
 };
 
@@ -168,7 +168,8 @@ public:
     }
     void linea(QPointF a, QPointF b, const QColor& colore, double spessore) override
     {
-        m_corpo += QStringLiteral("  <line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\" stroke=\"%5\" stroke-width=\"%6\"/>\n")
+        m_corpo += QStringLiteral(
+                       "  <line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\" stroke=\"%5\" stroke-width=\"%6\"/>\n")
                        .arg(n(a.x()), n(a.y()), n(b.x()), n(b.y()), colore.name(), n(spessore));
     }
     void ellisse(QPointF c, double rx, double ry, const Tratto& t) override

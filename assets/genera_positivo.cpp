@@ -14,7 +14,7 @@ constexpr int FrequenzaCampioni = 44100;
 constexpr double Durata = 0.42;
 
 struct Nota {
-    double inizio;   // s
+    double inizio;    // s
     double frequenza; // Hz
 };
 // E5, G5, C6: a major chord rising, which sounds like "well done".
@@ -63,13 +63,13 @@ int main(int argc, char* argv[])
     f.write("RIFF", 4);
     scrivi32(f, 36 + byteDati);
     f.write("WAVEfmt ", 8);
-    scrivi32(f, 16);                      // size of the fmt chunk
-    scrivi16(f, 1);                       // PCM
-    scrivi16(f, 1);                       // mono
+    scrivi32(f, 16); // size of the fmt chunk
+    scrivi16(f, 1);  // PCM
+    scrivi16(f, 1);  // mono
     scrivi32(f, FrequenzaCampioni);
-    scrivi32(f, FrequenzaCampioni * 2);   // bytes per second
-    scrivi16(f, 2);                       // bytes per frame
-    scrivi16(f, 16);                      // bits per sample
+    scrivi32(f, FrequenzaCampioni * 2); // bytes per second
+    scrivi16(f, 2);                     // bytes per frame
+    scrivi16(f, 16);                    // bits per sample
     f.write("data", 4);
     scrivi32(f, byteDati);
     for (std::int16_t c : campioni)

@@ -15,8 +15,8 @@ void dichiara()
 QIcon icona()
 {
     QIcon icona;
-    for (const auto* file : {":/assets/icona-16.xpm", ":/assets/icona-22.xpm", ":/assets/icona-24.xpm",
-                             ":/assets/icona.xpm"})
+    for (const auto* file :
+         {":/assets/icona-16.xpm", ":/assets/icona-22.xpm", ":/assets/icona-24.xpm", ":/assets/icona.xpm"})
         icona.addPixmap(immagine(QString::fromLatin1(file), "XPM"));
     for (const auto* file : {":/assets/icone/48/icona.png", ":/assets/icone/64/icona.png"})
         icona.addPixmap(immagine(QString::fromLatin1(file), "PNG"));

@@ -32,8 +32,7 @@ QLabel* etichetta(const QString& testo, const QColor& sfondo, const QColor& colo
     return l;
 }
 
-Finestra::Finestra(const QString& titoloFinestra, const QString& titoloStriscia, QWidget* genitore)
-    : QWidget(genitore)
+Finestra::Finestra(const QString& titoloFinestra, const QString& titoloStriscia, QWidget* genitore) : QWidget(genitore)
 {
     setWindowTitle(titoloFinestra);
     setWindowIcon(identita::icona());

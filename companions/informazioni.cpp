@@ -5,8 +5,8 @@ namespace compagni {
 Informazioni::Informazioni(QWidget* genitore)
     : Finestra(QStringLiteral("Informazioni"), QStringLiteral("TRASFORMAZIONI CON LE MISURE DI MASSA"), genitore)
 {
-    auto* versione = etichetta(QStringLiteral("Versione %1").arg(QStringLiteral(MASSA_VERSIONE)), Sfondo,
-                               TestoStriscia, 22);
+    auto* versione = etichetta(QStringLiteral("Versione %1").arg(QStringLiteral(MASSA_VERSIONE)), Sfondo, TestoStriscia,
+                               22);
     versione->setObjectName(QStringLiteral("versione"));
     corpo()->addWidget(versione);
 

@@ -13,7 +13,7 @@ struct Unita {
 
 // From the largest to the smallest: each is ten times the next.
 constexpr Unita ElencoUnita[] = {
-    {"kg", "chilogrammo"}, {"hg", "ettogrammo"}, {"dag", "decagrammo"}, {"g", "grammo"},
+    {"kg", "chilogrammo"}, {"hg", "ettogrammo"},  {"dag", "decagrammo"}, {"g", "grammo"},
     {"dg", "decigrammo"},  {"cg", "centigrammo"}, {"mg", "milligrammo"},
 };
 // The drill works with the first four; they stand out in the stronger yellow.
@@ -57,8 +57,9 @@ Quadro::Quadro(QWidget* genitore)
     }
     corpo()->addLayout(griglia);
 
-    auto* regola = etichetta(QStringLiteral("Verso destra l'unità è 10 volte più piccola: il numero si moltiplica per 10.\n"
-                                            "Verso sinistra l'unità è 10 volte più grande: il numero si divide per 10."),
+    auto* regola = etichetta(QStringLiteral(
+                                 "Verso destra l'unità è 10 volte più piccola: il numero si moltiplica per 10.\n"
+                                 "Verso sinistra l'unità è 10 volte più grande: il numero si divide per 10."),
                              Sfondo, TestoStriscia, 16);
     regola->setObjectName(QStringLiteral("regola"));
     corpo()->addWidget(regola);

@@ -1,9 +1,9 @@
 #include "answer/aiuto.h"
 
 #include "answer/parole.h"
-#include "regole/regole.h"
 #include "regole/frasi.h"
 #include "regole/istruzioni.h"
+#include "regole/regole.h"
 #include "regole/stato.h"
 #include "runtime/servizi.h"
 
@@ -49,7 +49,7 @@ void Aiuto::Cmdno_Click()
     if (r.intervengo) {
         m_ui.LblIstruzione->setText(QString());
         servizi().messaggio(QStringLiteral("Hai già fatto 3 tentativi. \rOra intervengo io. "),
-                              StileMessaggio::Informazione, QStringLiteral("Attenzione"));
+                            StileMessaggio::Informazione, QStringLiteral("Attenzione"));
         m_ui.LblRisultato->setText(s.RispostaEsatta);
         m_ui.lblRisultatoS->setText(s.RispostaEsatta);
         m_ui.lblHelp->setText(istruzioni::MyHelp);

@@ -24,11 +24,13 @@ Ingresso::Ingresso(ui::ControlliEquivMul& controlli) : m_ui(controlli)
 
     const auto simboli = m_ui.simboli();
     for (std::size_t i = 0; i < simboli.size(); ++i)
-        QObject::connect(simboli[i], &ui::Pulsante::clicked, simboli[i], [this, i] { simbolo(static_cast<int>(i) + 1); });
+        QObject::connect(simboli[i], &ui::Pulsante::clicked, simboli[i],
+                         [this, i] { simbolo(static_cast<int>(i) + 1); });
     QObject::connect(m_ui.Command15, &ui::Pulsante::clicked, m_ui.Command15, [this] { Command15_Click(); });
 
     QObject::connect(m_ui.LblRisultato, &ui::Etichetta::cambiato, m_ui.LblRisultato, [this] { LblRisultato_Change(); });
-    QObject::connect(m_ui.lblRisultatoS, &ui::Etichetta::cambiato, m_ui.lblRisultatoS, [this] { lblRisultatoS_Change(); });
+    QObject::connect(m_ui.lblRisultatoS, &ui::Etichetta::cambiato, m_ui.lblRisultatoS,
+                     [this] { lblRisultatoS_Change(); });
 }
 
 void Ingresso::tastoTastierino(const QString& testoTasto)
@@ -73,7 +75,7 @@ void Ingresso::cambioRisultato(const ui::Etichetta* etichetta)
     if (etichetta->text() == QLatin1String("?")) {
         m_ui.LblIstruzione->setText(istruzioni::Tastierino);
         m_ui.CmdVerifica->hide();
-        m_ui.CmdVerifica->stackUnder(m_ui.CmdOperazione);   // back to the designed order
+        m_ui.CmdVerifica->stackUnder(m_ui.CmdOperazione); // back to the designed order
     } else {
         m_ui.LblIstruzione->setText(istruzioni::Verifica);
         m_ui.CmdVerifica->show();

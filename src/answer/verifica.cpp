@@ -1,12 +1,12 @@
 #include "answer/verifica.h"
 
 #include "answer/aiuto.h"
-#include "regole/regole.h"
 #include "regole/frasi.h"
 #include "regole/istruzioni.h"
+#include "regole/regole.h"
 #include "regole/stato.h"
-#include "runtime/servizi.h"
 #include "regole/testo.h"
+#include "runtime/servizi.h"
 
 #include <QGuiApplication>
 #include <QStyleHints>

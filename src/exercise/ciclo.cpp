@@ -5,8 +5,8 @@
 #include "regole/istruzioni.h"
 #include "regole/quantita.h"
 #include "regole/stato.h"
-#include "runtime/servizi.h"
 #include "regole/testo.h"
+#include "runtime/servizi.h"
 
 CicloDomande::CicloDomande(ui::ControlliEquivMul& controlli) : m_ui(controlli) {}
 
@@ -38,8 +38,14 @@ void CicloDomande::Form_Load(QWidget* finestra)
     m_ui.CmdOperazione->hide();
     m_ui.CmdVerifica->hide();
 
-    s.SimboliUnita = {QString(), QStringLiteral(" kg"), QStringLiteral(" hg"), QStringLiteral(" dag"),
-                      QStringLiteral(" g"), QStringLiteral(" dg"), QStringLiteral(" cg"), QStringLiteral(" mg")};
+    s.SimboliUnita = {QString(),
+                      QStringLiteral(" kg"),
+                      QStringLiteral(" hg"),
+                      QStringLiteral(" dag"),
+                      QStringLiteral(" g"),
+                      QStringLiteral(" dg"),
+                      QStringLiteral(" cg"),
+                      QStringLiteral(" mg")};
     const auto simboli = m_ui.simboli();
     for (std::size_t i = 0; i < simboli.size(); ++i) {
         simboli[i]->setText(s.SimboliUnita.at(i + 1));
@@ -62,8 +68,9 @@ void CicloDomande::NuovaOperazione()
     s.UnitaMaggiore = s.SimboliUnita.at(static_cast<std::size_t>(coppia.maggiore));
     s.UnitaMinore = s.SimboliUnita.at(static_cast<std::size_t>(coppia.minore));
     s.Distanza = coppia.distanza;
-    generaQuantita(coppia.generatore, s.Distanza, [&sv] { return sv.valoreCasuale(); }, s.NumeroBase, s.ValoreMaggiore,
-                   s.ValoreMinore);
+    generaQuantita(
+        coppia.generatore, s.Distanza, [&sv] { return sv.valoreCasuale(); }, s.NumeroBase, s.ValoreMaggiore,
+        s.ValoreMinore);
     visualizza();
 }
 
@@ -97,7 +104,7 @@ void CicloDomande::domandaNumero(const QString& dato, const QString& unita, cons
 {
     mostraCornici(true);
     m_ui.Label4->setText(dato);
-    m_ui.LblRisultato->setText(QStringLiteral("?"));   // runs the change rule before the answer is set
+    m_ui.LblRisultato->setText(QStringLiteral("?")); // runs the change rule before the answer is set
     m_ui.Label11->setText(unita);
     stato().RispostaEsatta = esatta;
 }

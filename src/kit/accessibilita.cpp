@@ -37,7 +37,9 @@ public:
 // A frame with a caption groups its controls under that caption.
 class Gruppo : public Contenitore {
 public:
-    explicit Gruppo(Cornice* f) : Contenitore(f, f->didascalia().isEmpty() ? QAccessible::Pane : QAccessible::Grouping) {}
+    explicit Gruppo(Cornice* f) : Contenitore(f, f->didascalia().isEmpty() ? QAccessible::Pane : QAccessible::Grouping)
+    {
+    }
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
@@ -54,7 +56,8 @@ public:
     {
         const auto* l = static_cast<const Etichetta*>(widget());
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return l->intestazione().isEmpty() ? l->text() : (l->intestazione() + QLatin1Char(' ') + l->text().trimmed()).trimmed();
+            return l->intestazione().isEmpty() ? l->text()
+                                               : (l->intestazione() + QLatin1Char(' ') + l->text().trimmed()).trimmed();
         return QAccessibleWidget::text(t);
     }
 };
@@ -229,7 +232,7 @@ public:
     bool eventFilter(QObject* o, QEvent* e) override
     {
         if ((e->type() == QEvent::Show || e->type() == QEvent::Hide) && o->isWidgetType())
-            busAccessibilita::segnalaVisibile(QAccessible::queryAccessibleInterface(o), e->type() == QEvent::Show);
+            bus_accessibilita::segnalaVisibile(QAccessible::queryAccessibleInterface(o), e->type() == QEvent::Show);
         return false;
     }
 };

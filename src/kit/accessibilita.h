@@ -29,7 +29,6 @@ private:
     bool m_inAttesa = false;
 };
 
-
 // ---- Assistive technology ----
 
 // Marks a control that only decorates: it is not offered to assistive technology.

@@ -6,7 +6,8 @@
 
 namespace ui {
 
-const QFont& CarattereAdattato::per(const QFont& disegnato, const QString& testo, const QSize& spazio, Posizione posizione)
+const QFont& CarattereAdattato::per(const QFont& disegnato, const QString& testo, const QSize& spazio,
+                                    Posizione posizione)
 {
     if (testo == m_testo && spazio == m_spazio && disegnato == m_disegnato)
         return m_adattato;
@@ -27,7 +28,8 @@ const QFont& CarattereAdattato::per(const QFont& disegnato, const QString& testo
         // Taller lines than the box are common (the design fills its boxes); what counts
         // is whether the ink of this text fits.
         const QRect inchiostro = fm.tightBoundingRect(testo);
-        const int altezza = posizione == Posizione::InAlto ? fm.ascent() + inchiostro.bottom() + 1 : inchiostro.height();
+        const int altezza = posizione == Posizione::InAlto ? fm.ascent() + inchiostro.bottom() + 1
+                                                           : inchiostro.height();
         if (altezza <= spazio.height())
             break;
     }

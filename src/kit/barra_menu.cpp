@@ -252,7 +252,8 @@ void BarraMenu::vaiA(int passo)
         if (raggiungibile(voci.at(i))) {
             evidenzia(voci.at(i));
             // A screen reader follows the keyboard from entry to entry.
-            if (QAccessibleInterface* voce = QAccessible::isActive() ? QAccessible::queryAccessibleInterface(voci.at(i)) : nullptr) {
+            if (QAccessibleInterface* voce = QAccessible::isActive() ? QAccessible::queryAccessibleInterface(voci.at(i))
+                                                                     : nullptr) {
                 QAccessibleEvent e(voce, QAccessible::Focus);
                 QAccessible::updateAccessibility(&e);
             }
@@ -270,8 +271,14 @@ void BarraMenu::keyPressEvent(QKeyEvent* e)
     switch (e->key()) {
     case Qt::Key_Left: vaiA(-1); break;
     case Qt::Key_Right: vaiA(1); break;
-    case Qt::Key_Home: evidenzia(nullptr); vaiA(1); break;
-    case Qt::Key_End: evidenzia(nullptr); vaiA(-1); break;
+    case Qt::Key_Home:
+        evidenzia(nullptr);
+        vaiA(1);
+        break;
+    case Qt::Key_End:
+        evidenzia(nullptr);
+        vaiA(-1);
+        break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
@@ -284,8 +291,8 @@ void BarraMenu::keyPressEvent(QKeyEvent* e)
         break;
     case Qt::Key_Escape:
     case Qt::Key_F10: esci(); break;
-    case Qt::Key_Alt: e->ignore(); return;   // the window sees Alt alone, to leave
-    default: break;   // while the keyboard is in the bar, no key reaches the screen
+    case Qt::Key_Alt: e->ignore(); return; // the window sees Alt alone, to leave
+    default: break;                        // while the keyboard is in the bar, no key reaches the screen
     }
     e->accept();
 }

@@ -53,11 +53,11 @@ private:
     // From the keyboard: the next entry that can be triggered, `passo` entries on, round the bar.
     void vaiA(int passo);
 
-    mutable QList<QRect> m_rettangoli;   // one per action, laid out on first need
+    mutable QList<QRect> m_rettangoli; // one per action, laid out on first need
     mutable bool m_disposta = false;
     QAction* m_evidenziata = nullptr;
     bool m_premuta = false;
-    QPointer<QWidget> m_primaDellaBarra;   // where the focus goes back to
+    QPointer<QWidget> m_primaDellaBarra; // where the focus goes back to
 };
 
 // A top-level menu entry, named as designed; a blank caption makes a spacer that does nothing.

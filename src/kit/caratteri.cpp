@@ -7,8 +7,10 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <cmath>
 
 namespace ui {
 
@@ -36,7 +38,7 @@ QFont carattere(const QString& faccia, double punti, Peso peso)
     // One face stands in for every face of the design.
     Q_UNUSED(faccia);
     QFont f(Carattere);
-    f.setPixelSize(static_cast<int>(punti * 96.0 / 72.0 + 0.5));
+    f.setPixelSize(static_cast<int>(std::lround(punti * 96.0 / 72.0)));
     f.setBold(peso == Peso::Grassetto);
     f.setStyleStrategy(QFont::PreferAntialias);
     return f;

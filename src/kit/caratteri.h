@@ -27,8 +27,8 @@ QFont carattereMenu();
 // What the fonts of this desktop give: found once, on a thread of its own where the program
 // starts one (PreparazioneCaratteri), otherwise where it is first asked.
 struct Caratteri {
-    int altezzaRigaMenu = 0;   // the line height of the menu font, in pixels
-    QString faccia;            // the face fontconfig gives for Carattere
+    int altezzaRigaMenu = 0; // the line height of the menu font, in pixels
+    QString faccia;          // the face fontconfig gives for Carattere
     bool facciaDisegnata() const { return faccia == Carattere; }
 };
 const Caratteri& caratteri();

@@ -1,13 +1,13 @@
 #include "kit/controlli.h"
 
-#include "runtime/piattaforma.h"
 #include "kit/accessibilita.h"
 #include "kit/caratteri.h"
+#include "runtime/piattaforma.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
-#include <QBackingStore>
 #include <QAction>
+#include <QBackingStore>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>

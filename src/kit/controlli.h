@@ -5,8 +5,8 @@
 
 #include <QAbstractButton>
 #include <QBasicTimer>
-#include <QComboBox>
 #include <QColor>
+#include <QComboBox>
 #include <QWidget>
 
 // The controls of the designed screens: labels that draw only what they are told to,
@@ -23,16 +23,32 @@ public:
     QString text() const { return m_testo; }
     void setText(const QString& testo);
 
-    void setAlignment(Qt::Alignment a) { m_allineamento = a; update(); }
+    void setAlignment(Qt::Alignment a)
+    {
+        m_allineamento = a;
+        update();
+    }
     Qt::Alignment alignment() const { return m_allineamento; }
     // A transparent label draws only its text; others fill their box first.
-    void impostaTrasparente(bool t) { m_trasparente = t; update(); }
+    void impostaTrasparente(bool t)
+    {
+        m_trasparente = t;
+        update();
+    }
     bool trasparente() const { return m_trasparente; }
     // A label sized to its text grows and shrinks with it.
     void impostaAdattaAlTesto(bool a);
-    void impostaSfondo(const QColor& c) { m_sfondo = c; update(); }
+    void impostaSfondo(const QColor& c)
+    {
+        m_sfondo = c;
+        update();
+    }
     QColor sfondo() const { return m_sfondo; }
-    void impostaInchiostro(const QColor& c) { m_inchiostro = c; update(); }
+    void impostaInchiostro(const QColor& c)
+    {
+        m_inchiostro = c;
+        update();
+    }
     QColor inchiostro() const { return m_inchiostro; }
     // A value under a column heading is read with it ("Risposte esatte 3"), wherever it is read.
     void impostaIntestazione(const QString& i) { m_intestazione = i; }
@@ -65,7 +81,11 @@ class Pulsante : public QAbstractButton {
 public:
     Pulsante(QWidget* genitore, const QString& nome, const QString& didascalia = QString());
 
-    void impostaSfondo(const QColor& c) { m_sfondo = c; update(); }
+    void impostaSfondo(const QColor& c)
+    {
+        m_sfondo = c;
+        update();
+    }
     QColor sfondo() const { return m_sfondo; }
     QSize sizeHint() const override { return size(); }
 
@@ -84,7 +104,7 @@ protected:
 private:
     QColor m_sfondo;
     CarattereAdattato m_adattato;
-    QBasicTimer m_pressione;   // runs only for the moment a press from the keyboard shows
+    QBasicTimer m_pressione; // runs only for the moment a press from the keyboard shows
 };
 
 // Whether a frame has an etched border.
@@ -99,7 +119,11 @@ public:
 
     QString didascalia() const { return m_didascalia; }
     bool haBordo() const { return m_bordo == Bordo::Inciso; }
-    void impostaSfondo(const QColor& c) { m_sfondo = c; update(); }
+    void impostaSfondo(const QColor& c)
+    {
+        m_sfondo = c;
+        update();
+    }
     QColor sfondo() const { return m_sfondo; }
 
 protected:

@@ -17,7 +17,10 @@ constexpr int AltezzaBarraMenu = 19;
 // A screen whose client area is larghezza x altezza twips, as tall as it may be before its menu
 // bar has measured its font: the classic height and the few pixels more that a face other than
 // the designed one takes. No title bar of its own.
-constexpr QSize misuraFinestra(int larghezza, int altezza) { return {px(larghezza), AltezzaBarraMenu + 4 + px(altezza)}; }
+constexpr QSize misuraFinestra(int larghezza, int altezza)
+{
+    return {px(larghezza), AltezzaBarraMenu + 4 + px(altezza)};
+}
 
 // A designed screen: a menu bar across the top, the client area of its designed size
 // below it, the window fixed to their size, without a layout manager. The menu bar takes
@@ -64,7 +67,7 @@ private:
     // A window that the window system destroys outright is closed, as by its close box.
     void sorvegliaDistruzione();
 
-    StrisciaTitolo* m_titolo = nullptr;   // only where nobody else draws title bars
+    StrisciaTitolo* m_titolo = nullptr; // only where nobody else draws title bars
     BarraMenu* m_barra = nullptr;
     Cornice* m_superficie = nullptr;
     Avviso* m_avviso = nullptr;

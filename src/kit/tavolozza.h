@@ -11,12 +11,12 @@ namespace ui {
 // and stands in for the old bitmap sans serif too.
 inline const QString Carattere = QStringLiteral("Liberation Sans");
 
-inline const QColor Verde{192, 255, 192};        // the start screen, the background, the companions
-inline const QColor Ciano{0, 255, 255};          // title strips
-inline const QColor BluTitolo{0, 0, 192};        // titles and most texts
-inline const QColor Crema{255, 255, 192};        // frames and the kind list
-inline const QColor GialloTasto{255, 255, 128};  // keys and buttons
-inline const QColor CianoChiaro{128, 255, 255};  // the credits
-inline const QColor Pesca{255, 224, 192};        // the exit and help buttons, the banners as designed
+inline const QColor Verde{192, 255, 192};       // the start screen, the background, the companions
+inline const QColor Ciano{0, 255, 255};         // title strips
+inline const QColor BluTitolo{0, 0, 192};       // titles and most texts
+inline const QColor Crema{255, 255, 192};       // frames and the kind list
+inline const QColor GialloTasto{255, 255, 128}; // keys and buttons
+inline const QColor CianoChiaro{128, 255, 255}; // the credits
+inline const QColor Pesca{255, 224, 192};       // the exit and help buttons, the banners as designed
 
 } // namespace ui

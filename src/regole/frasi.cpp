@@ -10,8 +10,9 @@ struct NomeUnita {
 };
 // Read letter by letter ("acca gi"), a symbol says nothing to a learner who cannot see it.
 constexpr NomeUnita Unita[] = {
-    {"kg", "chilogrammo", "chilogrammi"}, {"hg", "ettogrammo", "ettogrammi"}, {"dag", "decagrammo", "decagrammi"},
-    {"g", "grammo", "grammi"},            {"dg", "decigrammo", "decigrammi"}, {"cg", "centigrammo", "centigrammi"},
+    {"kg", "chilogrammo", "chilogrammi"}, {"hg", "ettogrammo", "ettogrammi"},
+    {"dag", "decagrammo", "decagrammi"},  {"g", "grammo", "grammi"},
+    {"dg", "decigrammo", "decigrammi"},   {"cg", "centigrammo", "centigrammi"},
     {"mg", "milligrammo", "milligrammi"},
 };
 

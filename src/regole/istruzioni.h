@@ -6,8 +6,8 @@
 // cycle, the entry, the check and the help all write them; each lives here once.
 namespace istruzioni {
 
-inline const QString Tastierino =
-    QStringLiteral("Clicca sul tastierino fino a completare il risultato. Poi clicca su Verifica");
+inline const QString Tastierino = QStringLiteral(
+    "Clicca sul tastierino fino a completare il risultato. Poi clicca su Verifica");
 inline const QString Verifica = QStringLiteral("Clicca sul pulsante Verifica");
 inline const QString Nuova = QStringLiteral("Clicca sul pulsante Nuova trasformazione");
 // After a right answer the same sentence begins with a blank.

@@ -4,15 +4,25 @@
 
 #include <array>
 
-using testo::sinistra;
 using testo::destra;
+using testo::sinistra;
 
 Coppia coppiaPerEstrazione(int e)
 {
-    struct Banda { int ultima; int maggiore; int minore; short distanza; };
+    struct Banda {
+        int ultima;
+        int maggiore;
+        int minore;
+        short distanza;
+    };
     // Tested from the top: the first band that holds the draw wins.
     static constexpr std::array<Banda, 6> Bande{{
-        {18, 1, 2, 1}, {34, 1, 3, 2}, {48, 1, 4, 3}, {66, 2, 3, 1}, {82, 2, 4, 2}, {100, 3, 4, 1},
+        {18, 1, 2, 1},
+        {34, 1, 3, 2},
+        {48, 1, 4, 3},
+        {66, 2, 3, 1},
+        {82, 2, 4, 2},
+        {100, 3, 4, 1},
     }};
     // Generators used by bands one, two and three steps wide, in rising order of draw.
     static constexpr std::array<int, 18> UnPasso{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18};
@@ -49,25 +59,25 @@ struct Regola {
 };
 
 constexpr std::array<Regola, 19> Regole{{
-    {0, 0, 0, false},          // unused
-    {9, 0, 1, false},          // 1: 0 to 8
-    {9, 1, 10, false},         // 2: 10, 20, ..., 90
-    {9, 1, 100, false},        // 3: 100, 200, ..., 900
-    {80, 10, 1, true},         // 4
-    {80, 10, 1, true},         // 5
-    {900, 100, 1, true},       // 6
-    {9, 1, 1, false},          // 7
-    {9, 1, 1, false},          // 8
-    {9, 1, 1, false},          // 9
-    {80, 10, 1, true},         // 10
-    {80, 10, 1, true},         // 11
-    {800, 100, 1, true},       // 12
-    {89, 10, 1, true},         // 13
-    {800, 100, 1, true},       // 14
-    {3000, 1000, 1, true},     // 15
-    {800, 100, 1, true},       // 16
-    {8000, 1000, 1, true},     // 17
-    {8000, 1000, 1, true},     // 18
+    {0, 0, 0, false},      // unused
+    {9, 0, 1, false},      // 1: 0 to 8
+    {9, 1, 10, false},     // 2: 10, 20, ..., 90
+    {9, 1, 100, false},    // 3: 100, 200, ..., 900
+    {80, 10, 1, true},     // 4
+    {80, 10, 1, true},     // 5
+    {900, 100, 1, true},   // 6
+    {9, 1, 1, false},      // 7
+    {9, 1, 1, false},      // 8
+    {9, 1, 1, false},      // 9
+    {80, 10, 1, true},     // 10
+    {80, 10, 1, true},     // 11
+    {800, 100, 1, true},   // 12
+    {89, 10, 1, true},     // 13
+    {800, 100, 1, true},   // 14
+    {3000, 1000, 1, true}, // 15
+    {800, 100, 1, true},   // 16
+    {8000, 1000, 1, true}, // 17
+    {8000, 1000, 1, true}, // 18
 }};
 
 // The writings of one generator: larger unit, then smaller unit at distances 1, 2, 3.
@@ -78,43 +88,34 @@ std::array<QString, 4> scritture(int g, long n)
     const auto per = [n](long f) { return testo::cifre(n * f); };
     const QString c = QStringLiteral(",");
     switch (g) {
-    case 1: case 2: case 3: case 4: case 6:
-        return {s, per(10), per(100), per(1000)};
-    case 5:
-        return {per(10), per(100), per(1000), per(10000)};
-    case 7:
-        return {"0," + s, s, s + "0", s + "00"};
-    case 8:
-        return {"0,0" + s, "0," + s, s, s + "0"};
-    case 9:
-        return {"0,00" + s, "0,0" + s, "0," + s, s};
-    case 10:
-        return {"0," + s, sinistra(s, 1) + c + destra(s, 1), s, s + "0"};
-    case 11:
-        return {"0,0" + s, "0," + s, sinistra(s, 1) + c + destra(s, 1), s};
-    case 12:
-        return {"0," + s, sinistra(s, 1) + c + destra(s, 2), sinistra(s, 2) + c + destra(s, 1), s};
-    case 13:
-        return {sinistra(s, 1) + c + destra(s, 1), s, s + "0", s + "00"};
-    case 14:
-        return {sinistra(s, 1) + c + destra(s, 2), sinistra(s, 2) + c + destra(s, 1), s, s + "0"};
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 6: return {s, per(10), per(100), per(1000)};
+    case 5: return {per(10), per(100), per(1000), per(10000)};
+    case 7: return {"0," + s, s, s + "0", s + "00"};
+    case 8: return {"0,0" + s, "0," + s, s, s + "0"};
+    case 9: return {"0,00" + s, "0,0" + s, "0," + s, s};
+    case 10: return {"0," + s, sinistra(s, 1) + c + destra(s, 1), s, s + "0"};
+    case 11: return {"0,0" + s, "0," + s, sinistra(s, 1) + c + destra(s, 1), s};
+    case 12: return {"0," + s, sinistra(s, 1) + c + destra(s, 2), sinistra(s, 2) + c + destra(s, 1), s};
+    case 13: return {sinistra(s, 1) + c + destra(s, 1), s, s + "0", s + "00"};
+    case 14: return {sinistra(s, 1) + c + destra(s, 2), sinistra(s, 2) + c + destra(s, 1), s, s + "0"};
     case 15:
-        return {sinistra(s, 1) + c + destra(s, 3), sinistra(s, 2) + c + destra(s, 2), sinistra(s, 3) + c + destra(s, 1), s};
-    case 16:
-        return {sinistra(s, 2) + c + destra(s, 1), s, s + "0", s + "00"};
-    case 17:
-        return {sinistra(s, 2) + c + destra(s, 2), sinistra(s, 3) + c + destra(s, 1), s, s + "0"};
-    case 18:
-        return {sinistra(s, 3) + c + destra(s, 1), s, s + "0", s + "00"};
-    default:
-        return {};
+        return {sinistra(s, 1) + c + destra(s, 3), sinistra(s, 2) + c + destra(s, 2), sinistra(s, 3) + c + destra(s, 1),
+                s};
+    case 16: return {sinistra(s, 2) + c + destra(s, 1), s, s + "0", s + "00"};
+    case 17: return {sinistra(s, 2) + c + destra(s, 2), sinistra(s, 3) + c + destra(s, 1), s, s + "0"};
+    case 18: return {sinistra(s, 3) + c + destra(s, 1), s, s + "0", s + "00"};
+    default: return {};
     }
 }
 
 } // namespace
 
-void generaQuantita(int g, short distanza, const FonteCasuale& casuale,
-                    float& numeroBase, QString& valoreMaggiore, QString& valoreMinore)
+void generaQuantita(int g, short distanza, const FonteCasuale& casuale, float& numeroBase, QString& valoreMaggiore,
+                    QString& valoreMinore)
 {
     if (g < 1 || g > 18)
         return;
@@ -139,16 +140,22 @@ Presentazione sceltaPresentazione(int tipo, int direzione, const FonteCasuale& c
     const auto scelta = [&casuale](long quante) { return estrai(casuale, quante, 1); };
     switch (tipo) {
     case 1:
-        if (direzione == 1) return P::NumeroMinore;
-        if (direzione == 2) return P::NumeroMaggiore;
+        if (direzione == 1)
+            return P::NumeroMinore;
+        if (direzione == 2)
+            return P::NumeroMaggiore;
         return scelta(2) == 1 ? P::NumeroMinore : P::NumeroMaggiore;
     case 2:
-        if (direzione == 1) return P::SimboloMinore;
-        if (direzione == 2) return P::SimboloMaggiore;
+        if (direzione == 1)
+            return P::SimboloMinore;
+        if (direzione == 2)
+            return P::SimboloMaggiore;
         return scelta(2) == 1 ? P::SimboloMinore : P::SimboloMaggiore;
     default:
-        if (direzione == 1) return scelta(2) == 1 ? P::NumeroMinore : P::SimboloMinore;
-        if (direzione == 2) return scelta(2) == 1 ? P::NumeroMaggiore : P::SimboloMaggiore;
+        if (direzione == 1)
+            return scelta(2) == 1 ? P::NumeroMinore : P::SimboloMinore;
+        if (direzione == 2)
+            return scelta(2) == 1 ? P::NumeroMaggiore : P::SimboloMaggiore;
         switch (scelta(4)) {
         case 1: return P::NumeroMinore;
         case 2: return P::NumeroMaggiore;

@@ -8,10 +8,10 @@ using FonteCasuale = std::function<float()>;
 
 // The unit pair, step count and quantity generator that a draw selects.
 struct Coppia {
-    int maggiore = 0;     // position of the larger unit in the symbol table (1 to 3)
-    int minore = 0;       // position of the smaller unit (2 to 4)
-    short distanza = 0;   // decimal steps between them (1 to 3)
-    int generatore = 0;   // 1 to 18
+    int maggiore = 0;   // position of the larger unit in the symbol table (1 to 3)
+    int minore = 0;     // position of the smaller unit (2 to 4)
+    short distanza = 0; // decimal steps between them (1 to 3)
+    int generatore = 0; // 1 to 18
 };
 
 // Draws 1 to 100; anything else gives an empty pair (generatore 0).
@@ -20,8 +20,8 @@ Coppia coppiaPerEstrazione(int estrazione);
 // Quantity generator 1 to 18. Draws n (redrawing where the generator must avoid a
 // multiple of ten) and writes, in this order, numeroBase, valoreMaggiore and, for a
 // distance of 1, 2 or 3 only, valoreMinore. Any other generator number changes nothing.
-void generaQuantita(int generatore, short distanza, const FonteCasuale& casuale,
-                    float& numeroBase, QString& valoreMaggiore, QString& valoreMinore);
+void generaQuantita(int generatore, short distanza, const FonteCasuale& casuale, float& numeroBase,
+                    QString& valoreMaggiore, QString& valoreMinore);
 
 // What a question asks for.
 enum class Presentazione { Nessuna, NumeroMinore, NumeroMaggiore, SimboloMinore, SimboloMaggiore };

@@ -15,10 +15,10 @@ bool rispostaGiusta(const QString& esatta, const QString& data, const QString& v
 
 // The times of one check.
 struct Tempi {
-    double parziale;         // whole seconds from the question on screen to the check
-    double totale;           // the exercise's total with this answer added
-    QString testoParziale;   // what the partial time shows: its number, capped at "99"
-    QString testoTotale;     // what the total shows: its number, capped at "999"
+    double parziale;       // whole seconds from the question on screen to the check
+    double totale;         // the exercise's total with this answer added
+    QString testoParziale; // what the partial time shows: its number, capped at "99"
+    QString testoTotale;   // what the total shows: its number, capped at "999"
 };
 // A check at `verifica` of the question shown at `inizio` (seconds since midnight, as
 // read), in an exercise whose answers took `totalePrima` seconds so far. A check made
@@ -27,7 +27,7 @@ Tempi tempiDellaVerifica(float inizio, float verifica, double totalePrima);
 
 // A declined help offer.
 struct Rifiuto {
-    long tentativi;   // declined offers on this question, after this one
-    bool intervengo;  // the third: the program shows the answer itself
+    long tentativi;  // declined offers on this question, after this one
+    bool intervengo; // the third: the program shows the answer itself
 };
 Rifiuto rifiutaAiuto(long tentativiPrima);

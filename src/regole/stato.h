@@ -8,13 +8,13 @@
 // the question number a fresh value at each opening.
 struct StatoProgramma {
     // The learner's choices (start screen).
-    short Direzione = 0;            // 1 larger to smaller, 2 smaller to larger, 3 both
+    short Direzione = 0; // 1 larger to smaller, 2 smaller to larger, 3 both
     QString TestoDirezione;
-    short TipoCalcolo = 0;          // 1 numbers, 2 symbols, 3 either; 0 until the first opening
-    QString ColorePulsanti;         // last button colour, as decimal text
+    short TipoCalcolo = 0;  // 1 numbers, 2 symbols, 3 either; 0 until the first opening
+    QString ColorePulsanti; // last button colour, as decimal text
 
     // The question on screen.
-    std::array<QString, 8> SimboliUnita;  // positions 1 to 7; 0 unused
+    std::array<QString, 8> SimboliUnita; // positions 1 to 7; 0 unused
     short Estrazione = 0;
     QString UnitaMaggiore;
     QString UnitaMinore;
@@ -32,8 +32,8 @@ struct StatoProgramma {
     long NumeroTentativi = 0;
     long NumeroEsatte = 0;
     long NumeroErrate = 0;
-    double TempoParziale = 0;       // whole seconds
-    double TempoTotale = 0;         // whole seconds
+    double TempoParziale = 0; // whole seconds
+    double TempoTotale = 0;   // whole seconds
 };
 
 StatoProgramma& stato();

@@ -6,15 +6,15 @@
 // on-screen control, which does nothing unless a click on it could.
 enum class Comando {
     Nessuno,
-    Cifra,      // valore: the digit
+    Cifra, // valore: the digit
     Virgola,
-    Cancella,   // the "Cancella" of the input frame on show
-    Conferma,   // the main button on show: "Verifica" or "Nuova trasformazione"
+    Cancella, // the "Cancella" of the input frame on show
+    Conferma, // the main button on show: "Verifica" or "Nuova trasformazione"
     Si,
     No,
-    Simbolo,    // valore: position of the unit symbol, 1 " kg" to 7 " mg"
+    Simbolo, // valore: position of the unit symbol, 1 " kg" to 7 " mg"
     Esci,
-    Attesa,     // a "d": nothing yet, the next letter says which symbol
+    Attesa, // a "d": nothing yet, the next letter says which symbol
 };
 
 struct Richiesta {

@@ -12,9 +12,9 @@ QString numeroInTesto(double x)
     // QString::number ignores the C library's numeric locale, which QApplication takes
     // from the environment and would turn the point into a comma.
     QString s = QString::number(x, 'g', 7);
-    if (s.contains(QLatin1Char('e')))  // never reached for the drill's values
+    if (s.contains(QLatin1Char('e'))) // never reached for the drill's values
         s = QString::number(x, 'f', 0);
-    if (s.startsWith(QLatin1String("-0")) && x == 0)  // -0 reads as 0
+    if (s.startsWith(QLatin1String("-0")) && x == 0) // -0 reads as 0
         s = QStringLiteral("0");
     if (!s.startsWith(QLatin1Char('-')))
         s.prepend(QLatin1Char(' '));
@@ -26,8 +26,10 @@ QString cifre(long long n) { return QString::number(n); }
 QString senzaSpazi(const QString& s)
 {
     qsizetype b = 0, e = s.size();
-    while (b < e && s.at(b) == QLatin1Char(' ')) ++b;
-    while (e > b && s.at(e - 1) == QLatin1Char(' ')) --e;
+    while (b < e && s.at(b) == QLatin1Char(' '))
+        ++b;
+    while (e > b && s.at(e - 1) == QLatin1Char(' '))
+        --e;
     return s.mid(b, e - b);
 }
 

@@ -16,8 +16,8 @@ void segnalaVisibile(QAccessibleInterface* oggetto, bool visibile)
     if (!oggetto || !bus.isConnected())
         return;
     // Where the bridge puts every object but the application itself.
-    const QString percorso =
-        QStringLiteral("/org/a11y/atspi/accessible/") + QString::number(QAccessible::uniqueId(oggetto));
+    const QString percorso = QStringLiteral("/org/a11y/atspi/accessible/") +
+                             QString::number(QAccessible::uniqueId(oggetto));
     QDBusMessage m = QDBusMessage::createSignal(percorso, QStringLiteral("org.a11y.atspi.Event.Object"),
                                                 QStringLiteral("StateChanged"));
     m << QStringLiteral("visible") << int(visibile) << 0 << QVariant::fromValue(QDBusVariant(0)) << QVariantMap();

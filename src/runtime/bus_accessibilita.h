@@ -13,6 +13,3 @@ namespace bus_accessibilita {
 void segnalaVisibile(QAccessibleInterface* oggetto, bool visibile);
 
 } // namespace bus_accessibilita
-
-// The old name, until src/screens/accessibilita.cpp calls bus_accessibilita:: itself.
-namespace busAccessibilita = bus_accessibilita;

@@ -12,7 +12,7 @@ namespace lavagna {
 
 struct Richiesta {
     bool attiva = false;
-    double fattore = 0;   // 0: the factor that fits the screen
+    double fattore = 0; // 0: the factor that fits the screen
 };
 
 // What the arguments ask for; the last --lavagna counts, anything else is left alone. A

@@ -79,11 +79,9 @@ struct Canberra {
         QLibrary libreria(QFile::decodeName(file));
         libreria.setLoadHints(QLibrary::ResolveAllSymbolsHint);
         if (!libreria.load() || !cerca(libreria, "ca_context_create", creaContesto) ||
-            !cerca(libreria, "ca_context_change_props", proprieta) ||
-            !cerca(libreria, "ca_context_play_full", suona) ||
-            !cerca(libreria, "ca_context_destroy", distruggi) ||
-            !cerca(libreria, "ca_proplist_create", creaLista) || !cerca(libreria, "ca_proplist_sets", scrivi) ||
-            !cerca(libreria, "ca_proplist_destroy", distruggiLista))
+            !cerca(libreria, "ca_context_change_props", proprieta) || !cerca(libreria, "ca_context_play_full", suona) ||
+            !cerca(libreria, "ca_context_destroy", distruggi) || !cerca(libreria, "ca_proplist_create", creaLista) ||
+            !cerca(libreria, "ca_proplist_sets", scrivi) || !cerca(libreria, "ca_proplist_destroy", distruggiLista))
             return false;
         if (creaContesto(&contesto) != CA_SUCCESS)
             return false;
@@ -194,7 +192,8 @@ void LettoreSuono::lavora()
             if (m_fine) {
                 // libcanberra's ALSA driver unloads itself when its context goes, while the
                 // thread of a sound still playing runs in it: let the sound end first.
-                if (m_inCorso > 0 && m_sveglia.wait_for(lock, std::chrono::seconds(2), [this] { return m_inCorso == 0; })) {
+                if (m_inCorso > 0 &&
+                    m_sveglia.wait_for(lock, std::chrono::seconds(2), [this] { return m_inCorso == 0; })) {
                     // Its report comes just before that thread leaves the driver's code.
                     lock.unlock();
                     std::this_thread::sleep_for(std::chrono::milliseconds(50));

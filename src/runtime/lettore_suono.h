@@ -53,11 +53,11 @@ private:
     const QByteArray m_libreria;
     const QByteArray m_nome;
     const QByteArray m_id;
-    QObject m_destinatario;  // on the creating thread: failures are delivered through it
+    QObject m_destinatario; // on the creating thread: failures are delivered through it
     std::mutex m_mutex;
     std::condition_variable m_sveglia;
     std::deque<Richiesta> m_coda;
     bool m_fine = false;
-    int m_inCorso = 0;  // sounds handed to libcanberra that have not reported their end
+    int m_inCorso = 0; // sounds handed to libcanberra that have not reported their end
     std::thread m_filo;
 };

@@ -58,15 +58,14 @@ bool compositoreDecora()
     void* display = connetti(nullptr);
     if (!display)
         return false;
-    constexpr uint32_t ChiediRegistro = 1;   // wl_display.get_registry
+    constexpr uint32_t ChiediRegistro = 1; // wl_display.get_registry
     void* registro = costruisci(display, ChiediRegistro, interfacciaRegistro, nullptr);
     bool decora = false;
-    static const Oscoltatore oscoltatore{
-        [](void* dati, void*, uint32_t, const char* interfaccia, uint32_t) {
-            if (qstrcmp(interfaccia, "zxdg_decoration_manager_v1") == 0)
-                *static_cast<bool*>(dati) = true;
-        },
-        [](void*, void*, uint32_t) {}};
+    static const Oscoltatore oscoltatore{[](void* dati, void*, uint32_t, const char* interfaccia, uint32_t) {
+                                             if (qstrcmp(interfaccia, "zxdg_decoration_manager_v1") == 0)
+                                                 *static_cast<bool*>(dati) = true;
+                                         },
+                                         [](void*, void*, uint32_t) {}};
     if (registro) {
         ascolta(registro, reinterpret_cast<void (**)()>(const_cast<Oscoltatore*>(&oscoltatore)), &decora);
         andataRitorno(display);
@@ -136,7 +135,7 @@ Desktop& desktop()
 
 void primaDellApplicazione()
 {
-        if (!qEnvironmentVariableIsSet(SenzaDecorazioni)) {
+    if (!qEnvironmentVariableIsSet(SenzaDecorazioni)) {
         qputenv(SenzaDecorazioni, "1");
         s_decorazioniTolte = true;
         // Qt still lets a compositor that decorates windows draw their title bars.

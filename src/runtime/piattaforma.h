@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QMargins>
-#include <QRect>
 #include <QProcessEnvironment>
+#include <QRect>
 #include <functional>
 
 class QColor;
@@ -60,9 +60,9 @@ QProcessEnvironment ambienteCompagni();
 // The screen as the program's windows will find it, measured before the application is made
 // by a passing application of its own: for what has to be chosen before, as the scale.
 struct Schermo {
-    QRect areaLibera;            // the screen's free area, in device pixels
-    QMargins cornice;            // the frame around a titled window, in device pixels
-    qreal scala = 1;             // the scale in force: device pixels per pixel of the program
+    QRect areaLibera; // the screen's free area, in device pixels
+    QMargins cornice; // the frame around a titled window, in device pixels
+    qreal scala = 1;  // the scale in force: device pixels per pixel of the program
     // A title bar goes above the window that nobody measures before (Wayland: the program's
     // own or the compositor's).
     bool titoloSenzaMisura = false;

@@ -89,8 +89,7 @@ public:
 
 class DesktopX11 final : public Desktop {
 public:
-    explicit DesktopX11(xcb_connection_t* c)
-        : m_c(c), m_radice(xcb_setup_roots_iterator(xcb_get_setup(c)).data->root)
+    explicit DesktopX11(xcb_connection_t* c) : m_c(c), m_radice(xcb_setup_roots_iterator(xcb_get_setup(c)).data->root)
     {
     }
 
@@ -105,10 +104,11 @@ public:
         m_sfondo = sfondo;
         const xcb_screen_t* schermo = xcb_setup_roots_iterator(xcb_get_setup(m_c)).data;
         // 16-bit channels, as X counts them.
-        const Risposta<xcb_alloc_color_reply_t> r(xcb_alloc_color_reply(
-            m_c, xcb_alloc_color(m_c, schermo->default_colormap, uint16_t(k.red() * 257), uint16_t(k.green() * 257),
-                                 uint16_t(k.blue() * 257)),
-            nullptr));
+        const Risposta<xcb_alloc_color_reply_t> r(
+            xcb_alloc_color_reply(m_c,
+                                  xcb_alloc_color(m_c, schermo->default_colormap, uint16_t(k.red() * 257),
+                                                  uint16_t(k.green() * 257), uint16_t(k.blue() * 257)),
+                                  nullptr));
         if (!r)
             return false;
         const uint32_t pixel = r->pixel;

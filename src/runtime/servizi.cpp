@@ -1,6 +1,6 @@
-#include "runtime/servizi_reali.h"
 #include "runtime/lettore_suono.h"
 #include "runtime/piattaforma.h"
+#include "runtime/servizi_reali.h"
 #include "runtime/striscia_titolo.h"
 
 #include <QApplication>
@@ -61,10 +61,7 @@ float ServiziReali::valoreCasuale()
     return static_cast<float>(m_generatore() >> 8) * (1.0f / 16777216.0f);
 }
 
-double ServiziReali::ora()
-{
-    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
-}
+double ServiziReali::ora() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 
 QStringList ServiziReali::cartelleDiRicerca(const QString& cartella, const QString& variabilePath)
 {
@@ -93,7 +90,8 @@ QString ServiziReali::trovaEseguibile(const QString& nome, const QStringList& ca
 
 bool ServiziReali::eseguiProgramma(const QString& nome, StileFinestra /*stile*/)
 {
-    const QString percorso = trovaEseguibile(nome, cartelleDiRicerca(cartellaProgramma(), qEnvironmentVariable("PATH")));
+    const QString percorso = trovaEseguibile(nome,
+                                             cartelleDiRicerca(cartellaProgramma(), qEnvironmentVariable("PATH")));
     if (percorso.isEmpty())
         return false;
     // Detached: the drill neither waits for it nor hears from it.
@@ -110,14 +108,14 @@ void ServiziReali::messaggio(const QString& testo, StileMessaggio stile, const Q
     QString testoMostrato = testo;
     testoMostrato.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     const QString intestazione = titolo.isEmpty() ? titoloApplicazione() : titolo;
-    QMessageBox finestra(stile == StileMessaggio::Informazione ? QMessageBox::Information : QMessageBox::NoIcon, intestazione, testoMostrato,
-                    QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox finestra(stile == StileMessaggio::Informazione ? QMessageBox::Information : QMessageBox::NoIcon,
+                         intestazione, testoMostrato, QMessageBox::Ok, QApplication::activeWindow());
     // A box as narrow as "File mancante" would cut its own title short: wide enough for the
     // title in a window manager's (often larger, bold) font, and its buttons.
     if (auto* griglia = qobject_cast<QGridLayout*>(finestra.layout())) {
         const int larghezza = QFontMetrics(finestra.font()).horizontalAdvance(intestazione) * 3 / 2 + 120;
-        griglia->addItem(new QSpacerItem(larghezza, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
-                         griglia->rowCount(), 0, 1, griglia->columnCount());
+        griglia->addItem(new QSpacerItem(larghezza, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), griglia->rowCount(),
+                         0, 1, griglia->columnCount());
     }
     if (piattaforma::desktop().titoliPropri()) {
         // The title where nobody else draws it.
@@ -130,10 +128,7 @@ void ServiziReali::messaggio(const QString& testo, StileMessaggio stile, const Q
     finestra.exec();
 }
 
-QString ServiziReali::cartellaProgramma()
-{
-    return QCoreApplication::applicationDirPath();
-}
+QString ServiziReali::cartellaProgramma() { return QCoreApplication::applicationDirPath(); }
 
 void ServiziReali::avviaSuono(const QString& percorso, std::function<void()> fallito)
 {

@@ -51,7 +51,8 @@ void StrisciaTitolo::paintEvent(QPaintEvent*)
 
     p.setPen(Qt::black);
     const QRect testo = r.adjusted(x.width() + 12, 0, -x.width() - 12, 0);
-    p.drawText(testo, Qt::AlignCenter, fontMetrics().elidedText(window()->windowTitle(), Qt::ElideRight, testo.width()));
+    p.drawText(testo, Qt::AlignCenter,
+               fontMetrics().elidedText(window()->windowTitle(), Qt::ElideRight, testo.width()));
 }
 
 void StrisciaTitolo::mousePressEvent(QMouseEvent* e)

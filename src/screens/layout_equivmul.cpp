@@ -27,10 +27,10 @@ ControlliEquivMul ControlliEquivMul::crea(Finestra* finestra)
 
 QList<Pulsante*> ControlliEquivMul::pulsanti() const
 {
-    return {CmdVerifica, CmdOperazione, cmdSfondo, Cmdsi, Cmdno,
-            Command1, Command2, Command3, Command4, Command5, Command6, Command7, Command8, Command9,
-            Command10, Command11, Command12, Command13, Command16, Command17, Command18, Command19, cmdCancella,
-            Command20, Command21, Command22, Command23, Command24, Command25, Command26, Command15};
+    return {CmdVerifica, CmdOperazione, cmdSfondo, Cmdsi,     Cmdno,     Command1,  Command2,    Command3,
+            Command4,    Command5,      Command6,  Command7,  Command8,  Command9,  Command10,   Command11,
+            Command12,   Command13,     Command16, Command17, Command18, Command19, cmdCancella, Command20,
+            Command21,   Command22,     Command23, Command24, Command25, Command26, Command15};
 }
 
 std::array<Pulsante*, 10> ControlliEquivMul::cifre() const
@@ -63,13 +63,15 @@ void ControlliEquivMul::preparaCaratteri()
     const QString quantita = cifre + QStringLiteral(",?= kghdacm");
     ciascuno(carattere(Arial, 30, Peso::Grassetto), quantita);
     ciascuno(carattere(Arial, 14.25, Peso::Grassetto), quantita + QStringLiteral("CancelSiNo"));
-    ciascuno(carattere(Arial, 21.75, Peso::Grassetto), QStringLiteral(" Da unità maggiore a unità minore e viceversa Calcolo del "
-                                                           "risultato simbolo casuale Ti aiuto ?"));
+    ciascuno(carattere(Arial, 21.75, Peso::Grassetto),
+             QStringLiteral(" Da unità maggiore a unità minore e viceversa Calcolo del "
+                            "risultato simbolo casuale Ti aiuto ?"));
     ciascuno(carattere(Arial, 48, Peso::Grassetto), QStringLiteral("EsattoErrato"));
     ciascuno(carattere(Arial, 12, Peso::Grassetto), QStringLiteral("abcdefghijklmnopqrstuvwxyz CNPSVì."));
     ciascuno(carattere(Arial, 9.75, Peso::Grassetto), QStringLiteral("TASTIERINO SIMBOLI AIUTO"));
     ciascuno(carattere(Arial, 8.25, Peso::Grassetto), cifre);
-    ciascuno(carattere(SansSerif, 8.25, Peso::Grassetto), QStringLiteral("Oper. Risp. Tempo Esatte Errate parziale totale"));
+    ciascuno(carattere(SansSerif, 8.25, Peso::Grassetto),
+             QStringLiteral("Oper. Risp. Tempo Esatte Errate parziale totale"));
     ciascuno(carattere(SansSerif, 8.25), QStringLiteral("ELABORAZIONE"));
     ciascuno(carattere(SansSerif, 24, Peso::Grassetto), QStringLiteral("My help"));
     ciascuno(carattere(SansSerif, 18, Peso::Grassetto), QStringLiteral("My help"));
@@ -77,8 +79,8 @@ void ControlliEquivMul::preparaCaratteri()
 
 void ControlliEquivMul::costruisci(Finestra* finestra)
 {
-    const QColor grigio = QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);  // GrayText
-    const QColor barraMenu = QApplication::palette().color(QPalette::Button);                        // MenuBar
+    const QColor grigio = QApplication::palette().color(QPalette::Disabled, QPalette::WindowText); // GrayText
+    const QColor barraMenu = QApplication::palette().color(QPalette::Button);                      // MenuBar
     const QColor giallo = Crema;
     const QColor tasto = GialloTasto;
     const QColor blu = BluTitolo;
@@ -98,44 +100,51 @@ void ControlliEquivMul::costruisci(Finestra* finestra)
     Label1->impostaSfondo(Pesca);
     fraNumero = cornice(s, "fraNumero", 15, 1500, 11475, 2295, QString(), didascalie, grigio);
     fraSimbolo = cornice(s, "fraSimbolo", 0, 1500, 11475, 2280, QString(), didascalie, rgb(255, 192, 255));
-    LblEsito = etichetta(s, "LblEsito", 315, 3870, 4305, 960, QString(), carattere(Arial, 48, Peso::Grassetto), blu, Centrata | Trasparente);
+    LblEsito = etichetta(s, "LblEsito", 315, 3870, 4305, 960, QString(), carattere(Arial, 48, Peso::Grassetto), blu,
+                         Centrata | Trasparente);
     Frame1 = cornice(s, "Frame1", 90, 4995, 4500, 2685, QString(), didascalie, grigio, Bordo::Nessuno);
     FraSimboli = cornice(s, "FraSimboli", 4635, 4530, 3315, 3150, QStringLiteral("SIMBOLI"), didascalie, giallo);
-    fraTastierino = cornice(s, "fraTastierino", 4620, 4530, 3330, 3180, QStringLiteral("TASTIERINO"), didascalie, giallo);
+    fraTastierino = cornice(s, "fraTastierino", 4620, 4530, 3330, 3180, QStringLiteral("TASTIERINO"), didascalie,
+                            giallo);
     frmAiuto = cornice(s, "frmAiuto", 8010, 5985, 3615, 1695, QStringLiteral("AIUTO"), didascalie, giallo);
     frmAiuto->hide();
-    LblIstruzione = etichetta(s, "LblIstruzione", 75, 7905, 11430, 270, QString(), carattere(Arial, 12, Peso::Grassetto), blu);
+    LblIstruzione = etichetta(s, "LblIstruzione", 75, 7905, 11430, 270, QString(),
+                              carattere(Arial, 12, Peso::Grassetto), blu);
     LblIstruzione->impostaSfondo(rgb(192, 255, 255));
-    Label7 = etichetta(s, "Label7", 105, 8235, 840, 255, QString(), carattere(Arial, 8.25, Peso::Grassetto), rgb(192, 0, 0), Centrata | Trasparente);
+    Label7 = etichetta(s, "Label7", 105, 8235, 840, 255, QString(), carattere(Arial, 8.25, Peso::Grassetto),
+                       rgb(192, 0, 0), Centrata | Trasparente);
 
     // Number question.
     const QFont grande = carattere(Arial, 30, Peso::Grassetto);
-    lblHelp = etichetta(fraNumero, "lblHelp", 6450, 1305, 2940, 630, QString(), carattere(SansSerif, 24, Peso::Grassetto),
-                        rgb(255, 0, 0), Centrata | Trasparente);
+    lblHelp = etichetta(fraNumero, "lblHelp", 6450, 1305, 2940, 630, QString(),
+                        carattere(SansSerif, 24, Peso::Grassetto), rgb(255, 0, 0), Centrata | Trasparente);
     LblRisultato = etichetta(fraNumero, "LblRisultato", 6450, 285, 3060, 990, QStringLiteral("?"), grande,
                              rgb(192, 64, 0), Centrata | Trasparente);
-    LabelUguale = etichetta(fraNumero, "LabelUguale", 5775, 240, 630, 990, QStringLiteral("="), grande, blu, Centrata | Trasparente);
+    LabelUguale = etichetta(fraNumero, "LabelUguale", 5775, 240, 630, 990, QStringLiteral("="), grande, blu,
+                            Centrata | Trasparente);
     Label11 = etichetta(fraNumero, "Label11", 9960, 240, 1305, 990, QString(), grande, blu, Centrata | Trasparente);
     Label4 = etichetta(fraNumero, "Label4", 855, 240, 3825, 990, QString(), grande, blu, Centrata | Trasparente);
 
     // Symbol question.
-    lblHelpS = etichetta(fraSimbolo, "lblHelpS", 9960, 1380, 1560, 675, QString(), carattere(SansSerif, 18, Peso::Grassetto),
-                         rgb(255, 0, 0), Trasparente);
+    lblHelpS = etichetta(fraSimbolo, "lblHelpS", 9960, 1380, 1560, 675, QString(),
+                         carattere(SansSerif, 18, Peso::Grassetto), rgb(255, 0, 0), Trasparente);
     Label4S = etichetta(fraSimbolo, "Label4S", 855, 240, 3825, 990, QString(), grande, blu, Centrata | Trasparente);
     lblRisultatoS = etichetta(fraSimbolo, "lblRisultatoS", 9660, 240, 1665, 990, QStringLiteral("?"), grande,
                               rgb(192, 64, 0), Centrata | Trasparente);
-    LabelUgualeS = etichetta(fraSimbolo, "LabelUgualeS", 5775, 240, 630, 990, QStringLiteral("="), grande, blu, Centrata | Trasparente);
+    LabelUgualeS = etichetta(fraSimbolo, "LabelUgualeS", 5775, 240, 630, 990, QStringLiteral("="), grande, blu,
+                             Centrata | Trasparente);
     label11S = etichetta(fraSimbolo, "label11S", 6450, 240, 165, 690, QString(), grande, blu, Trasparente);
     label11S->impostaAdattaAlTesto(true);
 
     // Statistics and main buttons.
     const QFont bottone = carattere(Arial, 12, Peso::Grassetto);
-    frmElaborazione = cornice(Frame1, "frmElaborazione", 195, 780, 4215, 1485, QStringLiteral("ELABORAZIONE"), didascalie, barraMenu);
+    frmElaborazione = cornice(Frame1, "frmElaborazione", 195, 780, 4215, 1485, QStringLiteral("ELABORAZIONE"),
+                              didascalie, barraMenu);
     frmElaborazione->setFont(carattere(SansSerif, 8.25));
     CmdOperazione = pulsante(Frame1, "CmdOperazione", 210, 135, 4170, 495,
                              QStringLiteral("N u o v a   t r a s f o r m a z i o n e"), bottone, barraMenu);
-    CmdVerifica = pulsante(Frame1, "CmdVerifica", 255, 135, 4155, 495, QStringLiteral("V e r i f i c a "),
-                           bottone, barraMenu);
+    CmdVerifica = pulsante(Frame1, "CmdVerifica", 255, 135, 4155, 495, QStringLiteral("V e r i f i c a "), bottone,
+                           barraMenu);
     cmdSfondo = pulsante(Frame1, "cmdSfondo", 240, 150, 4155, 495, QString(), bottone, barraMenu);
     cmdSfondo->setEnabled(false);
 
@@ -145,17 +154,18 @@ void ControlliEquivMul::costruisci(Finestra* finestra)
     intestazione.setWordSpacing(8);
     const QColor testoNormale = QApplication::palette().color(QPalette::WindowText);
     Label5 = etichetta(frmElaborazione, "Label5", 150, 360, 4005, 255,
-                       QStringLiteral("Oper.    Risp.       Risp.    Tempo      Tempo "), intestazione, testoNormale, Trasparente);
+                       QStringLiteral("Oper.    Risp.       Risp.    Tempo      Tempo "), intestazione, testoNormale,
+                       Trasparente);
     Label3 = etichetta(frmElaborazione, "Label3", 330, 600, 3615, 255,
-                       QStringLiteral("        Esatte      Errate   parziale     totale"), intestazione,
-                       testoNormale, Trasparente);
+                       QStringLiteral("        Esatte      Errate   parziale     totale"), intestazione, testoNormale,
+                       Trasparente);
     const QFont valore = carattere(Arial, 14.25, Peso::Grassetto);
-    LblOperazione = etichetta(frmElaborazione, "LblOperazione", 60, 960, 660, 480, QString(), valore,
-                              rgb(0, 192, 0), Centrata | Trasparente);
-    lblRisEsatte = etichetta(frmElaborazione, "lblRisEsatte", 840, 960, 660, 480, QString(), valore,
-                             rgb(0, 0, 255), Centrata | Trasparente);
-    lblRisErrate = etichetta(frmElaborazione, "lblRisErrate", 1590, 960, 660, 480, QString(), valore,
-                             rgb(0, 0, 255), Centrata | Trasparente);
+    LblOperazione = etichetta(frmElaborazione, "LblOperazione", 60, 960, 660, 480, QString(), valore, rgb(0, 192, 0),
+                              Centrata | Trasparente);
+    lblRisEsatte = etichetta(frmElaborazione, "lblRisEsatte", 840, 960, 660, 480, QString(), valore, rgb(0, 0, 255),
+                             Centrata | Trasparente);
+    lblRisErrate = etichetta(frmElaborazione, "lblRisErrate", 1590, 960, 660, 480, QString(), valore, rgb(0, 0, 255),
+                             Centrata | Trasparente);
     const QString suggerimento = QStringLiteral("Secondi impiegati per ogni risposta");
     LblTempoParziale = etichetta(frmElaborazione, "LblTempoParziale", 2400, 960, 660, 480, QString(), valore,
                                  rgb(255, 0, 0), Centrata | Trasparente);
@@ -174,8 +184,8 @@ void ControlliEquivMul::costruisci(Finestra* finestra)
     const QFont medio = carattere(Arial, 14.25, Peso::Grassetto);
     Cmdsi = pulsante(frmAiuto, "Cmdsi", 1830, 990, 1680, 555, QStringLiteral("Si"), medio, Pesca);
     Cmdno = pulsante(frmAiuto, "Cmdno", 150, 1020, 1620, 555, QStringLiteral("No"), medio, Pesca);
-    LblAiuto = etichetta(frmAiuto, "LblAiuto", 135, 300, 3330, 555, QStringLiteral("Ti aiuto ?"), titolo,
-                         testoNormale, Centrata);
+    LblAiuto = etichetta(frmAiuto, "LblAiuto", 135, 300, 3330, 555, QStringLiteral("Ti aiuto ?"), titolo, testoNormale,
+                         Centrata);
     LblAiuto->impostaSfondo(tasto);
 
     // Unit symbols; their captions are set at load.

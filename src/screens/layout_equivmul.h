@@ -14,19 +14,19 @@ namespace ui {
 
 // The colours of one question kind on the exercise screen.
 struct SchemaColori {
-    QColor sfondo;      // the screen and its frames
-    QColor aiuto;       // LblAiuto
-    QColor pulsanti;    // every button and frmElaborazione
-    bool tastierino;    // whether the keypad frame takes the screen colour
-    bool simboli;       // whether the symbol frame takes it
+    QColor sfondo;   // the screen and its frames
+    QColor aiuto;    // LblAiuto
+    QColor pulsanti; // every button and frmElaborazione
+    bool tastierino; // whether the keypad frame takes the screen colour
+    bool simboli;    // whether the symbol frame takes it
 };
 
 // The controls of the exercise screen, named as designed. crea() builds them in their
 // designed places in a window; the screen owns them and no one else touches them.
 // The exercise screen's window: a single fixed frame with a title bar, not resizable.
 inline constexpr Qt::WindowFlags FinestraEquivMul = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                                     Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                                                     Qt::MSWindowsFixedSizeDialogHint;
+                                                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                                                    Qt::MSWindowsFixedSizeDialogHint;
 
 // Its client area, in twips.
 inline constexpr int LarghezzaEquivMul = 11910, AltezzaEquivMul = 8340;

@@ -45,7 +45,6 @@ void ControlliInizio::costruisci(Finestra* finestra)
     const QColor giallo = Crema;
     const QColor tasto = GialloTasto;
 
-
     finestra->vesti(11910, 8340);
     Cornice* s = finestra->superficie();
     s->impostaSfondo(verde);
@@ -58,11 +57,13 @@ void ControlliInizio::costruisci(Finestra* finestra)
 
     // Title band.
     frmTitolo = cornice(s, "frmTitolo", 75, 195, 11745, 1545, QString(), s->font(), verde, Bordo::Nessuno);
-    Label4 = etichetta(frmTitolo, "Label4", 225, 840, 8925, 435, QString(), carattere(Arial, 18, Peso::Grassetto), bluTitolo, Centrata);
+    Label4 = etichetta(frmTitolo, "Label4", 225, 840, 8925, 435, QString(), carattere(Arial, 18, Peso::Grassetto),
+                       bluTitolo, Centrata);
     Label4->impostaSfondo(ciano);
     Label2 = etichetta(frmTitolo, "Label2", 9165, 795, 2145, 225, QStringLiteral("Esercitazione"),
-                   carattere(Arial, 12, Peso::Grassetto), QColor(0, 0, 128), Trasparente);
-    Label6 = etichetta(frmTitolo, "Label6", 195, 165, 11340, 750, QString(), carattere(Arial, 21.75, Peso::Grassetto), bluTitolo, Centrata);
+                       carattere(Arial, 12, Peso::Grassetto), QColor(0, 0, 128), Trasparente);
+    Label6 = etichetta(frmTitolo, "Label6", 195, 165, 11340, 750, QString(), carattere(Arial, 21.75, Peso::Grassetto),
+                       bluTitolo, Centrata);
     Label6->impostaSfondo(ciano);
     Shape2 = new Sagoma(frmTitolo, QStringLiteral("Shape2"), CianoChiaro, 1);
     posiziona(Shape2, 90, 90, 11595, 1275);
@@ -85,15 +86,15 @@ void ControlliInizio::costruisci(Finestra* finestra)
     Command3 = pulsante(Frame1, "Command3", 60, 1320, 6600, 870, QString(), direzione, tasto);
     Command5 = pulsante(Frame1, "Command5", 75, 2250, 6600, 870, QString(), direzione, tasto);
     Command9 = pulsante(Frame1, "Command9", 60, 3630, 6630, 495, QString(), carattere(Arial, 12, Peso::Grassetto),
-                      Pesca);
+                        Pesca);
 
     // Credits.
     const QFont crediti = carattere(Arial, 18, Peso::Grassetto);
     Label5 = etichetta(s, "Label5", 7500, 7440, 4005, 465, QStringLiteral("Il software di Velmaro"), crediti,
-                   QColor(192, 0, 0));
+                       QColor(192, 0, 0));
     Label5->impostaSfondo(CianoChiaro);
     Label3 = etichetta(s, "Label3", 270, 7425, 8655, 495, QStringLiteral("Ideazione, progettazione e realizzazione"),
-                   crediti, QColor(0, 0, 0));
+                       crediti, QColor(0, 0, 0));
     Label3->impostaSfondo(CianoChiaro);
 
     // Two empty picture boxes: they show nothing.

@@ -64,8 +64,7 @@ void FrmInizio::mostra()
     f->activateWindow();
 }
 
-FrmInizio::FrmInizio()
-    : ui::Finestra(Qt::Window | Qt::FramelessWindowHint), m_ui(ui::ControlliInizio::crea(this))
+FrmInizio::FrmInizio() : ui::Finestra(Qt::Window | Qt::FramelessWindowHint), m_ui(ui::ControlliInizio::crea(this))
 {
     setObjectName(QStringLiteral("FrmInizio"));
     // A screen reader hears the direction in words, not the units spaced out.
@@ -88,7 +87,8 @@ FrmInizio::FrmInizio()
     connect(m_ui.mnuInfo, &QAction::triggered, this, &FrmInizio::mnuInfo_Click);
     connect(m_ui.mnuAvvertenza, &QAction::triggered, this, &FrmInizio::mnuAvvertenza_Click);
     // The pointer is read once the screen has been painted: nobody sees it before.
-    connect(this, &ui::Finestra::dipinta, this, [this] { m_ui.caricaPuntatore(); }, Qt::SingleShotConnection);
+    connect(
+        this, &ui::Finestra::dipinta, this, [this] { m_ui.caricaPuntatore(); }, Qt::SingleShotConnection);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
         // Only another screen of the drill hides it: not a message box, not another program.
         if (w && FrmEquivMul::caricato() && w == FrmEquivMul::caricato()->windowHandle())

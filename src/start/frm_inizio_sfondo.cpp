@@ -54,7 +54,7 @@ void FrmInizioSfondo::scarica()
 void FrmInizioSfondo::Form_Load()
 {
     mostraSulloSchermo();
-    m_abilitato = false;   // from here on it takes no clicks and no keys
+    m_abilitato = false; // from here on it takes no clicks and no keys
     FrmInizio::mostra();
 }
 

@@ -18,16 +18,20 @@ void apriProgramma()
     QApplication::setFont(ui::carattereMenu());
     FrmInizioSfondo::istanza();
     // What nobody sees before the start screen is on screen waits until it has been painted.
-    QObject::connect(FrmInizio::istanza(), &ui::Finestra::dipinta, qApp, [] {
-        // One icon for every window of the program.
-        QApplication::setWindowIcon(identita::icona());
-        // Say so when the face the screens are drawn in is missing, and go on with what
-        // fontconfig gives instead.
-        if (!ui::caratteri().facciaDisegnata())
-            std::fprintf(stderr, "misure-di-massa: %s non è installato (pacchetto fonts-liberation2): i testi usano %s\n",
-                         qPrintable(ui::Carattere), qPrintable(ui::caratteri().faccia));
-        // While the learner reads the start screen, the exercise screen's fonts and frame are
-        // made ready: the first opening then shows at once.
-        FrmEquivMul::prepara();
-    }, Qt::SingleShotConnection);
+    QObject::connect(
+        FrmInizio::istanza(), &ui::Finestra::dipinta, qApp,
+        [] {
+            // One icon for every window of the program.
+            QApplication::setWindowIcon(identita::icona());
+            // Say so when the face the screens are drawn in is missing, and go on with what
+            // fontconfig gives instead.
+            if (!ui::caratteri().facciaDisegnata())
+                std::fprintf(stderr,
+                             "misure-di-massa: %s non è installato (pacchetto fonts-liberation2): i testi usano %s\n",
+                             qPrintable(ui::Carattere), qPrintable(ui::caratteri().faccia));
+            // While the learner reads the start screen, the exercise screen's fonts and frame are
+            // made ready: the first opening then shows at once.
+            FrmEquivMul::prepara();
+        },
+        Qt::SingleShotConnection);
 }

@@ -24,11 +24,17 @@ void applica(const ui::SchemaColori& schema)
 const std::array<TipoDiCalcolo, 3>& tipiDiCalcolo()
 {
     static const std::array<TipoDiCalcolo, 3> tipi = {{
-        {QStringLiteral("Calcolo del risultato"), 1, propriet1,
+        {QStringLiteral("Calcolo del risultato"),
+         1,
+         propriet1,
          {QColor(250, 250, 200), QColor(250, 250, 150), QColor(240, 220, 150), true, false}},
-        {QStringLiteral("Calcolo del simbolo"), 2, propriet2,
+        {QStringLiteral("Calcolo del simbolo"),
+         2,
+         propriet2,
          {QColor(200, 255, 255), QColor(200, 255, 205), QColor(200, 200, 255), false, true}},
-        {QStringLiteral("Calcolo casuale del risultato o del simbolo"), 3, propriet3,
+        {QStringLiteral("Calcolo casuale del risultato o del simbolo"),
+         3,
+         propriet3,
          {QColor(255, 215, 220), QColor(255, 215, 170), QColor(240, 180, 220), true, true}},
     }};
     return tipi;

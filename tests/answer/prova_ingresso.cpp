@@ -8,9 +8,10 @@
 using namespace prova;
 
 namespace {
-const QString Tastierino = QStringLiteral("Clicca sul tastierino fino a completare il risultato. Poi clicca su Verifica");
+const QString Tastierino = QStringLiteral(
+    "Clicca sul tastierino fino a completare il risultato. Poi clicca su Verifica");
 const QString IstruzioneVerifica = QStringLiteral("Clicca sul pulsante Verifica");
-}
+} // namespace
 
 class ProvaIngresso : public QObject {
     Q_OBJECT
@@ -35,17 +36,26 @@ void ProvaIngresso::tasti_data()
 {
     QTest::addColumn<QString>("tasti");
     QTest::addColumn<QString>("risposta");
-    QTest::newRow("1,5") << "Command2 Command16 Command6" << "1,5";
-    QTest::newRow("4 to 9") << "Command5 Command6 Command7 Command8 Command9 Command10" << "456789";
-    QTest::newRow("1 2 3 0") << "Command2 Command3 Command4 Command13" << "1230";
-    QTest::newRow("5 00") << "Command6 Command11" << "500";
-    QTest::newRow("5 000") << "Command6 Command12" << "5000";
-    QTest::newRow("00 alone") << "Command11" << "00";
-    QTest::newRow("leading zero") << "Command13 Command6" << "05";
+    QTest::newRow("1,5") << "Command2 Command16 Command6"
+                         << "1,5";
+    QTest::newRow("4 to 9") << "Command5 Command6 Command7 Command8 Command9 Command10"
+                            << "456789";
+    QTest::newRow("1 2 3 0") << "Command2 Command3 Command4 Command13"
+                             << "1230";
+    QTest::newRow("5 00") << "Command6 Command11"
+                          << "500";
+    QTest::newRow("5 000") << "Command6 Command12"
+                           << "5000";
+    QTest::newRow("00 alone") << "Command11"
+                              << "00";
+    QTest::newRow("leading zero") << "Command13 Command6"
+                                  << "05";
     for (const char* virgola : {"Command1", "Command16", "Command17", "Command18", "Command19"})
         QTest::newRow(virgola) << virgola << ",";
-    QTest::newRow("leading comma") << "Command19 Command6" << ",5";
-    QTest::newRow("two commas") << "Command1 Command17" << ",,";
+    QTest::newRow("leading comma") << "Command19 Command6"
+                                   << ",5";
+    QTest::newRow("two commas") << "Command1 Command17"
+                                << ",,";
 }
 
 void ProvaIngresso::tasti()
@@ -67,13 +77,20 @@ void ProvaIngresso::limite_data()
     QTest::addColumn<QString>("prima");
     QTest::addColumn<QString>("tasto");
     QTest::addColumn<bool>("accettato");
-    QTest::newRow("5 + 1") << "12345" << "Command2" << true;
-    QTest::newRow("6 + 1") << "123456" << "Command2" << false;
-    QTest::newRow("6 + ,") << "12345," << "Command1" << false;
-    QTest::newRow("4 + 00") << "1234" << "Command11" << true;
-    QTest::newRow("5 + 00") << "12345" << "Command11" << false;
-    QTest::newRow("3 + 000") << "123" << "Command12" << true;
-    QTest::newRow("4 + 000") << "1234" << "Command12" << false;
+    QTest::newRow("5 + 1") << "12345"
+                           << "Command2" << true;
+    QTest::newRow("6 + 1") << "123456"
+                           << "Command2" << false;
+    QTest::newRow("6 + ,") << "12345,"
+                           << "Command1" << false;
+    QTest::newRow("4 + 00") << "1234"
+                            << "Command11" << true;
+    QTest::newRow("5 + 00") << "12345"
+                            << "Command11" << false;
+    QTest::newRow("3 + 000") << "123"
+                             << "Command12" << true;
+    QTest::newRow("4 + 000") << "1234"
+                             << "Command12" << false;
 }
 
 // The entry never grows beyond the six characters the label can show.
@@ -100,7 +117,7 @@ void ProvaIngresso::limite()
 void ProvaIngresso::cancella_data()
 {
     QTest::addColumn<bool>("simbolo");
-    QTest::addColumn<QString>("prima");  // keys, or symbol buttons, pressed first
+    QTest::addColumn<QString>("prima"); // keys, or symbol buttons, pressed first
     QTest::newRow("keypad, empty") << false << "";
     QTest::newRow("keypad, full") << false << "12,456";
     QTest::newRow("symbols, empty") << true << "";
@@ -118,7 +135,9 @@ void ProvaIngresso::cancella()
         clic(pulsante(f, qPrintable(prima)));
     else if (!prima.isEmpty())
         digita(f, prima);
-    QCOMPARE(risposta->text(), simbolo && !prima.isEmpty() ? QStringLiteral(" dag") : prima.isEmpty() ? QStringLiteral("?") : prima);
+    QCOMPARE(risposta->text(), simbolo && !prima.isEmpty() ? QStringLiteral(" dag")
+                               : prima.isEmpty()           ? QStringLiteral("?")
+                                                           : prima);
     clic(simbolo ? pulsante(f, "Command15") : pulsante(f, "cmdCancella"));
     QCOMPARE(stato().RispostaData, QString());
     QCOMPARE(risposta->text(), QStringLiteral("?"));
@@ -136,7 +155,7 @@ void ProvaIngresso::simboli()
     const char* nomi[] = {"Command26", "Command25", "Command24", "Command23", "Command22", "Command21", "Command20"};
     const char* attesi[] = {" kg", " hg", " dag", " g", " dg", " cg", " mg"};
     for (int i = 0; i < 7; ++i) {
-        clic(pulsante(f, nomi[i]));  // each replaces the one before
+        clic(pulsante(f, nomi[i])); // each replaces the one before
         QCOMPARE(stato().RispostaData, QString::fromLatin1(attesi[i]));
         QCOMPARE(etichetta(f, "lblRisultatoS")->text(), QString::fromLatin1(attesi[i]));
         QVERIFY(!pulsante(f, "CmdVerifica")->isHidden());
@@ -197,7 +216,8 @@ void ProvaIngresso::corniceDisabilitata()
     QVERIFY(!cornice(f, "fraTastierino")->isEnabled() && !cornice(f, "FraSimboli")->isEnabled());
     const QString mostrata = risposta->text();
     const QString istruzione = etichetta(f, "LblIstruzione")->text();
-    const QList<ui::Pulsante*> tutti = (simbolo ? cornice(f, "FraSimboli") : cornice(f, "fraTastierino"))->findChildren<ui::Pulsante*>();
+    const QList<ui::Pulsante*> tutti = (simbolo ? cornice(f, "FraSimboli") : cornice(f, "fraTastierino"))
+                                           ->findChildren<ui::Pulsante*>();
     QCOMPARE(tutti.size(), simbolo ? 8 : 18);
     for (ui::Pulsante* b : tutti)
         clic(b);
@@ -210,18 +230,26 @@ void ProvaIngresso::corniceDisabilitata()
 void ProvaIngresso::tocco_data()
 {
     QTest::addColumn<short>("tipo");
-    QTest::addColumn<QString>("prima");    // clicked first
-    QTest::addColumn<QString>("premuti");  // then pressed quickly, by taps or by clicks
+    QTest::addColumn<QString>("prima");   // clicked first
+    QTest::addColumn<QString>("premuti"); // then pressed quickly, by taps or by clicks
     QTest::addColumn<bool>("cambia");
-    QTest::newRow("keys") << short(1) << "" << "Command4 Command5 Command13 Command13" << true;
-    QTest::newRow("symbol") << short(2) << "" << "Command26" << true;
-    QTest::newRow("Verifica") << short(1) << "Command2" << "CmdVerifica" << true;
-    QTest::newRow("Si") << short(1) << "Command2 CmdVerifica" << "Cmdsi" << true;
-    QTest::newRow("No") << short(1) << "Command2 CmdVerifica" << "Cmdno" << true;
+    QTest::newRow("keys") << short(1) << ""
+                          << "Command4 Command5 Command13 Command13" << true;
+    QTest::newRow("symbol") << short(2) << ""
+                            << "Command26" << true;
+    QTest::newRow("Verifica") << short(1) << "Command2"
+                              << "CmdVerifica" << true;
+    QTest::newRow("Si") << short(1) << "Command2 CmdVerifica"
+                        << "Cmdsi" << true;
+    QTest::newRow("No") << short(1) << "Command2 CmdVerifica"
+                        << "Cmdno" << true;
     // 34500, right: the second lands on "Nuova trasformazione", shown where "Verifica" was.
-    QTest::newRow("Verifica twice") << short(1) << "Command4 Command5 Command6 Command11" << "CmdVerifica CmdVerifica" << true;
-    QTest::newRow("hidden") << short(1) << "" << "CmdVerifica Cmdsi" << false;
-    QTest::newRow("disabled") << short(1) << "Command2 CmdVerifica" << "Command3" << false;
+    QTest::newRow("Verifica twice") << short(1) << "Command4 Command5 Command6 Command11"
+                                    << "CmdVerifica CmdVerifica" << true;
+    QTest::newRow("hidden") << short(1) << ""
+                            << "CmdVerifica Cmdsi" << false;
+    QTest::newRow("disabled") << short(1) << "Command2 CmdVerifica"
+                              << "Command3" << false;
 }
 
 void ProvaIngresso::tocco()
@@ -237,7 +265,7 @@ void ProvaIngresso::tocco()
         FrmEquivMul* f = apri(sc.s, tipo, 1, domanda345(1));
         for (const QString& n : prima.split(' ', Qt::SkipEmptyParts))
             clic(pulsante(f, qPrintable(n)));
-        QGuiApplication::styleHints()->setMouseDoubleClickInterval(5000);  // far slower than these presses
+        QGuiApplication::styleHints()->setMouseDoubleClickInterval(5000); // far slower than these presses
         const QStringList vista = aspetto(f);
         for (const QString& n : premuti.split(' ')) {
             // Where the control lies, on whatever is in front there.

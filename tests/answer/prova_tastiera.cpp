@@ -65,8 +65,8 @@ private slots:
 
 void ProvaTastiera::mappa_data()
 {
-    QTest::addColumn<int>("tipo");       // 1 number question, 2 symbol question
-    QTest::addColumn<QString>("prima");  // keys that bring the question to the state to test
+    QTest::addColumn<int>("tipo");      // 1 number question, 2 symbol question
+    QTest::addColumn<QString>("prima"); // keys that bring the question to the state to test
     QTest::addColumn<QString>("tasti");
     QTest::addColumn<QString>("risposta");  // RispostaData after the keys
     QTest::addColumn<QString>("etichetta"); // what the answer label shows
@@ -74,33 +74,91 @@ void ProvaTastiera::mappa_data()
     const char* cifre = "0123456789";
     for (const char* c = cifre; *c; ++c) {
         QTest::addRow("number: %c", *c) << 1 << "" << QString(QChar(*c)) << QString(QChar(*c)) << QString(QChar(*c));
-        QTest::addRow("number: keypad %c", *c) << 1 << "" << QStringLiteral("Num+%1").arg(*c) << QString(QChar(*c))
-                                               << QString(QChar(*c));
+        QTest::addRow("number: keypad %c", *c)
+            << 1 << "" << QStringLiteral("Num+%1").arg(*c) << QString(QChar(*c)) << QString(QChar(*c));
     }
-    QTest::newRow("number: comma") << 1 << "" << "1 , 5" << "1,5" << "1,5";
-    QTest::newRow("number: point") << 1 << "" << "1 . 5" << "1,5" << "1,5";
-    QTest::newRow("number: keypad decimal") << 1 << "" << "1 Num+. 5" << "1,5" << "1,5";
-    QTest::newRow("number: Backspace") << 1 << "" << "1 2 Backspace" << "" << "?";
-    QTest::newRow("number: Delete") << 1 << "" << "1 2 Delete" << "" << "?";
-    QTest::newRow("number: Backspace then 7") << 1 << "" << "1 Backspace 7" << "7" << "7";
-    QTest::newRow("number: symbol letters") << 1 << "" << "k h g c m d a d g" << "" << "?";
-    QTest::newRow("number: Ctrl+1") << 1 << "" << "Ctrl+1" << "" << "?";
-    QTest::newRow("number: help offer on show") << 1 << "1 Return" << "2 , Backspace Return" << "1" << "1";
-    QTest::newRow("number: after a right answer") << 1 << "3 4 5 0 0 Return" << "1 Backspace" << "34500" << "34500";
-    QTest::newRow("number: after accepted help") << 1 << "1 Return s" << "7 Backspace" << "1" << "34500";
-    QTest::newRow("number: after a declined offer") << 1 << "1 Return n" << "7" << "7" << "7";
+    QTest::newRow("number: comma") << 1 << ""
+                                   << "1 , 5"
+                                   << "1,5"
+                                   << "1,5";
+    QTest::newRow("number: point") << 1 << ""
+                                   << "1 . 5"
+                                   << "1,5"
+                                   << "1,5";
+    QTest::newRow("number: keypad decimal") << 1 << ""
+                                            << "1 Num+. 5"
+                                            << "1,5"
+                                            << "1,5";
+    QTest::newRow("number: Backspace") << 1 << ""
+                                       << "1 2 Backspace"
+                                       << ""
+                                       << "?";
+    QTest::newRow("number: Delete") << 1 << ""
+                                    << "1 2 Delete"
+                                    << ""
+                                    << "?";
+    QTest::newRow("number: Backspace then 7") << 1 << ""
+                                              << "1 Backspace 7"
+                                              << "7"
+                                              << "7";
+    QTest::newRow("number: symbol letters") << 1 << ""
+                                            << "k h g c m d a d g"
+                                            << ""
+                                            << "?";
+    QTest::newRow("number: Ctrl+1") << 1 << ""
+                                    << "Ctrl+1"
+                                    << ""
+                                    << "?";
+    QTest::newRow("number: help offer on show") << 1 << "1 Return"
+                                                << "2 , Backspace Return"
+                                                << "1"
+                                                << "1";
+    QTest::newRow("number: after a right answer") << 1 << "3 4 5 0 0 Return"
+                                                  << "1 Backspace"
+                                                  << "34500"
+                                                  << "34500";
+    QTest::newRow("number: after accepted help") << 1 << "1 Return s"
+                                                 << "7 Backspace"
+                                                 << "1"
+                                                 << "34500";
+    QTest::newRow("number: after a declined offer") << 1 << "1 Return n"
+                                                    << "7"
+                                                    << "7"
+                                                    << "7";
 
-    const struct { const char* tasti; const char* simbolo; } lettere[] = {
-        {"k", " kg"}, {"h", " hg"}, {"g", " g"}, {"c", " cg"}, {"m", " mg"}, {"d a", " dag"}, {"d g", " dg"},
-        {"Shift+K", " kg"}, {"Shift+D Shift+A", " dag"}, {"d Shift a", " dag"}, {"h d a", " dag"}, {"d g k", " kg"}};
+    const struct {
+        const char* tasti;
+        const char* simbolo;
+    } lettere[] = {{"k", " kg"},          {"h", " hg"},       {"g", " g"},
+                   {"c", " cg"},          {"m", " mg"},       {"d a", " dag"},
+                   {"d g", " dg"},        {"Shift+K", " kg"}, {"Shift+D Shift+A", " dag"},
+                   {"d Shift a", " dag"}, {"h d a", " dag"},  {"d g k", " kg"}};
     for (const auto& l : lettere)
         QTest::addRow("symbol: %s", l.tasti) << 2 << "" << l.tasti << l.simbolo << l.simbolo;
-    QTest::newRow("symbol: d then 1 drops the d") << 2 << "" << "d 1 a" << "" << "?";
-    QTest::newRow("symbol: d then k") << 2 << "" << "d k" << " kg" << " kg";
-    QTest::newRow("symbol: digits and commas") << 2 << "" << "1 , 0" << "" << "?";
-    QTest::newRow("symbol: Backspace") << 2 << "" << "k Backspace" << "" << "?";
-    QTest::newRow("symbol: help offer on show") << 2 << "k Return" << "h Backspace Return" << " kg" << " kg";
-    QTest::newRow("symbol: after a right answer") << 2 << "d a Return" << "k Backspace" << " dag" << " dag";
+    QTest::newRow("symbol: d then 1 drops the d") << 2 << ""
+                                                  << "d 1 a"
+                                                  << ""
+                                                  << "?";
+    QTest::newRow("symbol: d then k") << 2 << ""
+                                      << "d k"
+                                      << " kg"
+                                      << " kg";
+    QTest::newRow("symbol: digits and commas") << 2 << ""
+                                               << "1 , 0"
+                                               << ""
+                                               << "?";
+    QTest::newRow("symbol: Backspace") << 2 << ""
+                                       << "k Backspace"
+                                       << ""
+                                       << "?";
+    QTest::newRow("symbol: help offer on show") << 2 << "k Return"
+                                                << "h Backspace Return"
+                                                << " kg"
+                                                << " kg";
+    QTest::newRow("symbol: after a right answer") << 2 << "d a Return"
+                                                  << "k Backspace"
+                                                  << " dag"
+                                                  << " dag";
 }
 
 void ProvaTastiera::mappa()
@@ -124,8 +182,8 @@ void ProvaTastiera::mappa()
 void ProvaTastiera::cicloConInvio_data()
 {
     QTest::addColumn<QString>("prima");
-    QTest::addColumn<int>("verifiche");   // checks after Return
-    QTest::addColumn<int>("domanda");     // question number after Return
+    QTest::addColumn<int>("verifiche"); // checks after Return
+    QTest::addColumn<int>("domanda");   // question number after Return
     QTest::newRow("nothing entered") << "" << 0 << 1;
     QTest::newRow("an entry: checks it") << "1" << 1 << 1;
     QTest::newRow("right answer shown: next question") << "3 4 5 0 0 Return" << 1 << 2;
@@ -179,7 +237,8 @@ void ProvaTastiera::tastiVeloci()
     FrmEquivMul* f = apriAttiva(sc.s, 1, domanda345());
     for (int i = 0; i < 5; ++i) {
         QCoreApplication::postEvent(f, new QKeyEvent(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QStringLiteral("1")));
-        QCoreApplication::postEvent(f, new QKeyEvent(QEvent::KeyRelease, Qt::Key_1, Qt::NoModifier, QStringLiteral("1")));
+        QCoreApplication::postEvent(f,
+                                    new QKeyEvent(QEvent::KeyRelease, Qt::Key_1, Qt::NoModifier, QStringLiteral("1")));
     }
     QCoreApplication::processEvents();
     QCOMPARE(stato().RispostaData, QStringLiteral("11111"));
@@ -245,7 +304,7 @@ void ProvaTastiera::finestraDiAvviso()
         }
     });
     reali.messaggio(QStringLiteral("Hai già fatto 3 tentativi. \rOra intervengo io. "), StileMessaggio::Informazione,
-                     QStringLiteral("Attenzione"));
+                    QStringLiteral("Attenzione"));
     QVERIFY(!chiusaDaNoi);
 }
 

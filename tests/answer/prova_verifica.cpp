@@ -2,14 +2,15 @@
 #include "esercizio_prova.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QWindow>
-#include <QApplication>
 
 using namespace prova;
 
 namespace {
-const QString Tastierino = QStringLiteral("Clicca sul tastierino fino a completare il risultato. Poi clicca su Verifica");
+const QString Tastierino = QStringLiteral(
+    "Clicca sul tastierino fino a completare il risultato. Poi clicca su Verifica");
 const QString Nuova = QStringLiteral("Clicca sul pulsante Nuova trasformazione");
 } // namespace
 
@@ -57,7 +58,8 @@ void ProvaVerifica::esatta()
 {
     ConServiziDiProva sc;
     FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
-    for (ui::Pulsante* b : {pulsante(f, "Command4"), pulsante(f, "Command5"), pulsante(f, "Command6"), pulsante(f, "Command11")})
+    for (ui::Pulsante* b :
+         {pulsante(f, "Command4"), pulsante(f, "Command5"), pulsante(f, "Command6"), pulsante(f, "Command11")})
         clic(b);
     QCOMPARE(etichetta(f, "LblRisultato")->text(), QStringLiteral("34500"));
     sc.s.orologio += 12.5;
@@ -82,7 +84,8 @@ void ProvaVerifica::esattaSenzaSuono()
     ConServiziDiProva sc;
     sc.s.suoniRiescono = false;
     FrmEquivMul* f = apri(sc.s, 1, 1, domanda345());
-    for (ui::Pulsante* b : {pulsante(f, "Command4"), pulsante(f, "Command5"), pulsante(f, "Command6"), pulsante(f, "Command11")})
+    for (ui::Pulsante* b :
+         {pulsante(f, "Command4"), pulsante(f, "Command5"), pulsante(f, "Command6"), pulsante(f, "Command11")})
         clic(b);
     clic(pulsante(f, "CmdVerifica"));
     QCOMPARE(sc.s.suoni, QStringList{sc.s.cartella + "/positivo.wav"});
@@ -213,7 +216,8 @@ void ProvaVerifica::tastoUgualeAllaRispostaMostrata()
 }
 
 // Where a learner clicks: the spot of the main buttons, on whichever is in front there.
-void clicSuiPulsantiPrincipali(FrmEquivMul* f, void (*azione)(QWindow*, Qt::MouseButton, Qt::KeyboardModifiers, QPoint, int))
+void clicSuiPulsantiPrincipali(FrmEquivMul* f,
+                               void (*azione)(QWindow*, Qt::MouseButton, Qt::KeyboardModifiers, QPoint, int))
 {
     ui::Pulsante* verifica = pulsante(f, "CmdVerifica");
     const QPoint centro = verifica->mapTo(f, verifica->rect().center());

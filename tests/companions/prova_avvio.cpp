@@ -97,7 +97,8 @@ void ProvaAvvio::compagniAccantoAlProgramma()
     QVERIFY(QDir::setCurrent(altrove.path()));
     const QString programma = QStringLiteral(MASSA_BIN_DIR);
     QVERIFY(QFileInfo::exists(programma + QLatin1String("/misure-di-massa")));
-    const QString trovato = ServiziReali::trovaEseguibile(nome, ServiziReali::cartelleDiRicerca(programma, QStringLiteral(".:")));
+    const QString trovato = ServiziReali::trovaEseguibile(nome, ServiziReali::cartelleDiRicerca(programma,
+                                                                                                QStringLiteral(".:")));
     QCOMPARE(trovato, QDir(programma).absoluteFilePath(nome));
 }
 
@@ -111,14 +112,22 @@ void ProvaAvvio::avvio_data()
     QTest::addColumn<bool>("inPath");
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("atteso");
-    QTest::newRow("programma, non la corrente") << true << true << true << false << ".:/usr/bin" << "programma";
-    QTest::newRow("voce vuota di PATH") << true << true << true << false << ":/usr/bin:" << "programma";
-    QTest::newRow("PATH relativo") << true << true << true << false << "sotto:." << "programma";
-    QTest::newRow("prima del PATH") << true << true << false << true << "@path" << "programma";
-    QTest::newRow("solo la corrente") << false << false << true << false << ".::/usr/bin" << "";
-    QTest::newRow("PATH assoluto, non la corrente") << false << false << true << true << ".:@path" << "path";
-    QTest::newRow("non eseguibile nel programma") << true << false << true << true << ".:@path" << "path";
-    QTest::newRow("da nessuna parte") << false << false << false << false << "/usr/bin" << "";
+    QTest::newRow("programma, non la corrente") << true << true << true << false << ".:/usr/bin"
+                                                << "programma";
+    QTest::newRow("voce vuota di PATH") << true << true << true << false << ":/usr/bin:"
+                                        << "programma";
+    QTest::newRow("PATH relativo") << true << true << true << false << "sotto:."
+                                   << "programma";
+    QTest::newRow("prima del PATH") << true << true << false << true << "@path"
+                                    << "programma";
+    QTest::newRow("solo la corrente") << false << false << true << false << ".::/usr/bin"
+                                      << "";
+    QTest::newRow("PATH assoluto, non la corrente") << false << false << true << true << ".:@path"
+                                                    << "path";
+    QTest::newRow("non eseguibile nel programma") << true << false << true << true << ".:@path"
+                                                  << "path";
+    QTest::newRow("da nessuna parte") << false << false << false << false << "/usr/bin"
+                                      << "";
 }
 
 void ProvaAvvio::avvio()
@@ -133,7 +142,8 @@ void ProvaAvvio::avvio()
     // A name of its own for each row, so nothing real or left over can answer.
     const QString nome = QStringLiteral("prova-avvio-%1-%2.exe")
                              .arg(QCoreApplication::applicationPid())
-                             .arg(QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_')));
+                             .arg(QString::fromLatin1(QTest::currentDataTag())
+                                      .replace(QLatin1Char(' '), QLatin1Char('_')));
     QTemporaryDir corrente, cartellaPath, segni;
     QVERIFY(corrente.isValid() && cartellaPath.isValid() && segni.isValid());
     const QString programma = QCoreApplication::applicationDirPath();
@@ -169,7 +179,8 @@ void ProvaAvvio::avvio()
                                  QFile f(segno);
                                  if (!f.open(QIODevice::ReadOnly))
                                      return false;
-                                 righe = QString::fromLocal8Bit(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+                                 righe = QString::fromLocal8Bit(f.readAll())
+                                             .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
                                  return righe.size() == 2;
                              }()),
                              5000);

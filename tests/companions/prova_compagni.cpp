@@ -7,12 +7,12 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
-#include <QPointer>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <map>
 #include <memory>
@@ -80,25 +80,37 @@ void ProvaCompagni::testi_data()
 {
     QTest::addColumn<QString>("compagno");
     QTest::addColumn<QString>("atteso");
-    const char* unita[][2] = {{"kg", "chilogrammo"}, {"hg", "ettogrammo"}, {"dag", "decagrammo"}, {"g", "grammo"},
+    const char* unita[][2] = {{"kg", "chilogrammo"}, {"hg", "ettogrammo"},  {"dag", "decagrammo"}, {"g", "grammo"},
                               {"dg", "decigrammo"},  {"cg", "centigrammo"}, {"mg", "milligrammo"}};
     for (const auto& u : unita) {
         QTest::addRow("quadro %s", u[0]) << "quadro" << QString::fromLatin1(u[0]);
         QTest::addRow("quadro %s", u[1]) << "quadro" << QString::fromLatin1(u[1]);
     }
-    QTest::newRow("quadro x 10") << "quadro" << "x 10";
-    QTest::newRow("quadro : 10") << "quadro" << ": 10";
-    QTest::newRow("quadro esempio") << "quadro" << "1 kg = 10 hg = 100 dag = 1000 g";
-    QTest::newRow("www titolo") << "www" << "TRASFORMAZIONI CON LE MISURE DI MASSA";
+    QTest::newRow("quadro x 10") << "quadro"
+                                 << "x 10";
+    QTest::newRow("quadro : 10") << "quadro"
+                                 << ": 10";
+    QTest::newRow("quadro esempio") << "quadro"
+                                    << "1 kg = 10 hg = 100 dag = 1000 g";
+    QTest::newRow("www titolo") << "www"
+                                << "TRASFORMAZIONI CON LE MISURE DI MASSA";
     QTest::newRow("www versione") << "www" << QStringLiteral("Versione " MASSA_VERSIONE_ATTESA);
-    QTest::newRow("www ideazione") << "www" << "Ideazione, progettazione e realizzazione";
-    QTest::newRow("www autore") << "www" << "Il software di Velmaro";
-    QTest::newRow("www scopo") << "www" << "misure di massa";
-    QTest::newRow("avvertenza titolo") << "avvertenza" << "AVVERTENZA";
-    QTest::newRow("avvertenza destinatari") << "avvertenza" << "insegnanti e ai genitori";
-    QTest::newRow("avvertenza cosa") << "avvertenza" << "chilogrammi, ettogrammi";
-    QTest::newRow("avvertenza come") << "avvertenza" << "Verifica";
-    QTest::newRow("avvertenza disco") << "avvertenza" << "non salva nulla sul disco";
+    QTest::newRow("www ideazione") << "www"
+                                   << "Ideazione, progettazione e realizzazione";
+    QTest::newRow("www autore") << "www"
+                                << "Il software di Velmaro";
+    QTest::newRow("www scopo") << "www"
+                               << "misure di massa";
+    QTest::newRow("avvertenza titolo") << "avvertenza"
+                                       << "AVVERTENZA";
+    QTest::newRow("avvertenza destinatari") << "avvertenza"
+                                            << "insegnanti e ai genitori";
+    QTest::newRow("avvertenza cosa") << "avvertenza"
+                                     << "chilogrammi, ettogrammi";
+    QTest::newRow("avvertenza come") << "avvertenza"
+                                     << "Verifica";
+    QTest::newRow("avvertenza disco") << "avvertenza"
+                                      << "non salva nulla sul disco";
 }
 
 void ProvaCompagni::testi()
@@ -168,7 +180,8 @@ void ProvaCompagni::testoIntero()
     w->resize(w->size().boundedTo(QSize(640, 440)).expandedTo(w->minimumSizeHint()));
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-    QVERIFY2(w->width() <= 640 && w->height() <= 440, qPrintable(QStringLiteral("%1 x %2").arg(w->width()).arg(w->height())));
+    QVERIFY2(w->width() <= 640 && w->height() <= 440,
+             qPrintable(QStringLiteral("%1 x %2").arg(w->width()).arg(w->height())));
     for (const QLabel* l : w->findChildren<QLabel*>()) {
         QVERIFY2(l->height() >= l->heightForWidth(l->width()), qPrintable(l->text()));
         const QRect dove(l->mapTo(w.get(), QPoint(0, 0)), l->size());
@@ -234,8 +247,7 @@ void ProvaCompagni::passiTraLeUnita()
     }
     for (int i = 0; i + 1 < simboli.size(); ++i) {
         for (const QLabel* passo : {avanti[i], indietro[i]}) {
-            QVERIFY2(passo->x() >= simboli[i]->geometry().right() &&
-                         passo->geometry().right() <= simboli[i + 1]->x(),
+            QVERIFY2(passo->x() >= simboli[i]->geometry().right() && passo->geometry().right() <= simboli[i + 1]->x(),
                      qPrintable(passo->text()));
         }
         QVERIFY(avanti[i]->text().contains(QStringLiteral("→")));

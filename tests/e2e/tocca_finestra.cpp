@@ -26,7 +26,7 @@ int main(int argc, char* argv[])
         m.format = 32;
         m.window = w;
         m.type = a ? a->atom : xcb_atom_t(XCB_ATOM_NONE);
-        m.data.data32[1] = 2;  // from a pager or task bar
+        m.data.data32[1] = 2; // from a pager or task bar
         std::free(a);
         const xcb_window_t radice = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
         richiesta = xcb_send_event_checked(c, 0, radice,

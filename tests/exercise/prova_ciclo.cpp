@@ -7,7 +7,8 @@
 using namespace prova;
 
 namespace {
-const QString Tastierino = QStringLiteral("Clicca sul tastierino fino a completare il risultato. Poi clicca su Verifica");
+const QString Tastierino = QStringLiteral(
+    "Clicca sul tastierino fino a completare il risultato. Poi clicca su Verifica");
 }
 
 class ProvaCiclo : public QObject {
@@ -28,14 +29,16 @@ void ProvaCiclo::presentazione_data()
 {
     QTest::addColumn<int>("tipo");
     QTest::addColumn<int>("direzione");
-    QTest::addColumn<int>("c");   // 0: no choice drawn
+    QTest::addColumn<int>("c"); // 0: no choice drawn
     QTest::addColumn<int>("di");
-    QTest::addColumn<int>("p");   // 1 number/smaller, 2 number/larger, 3 symbol/smaller, 4 symbol/larger
+    QTest::addColumn<int>("p"); // 1 number/smaller, 2 number/larger, 3 symbol/smaller, 4 symbol/larger
     QTest::newRow("1/1") << 1 << 1 << 0 << 0 << 1;
     QTest::newRow("1/2") << 1 << 2 << 0 << 0 << 2;
     QTest::newRow("2/1") << 2 << 1 << 0 << 0 << 3;
     QTest::newRow("2/2") << 2 << 2 << 0 << 0 << 4;
-    const struct { int tipo, dir, uno, due; } coppie[] = {{1, 3, 1, 2}, {2, 3, 3, 4}, {3, 1, 1, 3}, {3, 2, 2, 4}};
+    const struct {
+        int tipo, dir, uno, due;
+    } coppie[] = {{1, 3, 1, 2}, {2, 3, 3, 4}, {3, 1, 1, 3}, {3, 2, 2, 4}};
     for (const auto& x : coppie) {
         const QByteArray n = QByteArray::number(x.tipo) + '/' + QByteArray::number(x.dir);
         QTest::newRow(n + " c1") << x.tipo << x.dir << 1 << 2 << x.uno;
@@ -188,7 +191,7 @@ void ProvaCiclo::chiusura()
     FrmEquivMul::impostaRitorno([&] {
         ++ritorni;
         caricatoAlRitorno = FrmEquivMul::caricato() == f;
-        f->close();  // a second request while unloading
+        f->close(); // a second request while unloading
         f->scarica();
     });
     if (menu)

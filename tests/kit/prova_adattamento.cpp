@@ -16,7 +16,9 @@ bool entra(const QFont& f, const QString& testo, const QSize& box, bool inAlto)
 {
     const QFontMetrics fm(f);
     const QRect ink = fm.tightBoundingRect(testo);
-    const int alto = fm.ascent() + fm.descent() <= box.height() ? 0 : inAlto ? fm.ascent() + ink.bottom() + 1 : ink.height();
+    const int alto = fm.ascent() + fm.descent() <= box.height() ? 0
+                     : inAlto                                   ? fm.ascent() + ink.bottom() + 1
+                                                                : ink.height();
     return fm.horizontalAdvance(testo) <= box.width() && alto <= box.height();
 }
 
@@ -32,7 +34,9 @@ public:
         static QTemporaryFile conf;
         conf.open();
         conf.write("<fontconfig><include>/etc/fonts/fonts.conf</include><selectfont><rejectfont><pattern><patelt "
-                   "name=\"family\"><string>" + ui::Carattere.toUtf8() + "</string></patelt></pattern></rejectfont>"
+                   "name=\"family\"><string>" +
+                   ui::Carattere.toUtf8() +
+                   "</string></patelt></pattern></rejectfont>"
                    "</selectfont></fontconfig>");
         conf.flush();
         qputenv("FONTCONFIG_FILE", QFile::encodeName(conf.fileName()));
@@ -44,8 +48,8 @@ private slots:
     void adatta_data()
     {
         QTest::addColumn<QString>("testo");
-        QTest::addColumn<int>("margine");          // pixels across beyond the designed advance
-        QTest::addColumn<bool>("soloInchiostro");  // the box as high as the ink, not the line
+        QTest::addColumn<int>("margine");         // pixels across beyond the designed advance
+        QTest::addColumn<bool>("soloInchiostro"); // the box as high as the ink, not the line
         QTest::addColumn<bool>("inAlto");
         QTest::addColumn<bool>("ridotto");
         QTest::newRow("fits") << "Esercitazione" << 0 << false << true << false;
@@ -65,7 +69,8 @@ private slots:
         const QFontMetrics fm(disegnato());
         const QSize box(fm.horizontalAdvance(testo) + margine,
                         soloInchiostro ? fm.tightBoundingRect(testo).height() : fm.ascent() + fm.descent());
-        const auto posizione = inAlto ? ui::CarattereAdattato::Posizione::InAlto : ui::CarattereAdattato::Posizione::AlCentro;
+        const auto posizione = inAlto ? ui::CarattereAdattato::Posizione::InAlto
+                                      : ui::CarattereAdattato::Posizione::AlCentro;
         const QFont f = ui::CarattereAdattato().per(disegnato(), testo, box, posizione);
         QCOMPARE(f != disegnato(), ridotto);
         QVERIFY(entra(f, testo, box, inAlto));
@@ -74,8 +79,9 @@ private slots:
         piuGrande.setPixelSize(f.pixelSize() + 1);
         QVERIFY(!ridotto || !entra(piuGrande, testo, box, inAlto));
         // Asked before with another font, text or box, a fitter gives the same.
-        for (const auto& [font, t, b] : {std::tuple(ui::carattere(QStringLiteral("Arial"), 20.25, ui::Peso::Grassetto), testo, box),
-                                         std::tuple(disegnato(), QString(), box), std::tuple(disegnato(), testo, box / 2)}) {
+        for (const auto& [font, t, b] :
+             {std::tuple(ui::carattere(QStringLiteral("Arial"), 20.25, ui::Peso::Grassetto), testo, box),
+              std::tuple(disegnato(), QString(), box), std::tuple(disegnato(), testo, box / 2)}) {
             ui::CarattereAdattato usato;
             usato.per(font, t, b, posizione);
             QCOMPARE(usato.per(disegnato(), testo, box, posizione), f);

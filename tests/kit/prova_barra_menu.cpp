@@ -15,8 +15,9 @@ class ProvaBarraMenu : public QObject {
 
     static void premi(const QString& tasti)
     {
-        const QHash<QString, Qt::Key> nomi = {{"F10", Qt::Key_F10},     {"Right", Qt::Key_Right},   {"Left", Qt::Key_Left},
-                                              {"Return", Qt::Key_Return}, {"Down", Qt::Key_Down},     {"Escape", Qt::Key_Escape},
+        const QHash<QString, Qt::Key> nomi = {{"F10", Qt::Key_F10},   {"Right", Qt::Key_Right},
+                                              {"Left", Qt::Key_Left}, {"Return", Qt::Key_Return},
+                                              {"Down", Qt::Key_Down}, {"Escape", Qt::Key_Escape},
                                               {"5", Qt::Key_5}};
         for (const QString& t : tasti.split(' ')) {
             QWidget* w = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
@@ -41,17 +42,27 @@ private slots:
     {
         QTest::addColumn<bool>("diEsercizio");
         QTest::addColumn<QString>("tasti");
-        QTest::addColumn<QString>("premuta");   // the entry triggered, by name; none when empty
-        QTest::newRow("start: F10 Return") << false << "F10 Return" << "MnuEsci";
-        QTest::newRow("start: blank entries skipped") << false << "F10 Right Return" << "mnuInfo";
-        QTest::newRow("start: Alt") << false << "Alt Right Right Return" << "mnuAvvertenza";
-        QTest::newRow("start: round the bar") << false << "F10 Left Return" << "mnuAvvertenza";
-        QTest::newRow("start: Escape") << false << "F10 Right Escape" << "";
-        QTest::newRow("start: Alt again") << false << "Alt Right Alt" << "";
-        QTest::newRow("exercise: F10 Right Return") << true << "F10 Right Return" << "mnuQuadro";
-        QTest::newRow("exercise: Down") << true << "Alt Right Right Down" << "MnuEsci";
-        QTest::newRow("exercise: Escape leaves the bar only") << true << "F10 Escape" << "";
-        QTest::newRow("exercise: no key reaches the screen") << true << "F10 5 Escape" << "";
+        QTest::addColumn<QString>("premuta"); // the entry triggered, by name; none when empty
+        QTest::newRow("start: F10 Return") << false << "F10 Return"
+                                           << "MnuEsci";
+        QTest::newRow("start: blank entries skipped") << false << "F10 Right Return"
+                                                      << "mnuInfo";
+        QTest::newRow("start: Alt") << false << "Alt Right Right Return"
+                                    << "mnuAvvertenza";
+        QTest::newRow("start: round the bar") << false << "F10 Left Return"
+                                              << "mnuAvvertenza";
+        QTest::newRow("start: Escape") << false << "F10 Right Escape"
+                                       << "";
+        QTest::newRow("start: Alt again") << false << "Alt Right Alt"
+                                          << "";
+        QTest::newRow("exercise: F10 Right Return") << true << "F10 Right Return"
+                                                    << "mnuQuadro";
+        QTest::newRow("exercise: Down") << true << "Alt Right Right Down"
+                                        << "MnuEsci";
+        QTest::newRow("exercise: Escape leaves the bar only") << true << "F10 Escape"
+                                                              << "";
+        QTest::newRow("exercise: no key reaches the screen") << true << "F10 5 Escape"
+                                                             << "";
     }
     void tastiera()
     {

@@ -24,7 +24,7 @@ private slots:
         const QColor colore(255, 255, 192);
         m_tendina->impostaSfondo(colore);
         QCOMPARE(m_tendina->sfondo(), colore);
-        QCOMPARE(m_tendina->grab().toImage().pixelColor(2, 30), colore);  // left of the text
+        QCOMPARE(m_tendina->grab().toImage().pixelColor(2, 30), colore); // left of the text
         m_tendina->showPopup();
         QAbstractItemView* lista = m_tendina->view();
         QVERIFY(lista->isVisible());

@@ -2,8 +2,8 @@
 #include "regole/quantita.h"
 
 #include <QRegularExpression>
-#include <algorithm>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 #include <deque>
 #include <set>
@@ -41,13 +41,24 @@ struct Estrazione {
     long da, a, passo;
 };
 const Estrazione Tabella[19] = {
-    {}, {9, 0, 1, false, 1, 1, 0, 8, 1}, {9, 1, 10, false, 1, 1, 10, 90, 10}, {9, 1, 100, false, 1, 1, 100, 900, 100},
-    {80, 10, 1, true, 1, 1, 11, 89, 1}, {80, 10, 1, true, 10, 1, 11, 89, 1}, {900, 100, 1, true, 1, 1, 101, 999, 1},
-    {9, 1, 1, false, 1, 10, 1, 9, 1}, {9, 1, 1, false, 1, 100, 1, 9, 1}, {9, 1, 1, false, 1, 1000, 1, 9, 1},
-    {80, 10, 1, true, 1, 100, 11, 89, 1}, {80, 10, 1, true, 1, 1000, 11, 89, 1},
-    {800, 100, 1, true, 1, 1000, 101, 899, 1}, {89, 10, 1, true, 1, 10, 11, 98, 1},
-    {800, 100, 1, true, 1, 100, 101, 899, 1}, {3000, 1000, 1, true, 1, 1000, 1001, 3999, 1},
-    {800, 100, 1, true, 1, 10, 101, 899, 1}, {8000, 1000, 1, true, 1, 100, 1001, 8999, 1},
+    {},
+    {9, 0, 1, false, 1, 1, 0, 8, 1},
+    {9, 1, 10, false, 1, 1, 10, 90, 10},
+    {9, 1, 100, false, 1, 1, 100, 900, 100},
+    {80, 10, 1, true, 1, 1, 11, 89, 1},
+    {80, 10, 1, true, 10, 1, 11, 89, 1},
+    {900, 100, 1, true, 1, 1, 101, 999, 1},
+    {9, 1, 1, false, 1, 10, 1, 9, 1},
+    {9, 1, 1, false, 1, 100, 1, 9, 1},
+    {9, 1, 1, false, 1, 1000, 1, 9, 1},
+    {80, 10, 1, true, 1, 100, 11, 89, 1},
+    {80, 10, 1, true, 1, 1000, 11, 89, 1},
+    {800, 100, 1, true, 1, 1000, 101, 899, 1},
+    {89, 10, 1, true, 1, 10, 11, 98, 1},
+    {800, 100, 1, true, 1, 100, 101, 899, 1},
+    {3000, 1000, 1, true, 1, 1000, 1001, 3999, 1},
+    {800, 100, 1, true, 1, 10, 101, 899, 1},
+    {8000, 1000, 1, true, 1, 100, 1001, 8999, 1},
     {8000, 1000, 1, true, 1, 10, 1001, 8999, 1},
 };
 
@@ -67,7 +78,13 @@ Valore leggi(const QString& t)
     v.cifre = QString(t).remove(QLatin1Char(',')).toLongLong();
     return v;
 }
-long long potenza(int e) { long long p = 1; while (e-- > 0) p *= 10; return p; }
+long long potenza(int e)
+{
+    long long p = 1;
+    while (e-- > 0)
+        p *= 10;
+    return p;
+}
 // a == b * m / d, exactly.
 bool uguale(const Valore& a, const Valore& b, long long m, long long d)
 {
@@ -110,9 +127,11 @@ void ProvaQuantita::generatori()
             for (long i = 0; i < x.N; ++i)
                 rs.push_back(verso(i, x.N));
             for (const float r : rs) {
-                const long atteso = (static_cast<long>(std::floor(static_cast<double>(r) * static_cast<double>(x.N))) + x.k) * x.f;
+                const long atteso = (static_cast<long>(std::floor(static_cast<double>(r) * static_cast<double>(x.N))) +
+                                     x.k) *
+                                    x.f;
                 if (x.ridisegna && atteso % 10 == 0)
-                    continue;  // covered by ridisegno()
+                    continue; // covered by ridisegno()
                 Fonte fonte{{r}};
                 float n = -1;
                 QString maggiore, minore;
@@ -167,7 +186,7 @@ void ProvaQuantita::esempi_data()
 {
     QTest::addColumn<int>("g");
     QTest::addColumn<long>("n");
-    QTest::addColumn<QStringList>("testi");  // larger unit, then distances 1 to 3
+    QTest::addColumn<QStringList>("testi"); // larger unit, then distances 1 to 3
     QTest::newRow("1: 0") << 1 << 0L << QStringList{"0", "0", "0", "0"};
     QTest::newRow("4: 47") << 4 << 47L << QStringList{"47", "470", "4700", "47000"};
     QTest::newRow("5: 47") << 5 << 47L << QStringList{"470", "4700", "47000", "470000"};
@@ -246,19 +265,35 @@ void ProvaQuantita::estrazioni()
 void ProvaQuantita::tutteLeEstrazioni()
 {
     const std::vector<std::vector<int>> estrazioniDi = {
-        {}, {1, 19, 35, 49, 67, 83}, {2, 20, 36, 50, 68, 84}, {3, 51, 85}, {4, 21, 37, 52, 69, 86},
-        {5, 22, 53, 70, 87}, {6, 23, 54, 71, 88}, {7, 24, 38, 55, 72, 89}, {8, 25, 39, 56, 73, 90},
-        {9, 26, 40, 57, 74, 91}, {10, 27, 41, 58, 75, 92}, {11, 28, 42, 59, 76, 93}, {12, 29, 43, 60, 77, 94},
-        {13, 30, 44, 61, 78, 95}, {14, 31, 45, 62, 79, 96}, {15, 32, 46, 63, 80, 97}, {16, 33, 47, 64, 81, 98},
-        {17, 34, 48, 65, 82, 99}, {18, 66, 100},
+        {},
+        {1, 19, 35, 49, 67, 83},
+        {2, 20, 36, 50, 68, 84},
+        {3, 51, 85},
+        {4, 21, 37, 52, 69, 86},
+        {5, 22, 53, 70, 87},
+        {6, 23, 54, 71, 88},
+        {7, 24, 38, 55, 72, 89},
+        {8, 25, 39, 56, 73, 90},
+        {9, 26, 40, 57, 74, 91},
+        {10, 27, 41, 58, 75, 92},
+        {11, 28, 42, 59, 76, 93},
+        {12, 29, 43, 60, 77, 94},
+        {13, 30, 44, 61, 78, 95},
+        {14, 31, 45, 62, 79, 96},
+        {15, 32, 46, 63, 80, 97},
+        {16, 33, 47, 64, 81, 98},
+        {17, 34, 48, 65, 82, 99},
+        {18, 66, 100},
     };
-    const struct { int ultima, maggiore, minore; } bande[] = {
-        {18, 1, 2}, {34, 1, 3}, {48, 1, 4}, {66, 2, 3}, {82, 2, 4}, {100, 3, 4}};
+    const struct {
+        int ultima, maggiore, minore;
+    } bande[] = {{18, 1, 2}, {34, 1, 3}, {48, 1, 4}, {66, 2, 3}, {82, 2, 4}, {100, 3, 4}};
     int visti = 0;
     for (int g = 1; g <= 18; ++g) {
         for (const int e : estrazioniDi[static_cast<std::size_t>(g)]) {
             const Coppia c = coppiaPerEstrazione(e);
-            const auto* b = std::find_if(std::begin(bande), std::end(bande), [e](const auto& x) { return e <= x.ultima; });
+            const auto* b = std::find_if(std::begin(bande), std::end(bande),
+                                         [e](const auto& x) { return e <= x.ultima; });
             QCOMPARE(c.generatore, g);
             QCOMPARE(c.maggiore, b->maggiore);
             QCOMPARE(c.minore, b->minore);
@@ -277,13 +312,16 @@ void ProvaQuantita::presentazione_data()
     QTest::addColumn<float>("r");
     QTest::addColumn<P>("attesa");
     QTest::addColumn<int>("presi");
-    const P numMin = P::NumeroMinore, numMag = P::NumeroMaggiore, simMin = P::SimboloMinore, simMag = P::SimboloMaggiore;
+    const P numMin = P::NumeroMinore, numMag = P::NumeroMaggiore, simMin = P::SimboloMinore,
+            simMag = P::SimboloMaggiore;
     QTest::newRow("1/1") << 1 << 1 << 0.9f << numMin << 0;
     QTest::newRow("1/2") << 1 << 2 << 0.1f << numMag << 0;
     QTest::newRow("2/1") << 2 << 1 << 0.9f << simMin << 0;
     QTest::newRow("2/2") << 2 << 2 << 0.1f << simMag << 0;
-    const struct { int tipo, dir; P uno, due; } coppie[] = {
-        {1, 3, numMin, numMag}, {2, 3, simMin, simMag}, {3, 1, numMin, simMin}, {3, 2, numMag, simMag}};
+    const struct {
+        int tipo, dir;
+        P uno, due;
+    } coppie[] = {{1, 3, numMin, numMag}, {2, 3, simMin, simMag}, {3, 1, numMin, simMin}, {3, 2, numMag, simMag}};
     for (const auto& c : coppie) {
         const QByteArray n = QByteArray::number(c.tipo) + '/' + QByteArray::number(c.dir);
         QTest::newRow(n + " r=0") << c.tipo << c.dir << 0.0f << c.uno << 1;

@@ -13,24 +13,70 @@ private slots:
         QTest::addColumn<QString>("maggiore");
         QTest::addColumn<QString>("minore");
         QTest::addColumn<bool>("giusta");
-        QTest::newRow("2,5 = 2,5") << "2,5" << "2,5" << "0,25" << "2,5" << true;
-        QTest::newRow("2,5 vs 2,50") << "2,5" << "2,50" << "0,25" << "2,5" << false;
-        QTest::newRow("2,5 vs 02,5") << "2,5" << "02,5" << "0,25" << "2,5" << false;
-        QTest::newRow("2,5 vs 2.5") << "2,5" << "2.5" << "0,25" << "2,5" << false;
-        QTest::newRow("' kg' = ' kg'") << " kg" << " kg" << "3" << "30" << true;
-        QTest::newRow("' kg' = 'kg '") << " kg" << "kg " << "3" << "30" << true;
-        QTest::newRow("' kg' vs ' KG'") << " kg" << " KG" << "3" << "30" << false;
-        QTest::newRow("' kg' vs ' hg', 3 kg = 30 ?") << " kg" << " hg" << "3" << "30" << false;
-        QTest::newRow("30 vs ' hg'") << "30" << " hg" << "3" << "30" << false;
-        QTest::newRow("30 vs '30 hg'") << "30" << "30 hg" << "3" << "30" << false;
-        QTest::newRow("seven characters, six right") << "345001" << "3450012" << "3450,01" << "345001" << false;
+        QTest::newRow("2,5 = 2,5") << "2,5"
+                                   << "2,5"
+                                   << "0,25"
+                                   << "2,5" << true;
+        QTest::newRow("2,5 vs 2,50") << "2,5"
+                                     << "2,50"
+                                     << "0,25"
+                                     << "2,5" << false;
+        QTest::newRow("2,5 vs 02,5") << "2,5"
+                                     << "02,5"
+                                     << "0,25"
+                                     << "2,5" << false;
+        QTest::newRow("2,5 vs 2.5") << "2,5"
+                                    << "2.5"
+                                    << "0,25"
+                                    << "2,5" << false;
+        QTest::newRow("' kg' = ' kg'") << " kg"
+                                       << " kg"
+                                       << "3"
+                                       << "30" << true;
+        QTest::newRow("' kg' = 'kg '") << " kg"
+                                       << "kg "
+                                       << "3"
+                                       << "30" << true;
+        QTest::newRow("' kg' vs ' KG'") << " kg"
+                                        << " KG"
+                                        << "3"
+                                        << "30" << false;
+        QTest::newRow("' kg' vs ' hg', 3 kg = 30 ?") << " kg"
+                                                     << " hg"
+                                                     << "3"
+                                                     << "30" << false;
+        QTest::newRow("30 vs ' hg'") << "30"
+                                     << " hg"
+                                     << "3"
+                                     << "30" << false;
+        QTest::newRow("30 vs '30 hg'") << "30"
+                                       << "30 hg"
+                                       << "3"
+                                       << "30" << false;
+        QTest::newRow("seven characters, six right") << "345001"
+                                                     << "3450012"
+                                                     << "3450,01"
+                                                     << "345001" << false;
         // 0 hg = 0 ? is true of every unit.
         for (const char* u : {" kg", " hg", " dag", " g", " dg", " cg", " mg"})
-            QTest::addRow("0 hg = 0 ? answered '%s'", u) << " kg" << u << "0" << "0" << true;
-        QTest::newRow("0 hg = 0 ? answered ''") << " kg" << "" << "0" << "0" << false;
-        QTest::newRow("0 kg = ? hg answered 0") << "0" << "0" << "0" << "0" << true;
-        QTest::newRow("0 kg = ? hg answered 00") << "0" << "00" << "0" << "0" << false;
-        QTest::newRow("0 kg = ? hg answered ' hg'") << "0" << " hg" << "0" << "0" << false;
+            QTest::addRow("0 hg = 0 ? answered '%s'", u) << " kg" << u << "0"
+                                                         << "0" << true;
+        QTest::newRow("0 hg = 0 ? answered ''") << " kg"
+                                                << ""
+                                                << "0"
+                                                << "0" << false;
+        QTest::newRow("0 kg = ? hg answered 0") << "0"
+                                                << "0"
+                                                << "0"
+                                                << "0" << true;
+        QTest::newRow("0 kg = ? hg answered 00") << "0"
+                                                 << "00"
+                                                 << "0"
+                                                 << "0" << false;
+        QTest::newRow("0 kg = ? hg answered ' hg'") << "0"
+                                                    << " hg"
+                                                    << "0"
+                                                    << "0" << false;
     }
 
     // Texts are compared, trimmed, not numbers.
@@ -52,13 +98,20 @@ private slots:
         QTest::addColumn<double>("totale");
         QTest::addColumn<QString>("testoParziale");
         QTest::addColumn<QString>("testoTotale");
-        QTest::newRow("99.9 s") << 36000.0f << 36099.9f << 0.0 << 99.0 << 99.0 << " 99" << " 99";
-        QTest::newRow("100 s") << 36000.0f << 36100.0f << 0.0 << 100.0 << 100.0 << "99" << " 100";
-        QTest::newRow("under 1 s") << 36000.0f << 36000.9f << 0.0 << 0.0 << 0.0 << " 0" << " 0";
-        QTest::newRow("total 999") << 36000.0f << 36010.0f << 989.0 << 10.0 << 999.0 << " 10" << " 999";
-        QTest::newRow("total 1000") << 36000.0f << 36010.0f << 990.0 << 10.0 << 1000.0 << " 10" << "999";
-        QTest::newRow("across midnight") << 86399.5f << 9.5f << 0.0 << 10.0 << 10.0 << " 10" << " 10";
-        QTest::newRow("at midnight") << 86390.0f << 0.0f << 5.0 << 10.0 << 15.0 << " 10" << " 15";
+        QTest::newRow("99.9 s") << 36000.0f << 36099.9f << 0.0 << 99.0 << 99.0 << " 99"
+                                << " 99";
+        QTest::newRow("100 s") << 36000.0f << 36100.0f << 0.0 << 100.0 << 100.0 << "99"
+                               << " 100";
+        QTest::newRow("under 1 s") << 36000.0f << 36000.9f << 0.0 << 0.0 << 0.0 << " 0"
+                                   << " 0";
+        QTest::newRow("total 999") << 36000.0f << 36010.0f << 989.0 << 10.0 << 999.0 << " 10"
+                                   << " 999";
+        QTest::newRow("total 1000") << 36000.0f << 36010.0f << 990.0 << 10.0 << 1000.0 << " 10"
+                                    << "999";
+        QTest::newRow("across midnight") << 86399.5f << 9.5f << 0.0 << 10.0 << 10.0 << " 10"
+                                         << " 10";
+        QTest::newRow("at midnight") << 86390.0f << 0.0f << 5.0 << 10.0 << 15.0 << " 10"
+                                     << " 15";
     }
 
     // The caps are on what is shown; the values go on growing.

@@ -66,7 +66,7 @@ void ProvaTesto::numeroInTestoConLocaleItaliano()
 void ProvaTesto::parti()
 {
     QCOMPARE(testo::senzaSpazi(QStringLiteral("   a b  ")), QStringLiteral("a b"));
-    QCOMPARE(testo::senzaSpazi(QStringLiteral("\ta\n")), QStringLiteral("\ta\n"));  // blanks only
+    QCOMPARE(testo::senzaSpazi(QStringLiteral("\ta\n")), QStringLiteral("\ta\n")); // blanks only
     QCOMPARE(testo::senzaSpazi(QStringLiteral("   ")), QString());
     QCOMPARE(testo::sinistra(QStringLiteral("347"), 2), QStringLiteral("34"));
     QCOMPARE(testo::destra(QStringLiteral("347"), 2), QStringLiteral("47"));

@@ -1,7 +1,7 @@
 // Opening and leaving the exercise again and again must leave nothing behind.
+#include "controlli.h"
 #include "exercise/frm_equivmul.h"
 #include "regole/stato.h"
-#include "controlli.h"
 #include "servizi_di_prova.h"
 #include "start/frm_inizio.h"
 #include "start/programma.h"

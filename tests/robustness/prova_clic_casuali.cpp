@@ -1,8 +1,8 @@
 // Any sequence of clicks on whatever is on show must keep the screens consistent.
 // The seed is printed; MASSA_SEED=<n> replays a failing run.
+#include "controlli.h"
 #include "exercise/frm_equivmul.h"
 #include "regole/stato.h"
-#include "controlli.h"
 #include "servizi_di_prova.h"
 #include "start/frm_inizio.h"
 #include "start/frm_inizio_sfondo.h"
@@ -74,7 +74,8 @@ private slots:
                     esattePrima = errateprima = 0;
                     domande = 1;
                 } else {
-                    QAction* voci[] = {azione(f, "mnuVuoto"), azione(f, "mnuInfo"), azione(f, "vuoto1"), azione(f, "mnuAvvertenza")};
+                    QAction* voci[] = {azione(f, "mnuVuoto"), azione(f, "mnuInfo"), azione(f, "vuoto1"),
+                                       azione(f, "mnuAvvertenza")};
                     voci[uno(4)]->trigger();
                 }
                 continue;
@@ -96,7 +97,8 @@ private slots:
                     continue;
                 }
             } else {
-                ui::Pulsante* b = cliccabili.at(static_cast<qsizetype>(uno(static_cast<std::size_t>(cliccabili.size()))));
+                ui::Pulsante* b = cliccabili.at(
+                    static_cast<qsizetype>(uno(static_cast<std::size_t>(cliccabili.size()))));
                 if (b == pulsante(e, "CmdOperazione"))
                     ++domande;
                 QTest::mouseClick(b, Qt::LeftButton);
@@ -104,9 +106,12 @@ private slots:
 
             // The invariants.
             const StatoProgramma& s = stato();
-            QVERIFY2(mostrato(cornice(e, "fraNumero")) != mostrato(cornice(e, "fraSimbolo")), "one question frame at a time");
-            QVERIFY2(mostrato(cornice(e, "fraTastierino")) != mostrato(cornice(e, "FraSimboli")), "one input frame at a time");
-            const ui::Etichetta* risposta = mostrato(cornice(e, "fraNumero")) ? etichetta(e, "LblRisultato") : etichetta(e, "lblRisultatoS");
+            QVERIFY2(mostrato(cornice(e, "fraNumero")) != mostrato(cornice(e, "fraSimbolo")),
+                     "one question frame at a time");
+            QVERIFY2(mostrato(cornice(e, "fraTastierino")) != mostrato(cornice(e, "FraSimboli")),
+                     "one input frame at a time");
+            const ui::Etichetta* risposta = mostrato(cornice(e, "fraNumero")) ? etichetta(e, "LblRisultato")
+                                                                              : etichetta(e, "lblRisultatoS");
             QVERIFY2(risposta->text().size() <= 6, qPrintable(risposta->text()));
             if (mostrato(pulsante(e, "CmdVerifica")))
                 QCOMPARE(risposta->text(), s.RispostaData);

@@ -29,7 +29,7 @@ private slots:
     void icona_data()
     {
         QTest::addColumn<int>("lato");
-        QTest::addColumn<bool>("aPixel");  // a pixel picture: only the drawing's own colours
+        QTest::addColumn<bool>("aPixel"); // a pixel picture: only the drawing's own colours
         for (const int lato : {16, 22, 24, 32})
             QTest::addRow("%d px", lato) << lato << true;
         for (const int lato : {48, 64})

@@ -10,7 +10,7 @@ private slots:
     void richiesta_data()
     {
         QTest::addColumn<QString>("argomenti");
-        QTest::addColumn<double>("fattore");  // -1: not asked for; 0: the factor that fits
+        QTest::addColumn<double>("fattore"); // -1: not asked for; 0: the factor that fits
         QTest::newRow("others") << "-platform xcb --lavagnaX lavagna" << -1.0;
         QTest::newRow("fit") << "--lavagna" << 0.0;
         QTest::newRow("comma") << "x --lavagna=1,5 y" << 1.5;

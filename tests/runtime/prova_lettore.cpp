@@ -9,17 +9,17 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QtEndian>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QtEndian>
 #include <QtTest>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <fcntl.h>
 #include <mutex>
-#include <sys/stat.h>
 #include <thread>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -143,7 +143,10 @@ private slots:
         qputenv("CANBERRA_DRIVER", "alsa");
     }
 
-    void init() { qputenv("CANBERRA_DEVICE", "file:FILE=" + QFile::encodeName(m_dir.filePath("uscita.raw")) + ",FORMAT=raw"); }
+    void init()
+    {
+        qputenv("CANBERRA_DEVICE", "file:FILE=" + QFile::encodeName(m_dir.filePath("uscita.raw")) + ",FORMAT=raw");
+    }
 
     // First: nothing in this process has loaded libcanberra yet.
     void caricataAlPrimoSuono()
@@ -159,7 +162,7 @@ private slots:
     void nonSuonati_data()
     {
         QTest::addColumn<QByteArray>("libreria");
-        QTest::addColumn<QByteArray>("dispositivo");  // empty: the file device of init()
+        QTest::addColumn<QByteArray>("dispositivo"); // empty: the file device of init()
         QTest::addColumn<QString>("file");
         const QString chime = QStringLiteral(MASSA_BIN_DIR "/positivo.wav");
         QTest::newRow("no libcanberra") << QByteArray("libnessuna-canberra.so.0") << QByteArray() << chime;
@@ -184,7 +187,7 @@ private slots:
         lettore.suona(file, e.fallito());
         lettore.suona(file, e.fallito());
         QVERIFY2(!fermo.scaduto(), "the call waited for the player");
-        QCOMPARE(e.fallimenti, 0);  // never from within the call
+        QCOMPARE(e.fallimenti, 0); // never from within the call
         // The calls are over and the player is still on the first file.
         QTRY_VERIFY_WITH_TIMEOUT(fermo.lascia(), 10000);
         QTRY_COMPARE(e.fallimenti, 2);

@@ -10,7 +10,7 @@ class ProvaSuono : public QObject {
 private slots:
     void fileOBeep_data()
     {
-        QTest::addColumn<qint64>("dimensione");  // -1: no such file; -2: a folder of that name
+        QTest::addColumn<qint64>("dimensione"); // -1: no such file; -2: a folder of that name
         QTest::addColumn<bool>("suonato");
         QTest::newRow("the chime") << qint64(35324) << true;
         QTest::newRow("empty: the library decides") << qint64(0) << true;

@@ -13,9 +13,9 @@ using namespace prova;
 namespace {
 
 struct Atteso {
-    const char* nome;        // objectName, or the caption of a menu entry
+    const char* nome; // objectName, or the caption of a menu entry
     QAccessible::Role ruolo;
-    const char* testo;       // accessible name
+    const char* testo; // accessible name
     const char* descrizione = "";
 };
 
@@ -27,7 +27,7 @@ const Atteso Inizio[] = {
     {"Label6", R::StaticText, "TRASFORMAZIONI CON LE MISURE DI MASSA"},
     {"Label4", R::StaticText, "Chilogrammi, ettogrammi, decagrammi, grammi"},
     {"Label2", R::StaticText, "Esercitazione"},
-    {"Combo1", R::ComboBox, "Calcolo del risultato"},  // on Linux a list reads as its choice
+    {"Combo1", R::ComboBox, "Calcolo del risultato"}, // on Linux a list reads as its choice
     {"Frame1", R::Pane, ""},
     {"Command1", R::Button, "Da unità maggiore a unità minore"},
     {"Command3", R::Button, "Da unità minore a unità maggiore"},
@@ -67,18 +67,32 @@ const Atteso Esercizio[] = {
     {"LblTempoParziale", R::StaticText, "Tempo parziale", "Secondi impiegati per ogni risposta"},
     {"lblTempoTotale", R::StaticText, "Tempo totale", "Secondi impiegati per ogni risposta"},
     {"fraTastierino", R::Grouping, "TASTIERINO"},
-    {"Command2", R::Button, "1"}, {"Command3", R::Button, "2"}, {"Command4", R::Button, "3"},
-    {"Command5", R::Button, "4"}, {"Command6", R::Button, "5"}, {"Command7", R::Button, "6"},
-    {"Command8", R::Button, "7"}, {"Command9", R::Button, "8"}, {"Command10", R::Button, "9"},
-    {"Command13", R::Button, "0"}, {"Command11", R::Button, "00"}, {"Command12", R::Button, "000"},
-    {"Command16", R::Button, "virgola"}, {"Command17", R::Button, "virgola"}, {"Command18", R::Button, "virgola"},
-    {"Command19", R::Button, "virgola"}, {"Command1", R::Button, "virgola"},
+    {"Command2", R::Button, "1"},
+    {"Command3", R::Button, "2"},
+    {"Command4", R::Button, "3"},
+    {"Command5", R::Button, "4"},
+    {"Command6", R::Button, "5"},
+    {"Command7", R::Button, "6"},
+    {"Command8", R::Button, "7"},
+    {"Command9", R::Button, "8"},
+    {"Command10", R::Button, "9"},
+    {"Command13", R::Button, "0"},
+    {"Command11", R::Button, "00"},
+    {"Command12", R::Button, "000"},
+    {"Command16", R::Button, "virgola"},
+    {"Command17", R::Button, "virgola"},
+    {"Command18", R::Button, "virgola"},
+    {"Command19", R::Button, "virgola"},
+    {"Command1", R::Button, "virgola"},
     {"cmdCancella", R::Button, "Cancella"},
     {"FraSimboli", R::Grouping, "SIMBOLI"},
     // Unit symbols by the names of their units: a voice reads "hg" letter by letter.
-    {"Command26", R::Button, "chilogrammi"}, {"Command25", R::Button, "ettogrammi"},
-    {"Command24", R::Button, "decagrammi"}, {"Command23", R::Button, "grammi"},
-    {"Command22", R::Button, "decigrammi"}, {"Command21", R::Button, "centigrammi"},
+    {"Command26", R::Button, "chilogrammi"},
+    {"Command25", R::Button, "ettogrammi"},
+    {"Command24", R::Button, "decagrammi"},
+    {"Command23", R::Button, "grammi"},
+    {"Command22", R::Button, "decigrammi"},
+    {"Command21", R::Button, "centigrammi"},
     {"Command20", R::Button, "milligrammi"},
     {"Command15", R::Button, "Cancella"},
     {"frmAiuto", R::Grouping, "AIUTO"},
@@ -115,10 +129,7 @@ class ProvaAccessibilita : public QObject {
     std::optional<ConProgramma> m_programma;
 
 private slots:
-    void init()
-    {
-        m_programma.emplace();
-    }
+    void init() { m_programma.emplace(); }
     void cleanup() { m_programma.reset(); }
 
     void controlli_data()
@@ -160,7 +171,8 @@ private slots:
     void nonOffertiEVociVuote()
     {
         QTest::mouseClick(pulsante(FrmInizio::caricato(), "Command1"), Qt::LeftButton);
-        for (QWidget* schermo : {static_cast<QWidget*>(FrmInizio::caricato()), static_cast<QWidget*>(FrmEquivMul::caricato())}) {
+        for (QWidget* schermo :
+             {static_cast<QWidget*>(FrmInizio::caricato()), static_cast<QWidget*>(FrmEquivMul::caricato())}) {
             for (const char* nome : NonOfferti) {
                 for (QWidget* w : schermo->findChildren<QWidget*>(QString::fromLatin1(nome))) {
                     QAccessibleInterface* contenitore = QAccessible::queryAccessibleInterface(w->parentWidget());
@@ -190,11 +202,10 @@ private slots:
         const auto figli = [e](const char* nome) {
             return nomiFigli(QAccessible::queryAccessibleInterface(e->findChild<QWidget*>(QString::fromLatin1(nome))));
         };
-        QCOMPARE(figli("fraTastierino"),
-                 QStringList({"1", "2", "3", "virgola", "4", "5", "6", "virgola", "7", "8", "9", "virgola", "0", "00",
-                              "000", "virgola", "virgola", "Cancella"}));
-        QCOMPARE(figli("FraSimboli"), QStringList({"chilogrammi", "decigrammi", "ettogrammi", "centigrammi", "decagrammi",
-                                                  "milligrammi", "grammi", "Cancella"}));
+        QCOMPARE(figli("fraTastierino"), QStringList({"1", "2", "3", "virgola", "4", "5", "6", "virgola", "7", "8", "9",
+                                                      "virgola", "0", "00", "000", "virgola", "virgola", "Cancella"}));
+        QCOMPARE(figli("FraSimboli"), QStringList({"chilogrammi", "decigrammi", "ettogrammi", "centigrammi",
+                                                   "decagrammi", "milligrammi", "grammi", "Cancella"}));
         QCOMPARE(figli("fraNumero"), QStringList({"345 kg", "=", "?", " dag", ""}));
         QCOMPARE(figli("frmAiuto"), QStringList({"Ti aiuto ?", "No", "Sì"}));
         QStringList schermo;

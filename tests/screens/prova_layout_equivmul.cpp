@@ -19,9 +19,9 @@ struct Controllo {
     const char* contenitore;
     Tipo tipo;
     int l, t, w, h;
-    const char* testo;  // nullptr: set at run time, not checked here
+    const char* testo; // nullptr: set at run time, not checked here
 };
-constexpr int K = 765, KH = 465;  // every keypad key
+constexpr int K = 765, KH = 465; // every keypad key
 const Controllo Disegno[] = {
     {"Label2", "superficie", Etichetta, 0, 0, 11955, 555, nullptr},
     {"Label1", "superficie", Etichetta, 0, 555, 11955, 555, nullptr},
@@ -43,7 +43,7 @@ const Controllo Disegno[] = {
     {"Label4S", "fraSimbolo", Etichetta, 855, 240, 3825, 990, nullptr},
     {"lblRisultatoS", "fraSimbolo", Etichetta, 9660, 240, 1665, 990, nullptr},
     {"LabelUgualeS", "fraSimbolo", Etichetta, 5775, 240, 630, 990, "="},
-    {"label11S", "fraSimbolo", Etichetta, 6450, 240, -1, -1, nullptr},  // sized to its text
+    {"label11S", "fraSimbolo", Etichetta, 6450, 240, -1, -1, nullptr}, // sized to its text
     {"frmElaborazione", "Frame1", Cornice, 195, 780, 4215, 1485, nullptr},
     {"CmdOperazione", "Frame1", Pulsante, 210, 135, 4170, 495, "N u o v a   t r a s f o r m a z i o n e"},
     {"CmdVerifica", "Frame1", Pulsante, 255, 135, 4155, 495, "V e r i f i c a "},
@@ -94,7 +94,8 @@ int px(int twips) { return qRound(twips / 15.0); }
 QRect rettangolo(const Controllo& c) { return {px(c.l), px(c.t), px(c.w), px(c.h)}; }
 
 // Not in use after the first number question: hidden by design, by loading, or by the presentation.
-const QStringList Nascosti = {"frmAiuto", "lblHelp", "lblHelpS", "CmdOperazione", "CmdVerifica", "fraSimbolo", "FraSimboli"};
+const QStringList Nascosti = {"frmAiuto",    "lblHelp",    "lblHelpS",  "CmdOperazione",
+                              "CmdVerifica", "fraSimbolo", "FraSimboli"};
 
 } // namespace
 
@@ -162,7 +163,8 @@ void ProvaLayoutEquivMul::controlli()
             QVERIFY(qAbs((d.*lato)() - (disegno.*lato)()) <= 1);
     }
     if (c.testo) {
-        const QString testo = c.tipo == Pulsante ? qobject_cast<ui::Pulsante*>(w)->text() : qobject_cast<ui::Etichetta*>(w)->text();
+        const QString testo = c.tipo == Pulsante ? qobject_cast<ui::Pulsante*>(w)->text()
+                                                 : qobject_cast<ui::Etichetta*>(w)->text();
         QCOMPARE(testo, QString::fromUtf8(c.testo));
     }
     QCOMPARE(w->isHidden(), Nascosti.contains(QLatin1String(c.nome)));
@@ -181,12 +183,12 @@ void ProvaLayoutEquivMul::sovrapposti()
             QWidget* wb = m_f->findChild<QWidget*>(QString::fromLatin1(b->nome));
             if (!wa->geometry().intersects(wb->geometry()))
                 continue;
-            const QObjectList& ordine = wa->parent()->children();  // last painted on top
+            const QObjectList& ordine = wa->parent()->children(); // last painted on top
             QVERIFY2(ordine.indexOf(wa) > ordine.indexOf(wb), qPrintable(QString("%1 behind %2").arg(a.nome, b->nome)));
             ++coppie;
         }
     }
-    QVERIFY(coppie >= 5);  // the two question frames, the two input frames, the three main buttons, ...
+    QVERIFY(coppie >= 5); // the two question frames, the two input frames, the three main buttons, ...
 }
 
 // The three main buttons share one place: whichever shown first in the list is the one under the pointer.

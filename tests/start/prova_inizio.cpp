@@ -1,7 +1,7 @@
 // The start screen, the background and the colour schemes, driven through the real widgets.
+#include "controlli.h"
 #include "exercise/frm_equivmul.h"
 #include "regole/stato.h"
-#include "controlli.h"
 #include "servizi_di_prova.h"
 #include "start/frm_inizio.h"
 #include "start/frm_inizio_sfondo.h"
@@ -46,7 +46,8 @@ void verificaSchema(int tipo)
     QVERIFY(e);
     const QColor designato(255, 255, 192);
     QCOMPARE(e->superficie()->sfondo(), s.sfondo);
-    for (ui::Cornice* f : {cornice(e, "Frame1"), cornice(e, "frmAiuto"), cornice(e, "fraNumero"), cornice(e, "fraSimbolo")})
+    for (ui::Cornice* f :
+         {cornice(e, "Frame1"), cornice(e, "frmAiuto"), cornice(e, "fraNumero"), cornice(e, "fraSimbolo")})
         QCOMPARE(f->sfondo(), s.sfondo);
     QCOMPARE(cornice(e, "fraTastierino")->sfondo(), s.tastierino ? s.sfondo : designato);
     QCOMPARE(cornice(e, "FraSimboli")->sfondo(), s.simboli ? s.sfondo : designato);
@@ -74,7 +75,7 @@ private slots:
     void init()
     {
         m_scope = std::make_unique<ConServiziDiProva>();
-        sv().diRiserva = 0.05f;   // draw 6: kg / hg, generator 6
+        sv().diRiserva = 0.05f; // draw 6: kg / hg, generator 6
         stato() = StatoProgramma{};
         senzaDoppioClic();
         m_fini = 0;
@@ -158,7 +159,7 @@ private slots:
     void schermoInizialeNascostoDuranteLEsercizio_data()
     {
         QTest::addColumn<int>("via");
-        QTest::addColumn<bool>("attivata");   // false: the window system makes no window active
+        QTest::addColumn<bool>("attivata"); // false: the window system makes no window active
         QTest::newRow("close box") << 0 << true;
         QTest::newRow("menu Esci") << 1 << true;
         QTest::newRow("never made active") << 1 << false;
@@ -192,7 +193,7 @@ private slots:
     void unMessaggioOUnAltroProgrammaNonLoNascondono()
     {
         FrmInizio* f = FrmInizio::caricato();
-        QWidget altro;   // stands for any window that is not one of the drill's screens
+        QWidget altro; // stands for any window that is not one of the drill's screens
         altro.show();
         altro.activateWindow();
         QCoreApplication::processEvents();
@@ -208,7 +209,7 @@ private slots:
         tendina(f, "Combo1")->setCurrentIndex(1);
         QTest::mouseClick(pulsante(f, "Command1"), Qt::LeftButton);
         FrmEquivMul* e = FrmEquivMul::caricato();
-        QTest::mouseClick(pulsante(e, "Command23"), Qt::LeftButton);   // " g"
+        QTest::mouseClick(pulsante(e, "Command23"), Qt::LeftButton); // " g"
         QTest::mouseClick(pulsante(e, "CmdVerifica"), Qt::LeftButton);
         QVERIFY(stato().NumeroEsatte + stato().NumeroErrate == 1);
         e->close();
@@ -284,10 +285,14 @@ private slots:
         QTest::addColumn<QString>("voce");
         QTest::addColumn<QString>("programma");
         QTest::addColumn<bool>("presente");
-        QTest::newRow("? missing") << "mnuInfo" << "www.exe" << false;
-        QTest::newRow("Avvertenza missing") << "mnuAvvertenza" << "avvertenza.exe" << false;
-        QTest::newRow("? present") << "mnuInfo" << "www.exe" << true;
-        QTest::newRow("Avvertenza present") << "mnuAvvertenza" << "avvertenza.exe" << true;
+        QTest::newRow("? missing") << "mnuInfo"
+                                   << "www.exe" << false;
+        QTest::newRow("Avvertenza missing") << "mnuAvvertenza"
+                                            << "avvertenza.exe" << false;
+        QTest::newRow("? present") << "mnuInfo"
+                                   << "www.exe" << true;
+        QTest::newRow("Avvertenza present") << "mnuAvvertenza"
+                                            << "avvertenza.exe" << true;
     }
 
     void vociDiMenu()
@@ -322,8 +327,8 @@ private slots:
     void tastiera_data()
     {
         QTest::addColumn<QList<int>>("tasti");
-        QTest::addColumn<QString>("fuoco");     // where the focus ends
-        QTest::addColumn<int>("direzione");     // the exercise opened, 0 none
+        QTest::addColumn<QString>("fuoco"); // where the focus ends
+        QTest::addColumn<int>("direzione"); // the exercise opened, 0 none
         QTest::addColumn<int>("fini");
         constexpr int Tab = Qt::Key_Tab, Indietro = Qt::Key_Backtab, Invio = Qt::Key_Return, Spazio = Qt::Key_Space;
         QTest::newRow("focus starts on the list") << QList<int>{} << "Combo1" << 0 << 0;

@@ -1,9 +1,9 @@
 #pragma once
 
 // Opens the exercise screen on a question picked by scripted random values, and clicks on it.
+#include "controlli.h"
 #include "exercise/frm_equivmul.h"
 #include "regole/stato.h"
-#include "controlli.h"
 #include "servizi_di_prova.h"
 
 #include <QCoreApplication>
@@ -69,7 +69,8 @@ inline void digita(FrmEquivMul* f, const QString& testo)
 {
     for (const QChar c : testo) {
         const auto tasti = cornice(f, "fraTastierino")->findChildren<ui::Pulsante*>();
-        const auto it = std::find_if(tasti.begin(), tasti.end(), [c](ui::Pulsante* b) { return b->text() == QString(c); });
+        const auto it = std::find_if(tasti.begin(), tasti.end(),
+                                     [c](ui::Pulsante* b) { return b->text() == QString(c); });
         if (it == tasti.end())
             qFatal("no key for %c", c.toLatin1());
         clic(*it);

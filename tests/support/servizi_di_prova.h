@@ -27,14 +27,14 @@ public:
     int casualiPresi = 0;
     std::vector<double> semi;
 
-    double orologio = 36000.0;       // seconds since midnight
+    double orologio = 36000.0; // seconds since midnight
     QTemporaryDir cartellaTemporanea;
     QString cartella = cartellaTemporanea.path();
-    QStringList avviabili;           // names that start; any other fails
-    QStringList avviati;             // every attempt, in order
+    QStringList avviabili; // names that start; any other fails
+    QStringList avviati;   // every attempt, in order
     std::vector<Messaggio> messaggi;
-    QStringList suoni;               // files handed to the sound library, in order
-    bool suoniRiescono = true;       // false: the library reports each one as not played
+    QStringList suoni;         // files handed to the sound library, in order
+    bool suoniRiescono = true; // false: the library reports each one as not played
     int bipSuonati = 0;
 
     ServiziDiProva()
