@@ -7,12 +7,11 @@
 #include <QLibrary>
 #include <QtEndian>
 
-#include <chrono>
-
 #if MASSA_CANBERRA
 #include <canberra.h>
 #endif
 #include <memory>
+#include <vector>
 
 bool LettoreSuono::leggibile(QIODevice& file)
 {
@@ -60,7 +59,6 @@ struct Canberra {
     decltype(&ca_context_create) creaContesto = nullptr;
     decltype(&ca_context_change_props) proprieta = nullptr;
     decltype(&ca_context_play_full) suona = nullptr;
-    decltype(&ca_context_destroy) distruggi = nullptr;
     decltype(&ca_proplist_create) creaLista = nullptr;
     decltype(&ca_proplist_sets) scrivi = nullptr;
     decltype(&ca_proplist_destroy) distruggiLista = nullptr;
@@ -80,8 +78,8 @@ struct Canberra {
         libreria.setLoadHints(QLibrary::ResolveAllSymbolsHint);
         if (!libreria.load() || !cerca(libreria, "ca_context_create", creaContesto) ||
             !cerca(libreria, "ca_context_change_props", proprieta) || !cerca(libreria, "ca_context_play_full", suona) ||
-            !cerca(libreria, "ca_context_destroy", distruggi) || !cerca(libreria, "ca_proplist_create", creaLista) ||
-            !cerca(libreria, "ca_proplist_sets", scrivi) || !cerca(libreria, "ca_proplist_destroy", distruggiLista))
+            !cerca(libreria, "ca_proplist_create", creaLista) || !cerca(libreria, "ca_proplist_sets", scrivi) ||
+            !cerca(libreria, "ca_proplist_destroy", distruggiLista))
             return false;
         if (creaContesto(&contesto) != CA_SUCCESS)
             return false;
@@ -94,25 +92,32 @@ struct Canberra {
         return true;
     }
 
+    // A context is never destroyed: libcanberra's ALSA driver unloads itself with its context
+    // while the thread of a sound still playing runs in it. One per player, which the program
+    // keeps to its end; kept here so nothing reads it as lost.
     ~Canberra()
     {
+        static std::mutex mutex;
+        static auto* tenuti = new std::vector<ca_context*>; // never destroyed, like them
+        const std::lock_guard lock(mutex);
         if (contesto)
-            distruggi(contesto);
+            tenuti->push_back(contesto);
     }
 };
 
-// One sound on its way: what libcanberra hands back when it is over.
+// One sound on its way: what libcanberra hands back when it is over, which may come after
+// the player has gone.
 struct InCorso {
-    LettoreSuono* lettore;
+    std::shared_ptr<LettoreSuono::Ponte> ponte;
     std::function<void()> fallito;
 };
 
 void finito(ca_context*, std::uint32_t, int errore, void* dati)
 {
     std::unique_ptr<InCorso> suono(static_cast<InCorso*>(dati));
-    if (LettoreSuono::nonSuonato(errore))
-        suono->lettore->segnalaFallimento(std::move(suono->fallito));
-    suono->lettore->suonoFinito();
+    const std::lock_guard lock(suono->ponte->mutex);
+    if (suono->ponte->lettore && LettoreSuono::nonSuonato(errore))
+        suono->ponte->lettore->segnalaFallimento(std::move(suono->fallito));
 }
 
 } // namespace
@@ -121,12 +126,18 @@ void finito(ca_context*, std::uint32_t, int errore, void* dati)
 LettoreSuono::LettoreSuono(QByteArray libreria)
     : m_libreria(std::move(libreria)),
       m_nome(titoloApplicazione().toUtf8()),
-      m_id(QGuiApplication::desktopFileName().toUtf8())
+      m_id(QGuiApplication::desktopFileName().toUtf8()),
+      m_ponte(std::make_shared<Ponte>())
 {
+    m_ponte->lettore = this;
 }
 
 LettoreSuono::~LettoreSuono()
 {
+    {
+        const std::lock_guard lock(m_ponte->mutex);
+        m_ponte->lettore = nullptr;
+    }
     {
         const std::lock_guard lock(m_mutex);
         m_fine = true;
@@ -169,15 +180,6 @@ void LettoreSuono::segnalaFallimento(std::function<void()> fallito)
     QMetaObject::invokeMethod(&m_destinatario, std::move(fallito), Qt::QueuedConnection);
 }
 
-void LettoreSuono::suonoFinito()
-{
-    {
-        const std::lock_guard lock(m_mutex);
-        --m_inCorso;
-    }
-    m_sveglia.notify_one();
-}
-
 void LettoreSuono::lavora()
 {
 #if MASSA_CANBERRA
@@ -189,17 +191,8 @@ void LettoreSuono::lavora()
         {
             std::unique_lock lock(m_mutex);
             m_sveglia.wait(lock, [this] { return m_fine || !m_coda.empty(); });
-            if (m_fine) {
-                // libcanberra's ALSA driver unloads itself when its context goes, while the
-                // thread of a sound still playing runs in it: let the sound end first.
-                if (m_inCorso > 0 &&
-                    m_sveglia.wait_for(lock, std::chrono::seconds(2), [this] { return m_inCorso == 0; })) {
-                    // Its report comes just before that thread leaves the driver's code.
-                    lock.unlock();
-                    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-                }
+            if (m_fine)
                 return;
-            }
             r = std::move(m_coda.front());
             m_coda.pop_front();
         }
@@ -213,16 +206,11 @@ void LettoreSuono::lavora()
         }
         ca.scrivi(p, CA_PROP_MEDIA_FILENAME, r.percorso.constData());
         ca.scrivi(p, CA_PROP_MEDIA_ROLE, "event");
-        auto* suono = new InCorso{this, std::move(r.fallito)};
-        {
-            const std::lock_guard lock(m_mutex);
-            ++m_inCorso;
-        }
+        auto* suono = new InCorso{m_ponte, std::move(r.fallito)};
         // Returns once the sound has started; `finito` hears of its end on another thread.
         const int errore = ca.suona(ca.contesto, ++id, p, finito, suono);
         ca.distruggiLista(p);
         if (errore != CA_SUCCESS) {
-            suonoFinito();
             std::unique_ptr<InCorso> mai(suono);
             if (nonSuonato(errore))
                 segnalaFallimento(std::move(mai->fallito));

@@ -9,6 +9,7 @@ class QIODevice;
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -21,7 +22,7 @@ class LettoreSuono {
 public:
     // `libreria` is the library file opened; tests name one that does not exist.
     explicit LettoreSuono(QByteArray libreria = QByteArrayLiteral("libcanberra.so.0"));
-    // Lets a sound still playing end first, for at most two seconds.
+    // A sound still playing plays to its end; nothing is reported of it.
     ~LettoreSuono();
     LettoreSuono(const LettoreSuono&) = delete;
     LettoreSuono& operator=(const LettoreSuono&) = delete;
@@ -41,7 +42,12 @@ public:
 
     // Reached from libcanberra's threads.
     void segnalaFallimento(std::function<void()> fallito);
-    void suonoFinito();
+
+    // The way from libcanberra's reports to the player, cut when the player goes.
+    struct Ponte {
+        std::mutex mutex;
+        LettoreSuono* lettore = nullptr;
+    };
 
 private:
     struct Richiesta {
@@ -58,6 +64,6 @@ private:
     std::condition_variable m_sveglia;
     std::deque<Richiesta> m_coda;
     bool m_fine = false;
-    int m_inCorso = 0; // sounds handed to libcanberra that have not reported their end
     std::thread m_filo;
+    std::shared_ptr<Ponte> m_ponte;
 };
