@@ -53,6 +53,17 @@ bool LettoreSuono::leggibile(QIODevice& file)
 #if MASSA_CANBERRA
 namespace {
 
+// A context is never destroyed: libcanberra's ALSA driver unloads itself with its context
+// while the thread of a sound still playing runs in it. One per player, which the program
+// keeps to its end; kept here so nothing reads it as lost.
+void tieni(ca_context* contesto)
+{
+    static std::mutex mutex;
+    static auto* tenuti = new std::vector<ca_context*>; // never destroyed, like them
+    const std::lock_guard lock(mutex);
+    tenuti->push_back(contesto);
+}
+
 // The few calls the player makes, looked up in the library once it is open. The header
 // gives their types; nothing links against libcanberra, so it stays out of the start-up.
 struct Canberra {
@@ -83,6 +94,7 @@ struct Canberra {
             return false;
         if (creaContesto(&contesto) != CA_SUCCESS)
             return false;
+        tieni(contesto);
         // The sound server shows these beside the stream.
         if (id.isEmpty())
             proprieta(contesto, CA_PROP_APPLICATION_NAME, nome.constData(), nullptr);
@@ -90,18 +102,6 @@ struct Canberra {
             proprieta(contesto, CA_PROP_APPLICATION_NAME, nome.constData(), CA_PROP_APPLICATION_ID, id.constData(),
                       CA_PROP_APPLICATION_ICON_NAME, id.constData(), nullptr);
         return true;
-    }
-
-    // A context is never destroyed: libcanberra's ALSA driver unloads itself with its context
-    // while the thread of a sound still playing runs in it. One per player, which the program
-    // keeps to its end; kept here so nothing reads it as lost.
-    ~Canberra()
-    {
-        static std::mutex mutex;
-        static auto* tenuti = new std::vector<ca_context*>; // never destroyed, like them
-        const std::lock_guard lock(mutex);
-        if (contesto)
-            tenuti->push_back(contesto);
     }
 };
 
