@@ -2,16 +2,9 @@
 
 #include "kit/accessibilita.h"
 #include "kit/caratteri.h"
-#include "runtime/piattaforma.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
-#include <QAction>
-#include <QBackingStore>
-#include <QCoreApplication>
-#include <QGuiApplication>
-#include <QImage>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QTimerEvent>
 
