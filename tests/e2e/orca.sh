@@ -138,8 +138,10 @@ if m:
     print(1, text(v), words(text(v)) + " " + (m[3][:-1] + "o" if text(v) == "1" else m[3]))
 else:
     m = re.fullmatch(r"(.+) (\w+) uguale (.+), in quale unità\?", q)
-    steps = (number(m[1]) / number(m[3])).log10()
-    u = unit(m[2]) - int(steps)
+    if number(m[1]) == 0:
+        u = unit(m[2])  # "0 kg = 0 ?": every unit is right
+    else:
+        u = unit(m[2]) - int((number(m[1]) / number(m[3])).log10())
     name = units[u] + ("o" if m[3] == "1" else "i")
     print(0, symbols[u], m[3] + " " + name)
 PY
