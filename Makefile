@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets; see README.md.
 # MASSA_NO_DEPS=1 skips the check for missing Debian packages (scripts/deps.sh).
-.PHONY: run test build deps deps-test bench clean package deps-package test-package
+.PHONY: run test check build deps deps-test bench clean package deps-package test-package
 
 deps:
 	@bash scripts/deps.sh
@@ -18,6 +18,8 @@ build: deps
 run: build
 	./build/dev/bin/misure-di-massa
 
+# Every check: dev (with the style check and, as root, the package tests), then ASan+UBSan,
+# then the portable build.
 test: deps-test
 	cmake --preset dev
 	cmake --build --preset dev
@@ -28,7 +30,12 @@ test: deps-test
 	cmake --preset portable
 	cmake --build --preset portable
 	ctest --preset portable
-	@bash tests/install/prova_pacchetto.sh
+
+# The loop between commits: the dev build and every suite but the style check and the package tests.
+check: deps-test
+	cmake --preset dev
+	cmake --build --preset dev
+	ctest --preset check
 
 # The Debian package from a release build: build/pacchetto/misure-di-massa_<version>_<arch>.deb
 package: deps-package

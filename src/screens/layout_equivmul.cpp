@@ -13,7 +13,6 @@ namespace ui {
 
 namespace {
 
-const QString Arial = QStringLiteral("Arial");
 const QString SansSerif = QStringLiteral("MS Sans Serif");
 
 } // namespace

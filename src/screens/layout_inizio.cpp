@@ -15,8 +15,6 @@ namespace ui {
 
 namespace {
 
-const QString Arial = QStringLiteral("Arial");
-
 QWidget* immagineVuota(QWidget* in, int indice, int l, int t)
 {
     auto* x = new QWidget(in);

@@ -12,19 +12,19 @@
 #include <cmath>
 
 namespace {
-FrmInizioSfondo* s_caricato = nullptr;
+FrmInizioSfondo* s_sfondo = nullptr;
 }
 
 FrmInizioSfondo* FrmInizioSfondo::istanza()
 {
-    if (!s_caricato) {
-        s_caricato = new FrmInizioSfondo;
-        s_caricato->Form_Load();
+    if (!s_sfondo) {
+        s_sfondo = new FrmInizioSfondo;
+        s_sfondo->Form_Load();
     }
-    return s_caricato;
+    return s_sfondo;
 }
 
-FrmInizioSfondo* FrmInizioSfondo::caricato() { return s_caricato; }
+FrmInizioSfondo* FrmInizioSfondo::caricato() { return s_sfondo; }
 
 FrmInizioSfondo::FrmInizioSfondo()
 {
@@ -36,17 +36,17 @@ FrmInizioSfondo::FrmInizioSfondo()
 
 FrmInizioSfondo::~FrmInizioSfondo()
 {
-    if (s_caricato == this)
-        s_caricato = nullptr;
+    if (s_sfondo == this)
+        s_sfondo = nullptr;
 }
 
 void FrmInizioSfondo::scarica()
 {
-    FrmInizioSfondo* f = s_caricato;
+    FrmInizioSfondo* f = s_sfondo;
     if (!f || f->m_scaricando)
         return;
     f->m_scaricando = true;
-    s_caricato = nullptr;
+    s_sfondo = nullptr;
     f->hide();
     f->deleteLater();
 }

@@ -30,7 +30,7 @@ std::unique_ptr<compagni::Finestra> crea(const QString& nome)
     return nullptr;
 }
 
-QStringList testi(const QWidget& w)
+QStringList testiDi(const QWidget& w)
 {
     QStringList t{w.windowTitle()};
     for (const QLabel* l : w.findChildren<QLabel*>())
@@ -120,7 +120,7 @@ void ProvaCompagni::testi()
     auto w = crea(compagno);
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-    const QStringList t = ::testi(*w);
+    const QStringList t = testiDi(*w);
     // Whole words: "g" must be a label of its own, not a letter of "kg".
     const bool breve = atteso.size() <= 3;
     QVERIFY2(breve ? t.contains(atteso) : t.join(QLatin1Char('\n')).contains(atteso),

@@ -35,6 +35,7 @@ exe=$bin/misure-di-massa
 pids=()
 fail() {
   echo "FAIL [$scenario]: $*"
+  [ -s "$work/stderr" ] && sed 's/^/  stderr: /' "$work/stderr"
   kill "${pids[@]}" 2>/dev/null
   exit 1
 }

@@ -84,8 +84,11 @@ done
 # Started by name from PATH, as the desktop entry does, until the start screen is mapped.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$lavoro/display" 2>"$lavoro/xvfb.log" &
 xvfb=$!
-for _ in $(seq 100); do [[ -s $lavoro/display ]] && break; sleep 0.1; done
+for _ in $(seq 600); do [[ -s $lavoro/display ]] && break; sleep 0.1; done
 export DISPLAY=:$(head -n 1 "$lavoro/display")
+# The server answers before the drill is started: on a loaded machine that can take a while.
+for _ in $(seq 600); do xprop -root >/dev/null 2>&1 && break; sleep 0.1; done
+xprop -root >/dev/null 2>&1 || errore "the X server $DISPLAY does not answer: $(cat "$lavoro/xvfb.log")"
 mkdir -p -m 700 "$radice/tmp/runtime"
 # No session bus: the clean system has none, and the package does not need one.
 chroot "$radice" /usr/bin/env -i PATH=$percorso HOME=/root LANG=C.UTF-8 DISPLAY="$DISPLAY" \

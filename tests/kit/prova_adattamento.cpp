@@ -4,7 +4,7 @@
 #include "kit/caratteri.h"
 
 #include <QTemporaryFile>
-#include <QtTest>
+#include <QTest>
 #include <tuple>
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QtTest>
+#include <QTest>
 #include <optional>
 
 using namespace prova;

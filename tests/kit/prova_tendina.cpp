@@ -4,7 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QSignalSpy>
-#include <QtTest>
+#include <QTest>
 
 class ProvaTendina : public QObject {
     Q_OBJECT

@@ -1,7 +1,7 @@
 // The sentences a screen reader says during an exercise: plain texts in, a sentence out.
 #include "regole/frasi.h"
 
-#include <QtTest>
+#include <QTest>
 
 class ProvaFrasi : public QObject {
     Q_OBJECT

@@ -1,7 +1,7 @@
 // The rules behind a check and the help offer, without any screen.
 #include "regole/regole.h"
 
-#include <QtTest>
+#include <QTest>
 
 class ProvaRegole : public QObject {
     Q_OBJECT

@@ -6,7 +6,7 @@
 #include "start/frm_inizio.h"
 #include "start/programma.h"
 
-#include <QtTest>
+#include <QTest>
 #include <fstream>
 
 using namespace prova;

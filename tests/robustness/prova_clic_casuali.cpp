@@ -10,7 +10,7 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QtTest>
+#include <QTest>
 #include <random>
 
 using namespace prova;

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QSet>
 #include <QSettings>
-#include <QtTest>
+#include <QTest>
 
 class ProvaIdentita : public QObject {
     Q_OBJECT

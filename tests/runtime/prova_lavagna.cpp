@@ -1,7 +1,7 @@
 // Whiteboard mode: what the command line asks for.
 #include "runtime/lavagna.h"
 
-#include <QtTest>
+#include <QTest>
 
 class ProvaLavagna : public QObject {
     Q_OBJECT

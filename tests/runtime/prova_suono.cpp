@@ -2,7 +2,7 @@
 // and real files in their program folder.
 #include "servizi_di_prova.h"
 
-#include <QtTest>
+#include <QTest>
 
 class ProvaSuono : public QObject {
     Q_OBJECT

@@ -9,7 +9,7 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QtTest>
+#include <QTest>
 #include <memory>
 #include <optional>
 

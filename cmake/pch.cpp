@@ -1,0 +1,1 @@
+// The source of a target that only compiles Qt's headers once, for the others to reuse.
