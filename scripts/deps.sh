@@ -21,7 +21,7 @@ case ${1:-} in
       weston qt6-wayland
       dpkg-dev file binutils lintian appstream desktop-file-utils libxml2-utils groff-base man-db
       orca speech-dispatcher speech-dispatcher-espeak-ng
-      clang-format clang-tidy
+      clang-format clang-tidy python3
     )
     # The package tests build clean Debian systems to install the package into.
     packages+=(debootstrap debian-archive-keyring)
