@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts each companion on a real X server with a window manager, closes it the way a
 # child would (Esc, Enter, the window's close box through Alt+F4), and expects status 0.
-# Usage: xvfb-run -a chiudi_compagni.sh BIN_DIR
+# Usage: tests/support/xvfb.sh chiudi_compagni.sh BIN_DIR
 set -uo pipefail
 bin=$1
 export QT_QPA_PLATFORM=xcb

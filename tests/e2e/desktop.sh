@@ -19,7 +19,7 @@ tocca=$2
 shift 2
 scenari=("$@")
 [ ${#scenari[@]} -gt 0 ] || scenari=(fonts scala piccolo medio sfondo lavagna lavagna4k)
-command -v xvfb-run >/dev/null || { echo "SKIP: xvfb-run is not installed, no X server to run on"; exit 77; }
+command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed, no X server to run on"; exit 77; }
 for tool in dbus-run-session openbox xdotool xwininfo xprop xev import convert; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/deps.sh installs it)"; exit 1; }
 done
@@ -341,7 +341,7 @@ for s in "${scenari[@]}"; do
   [ "$s" = scala ] && size=2048x1536   # the whole exercise on screen at this scale
   [ "$s" = lavagna ] && size=1920x1080
   [ "$s" = lavagna4k ] && size=3840x2160
-  dbus-run-session -- xvfb-run -a -s "-screen 0 ${size}x24" \
+  dbus-run-session -- bash "$(cd "$(dirname "$0")/../support" && pwd)/xvfb.sh" -s "-screen 0 ${size}x24" \
     bash "$work/inner.sh" "$s" "$bin" "$tocca" "$work" "${size%x*}" "${size#*x}" "$(cd "$(dirname "$0")" && pwd)/aiuti_x11.sh" || rc=1
 done
 exit $rc

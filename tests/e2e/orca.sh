@@ -16,7 +16,7 @@
 set -u
 exe=$1
 keep=${2:-}
-for tool in xvfb-run dbus-run-session orca speech-dispatcher python3; do
+for tool in Xvfb dbus-run-session orca speech-dispatcher python3; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/deps.sh test installs it)"; exit 77; }
 done
 [ -x /usr/libexec/at-spi-bus-launcher ] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
@@ -36,7 +36,7 @@ set -u
 exe=$1
 work=$2
 source "$3"
-# Another X server may have taken the display between xvfb-run's choice and its start.
+# The X server answers, or the run is tried again.
 xprop -root >/dev/null 2>&1 || exit 75
 export LC_ALL=C.UTF-8 LANGUAGE=it
 export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_CACHE_HOME=$work/cache
@@ -297,7 +297,7 @@ INNER
 aiuti="$(cd "$(dirname "$0")" && pwd)/aiuti_x11.sh"
 for n in 1 2 3; do
   mkdir -m 700 "$work/run$n"
-  XDG_RUNTIME_DIR=$work/run$n dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/inner.sh" "$exe" "$work" "$aiuti"
+  XDG_RUNTIME_DIR=$work/run$n dbus-run-session -- bash "$(cd "$(dirname "$0")/../support" && pwd)/xvfb.sh" -s "-screen 0 1024x768x24" bash "$work/inner.sh" "$exe" "$work" "$aiuti"
   rc=$?
   [ "$rc" -ne 75 ] && exit "$rc"
 done

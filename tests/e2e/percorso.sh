@@ -9,7 +9,7 @@
 set -u
 exe=$1
 keep=${2:-}
-command -v xvfb-run >/dev/null || { echo "SKIP: xvfb-run is not installed, no X server to run on"; exit 77; }
+command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed, no X server to run on"; exit 77; }
 command -v dbus-run-session >/dev/null || { echo "FAIL: dbus-run-session is missing (scripts/deps.sh test installs it)"; exit 1; }
 for tool in openbox xdotool xwininfo xprop import convert compare; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/deps.sh installs it)"; exit 1; }
@@ -82,9 +82,9 @@ QT_QPA_PLATFORM=xcb MASSA_E2E_TOKEN=$token "$exe" &
 pid=$!
 
 # ---- 1. The start screen, centred on the background ----
-start=$(timeout 60 xdotool search --sync --onlyvisible --name "$START_NAME" | head -n 1)
+start=$(wait_named "$START_NAME")
 [ -n "$start" ] || fail "the start screen was never mapped"
-bg=$(timeout 10 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
+bg=$(wait_named '^Form1$')
 [ -n "$bg" ] || fail "the background was never mapped"
 geometry "$bg"
 [ "$GX,$GY,$GW,$GH" = "0,0,$SCREEN_W,$SCREEN_H" ] || fail "the background covers ${GW}x${GH}+$GX+$GY, not the screen"
@@ -112,7 +112,7 @@ expect 1-inizio $((f1x + $(tw 60) + 6)) $((f1y + $(tw 3630) + 6)) "$START_EXIT" 
 
 # ---- 2. A direction button opens the exercise screen and hides the start screen ----
 click "$c1x" "$c1y"
-exercise=$(timeout 30 xdotool search --sync --onlyvisible --name "$EXERCISE_NAME" | head -n 1)
+exercise=$(wait_named "$EXERCISE_NAME")
 [ -n "$exercise" ] || fail "the direction button did not open the exercise screen"
 until_true 50 sh -c "! xwininfo -id $start 2>/dev/null | grep -q 'Map State: IsViewable'" \
   || fail "the start screen stayed visible under the exercise screen"
@@ -237,7 +237,7 @@ note "keyboard alone: exercise opened, checked, helped, left, program ended"
 echo "PASS: start screen centred on the background, exercise opened, keys 1 2 shown, close box back to start, exit with status 0, the same with the keyboard alone"
 INNER
 
-dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/inner.sh" "$exe" "$work" "$(cd "$(dirname "$0")" && pwd)/aiuti_x11.sh"
+dbus-run-session -- bash "$(cd "$(dirname "$0")/../support" && pwd)/xvfb.sh" -s "-screen 0 1024x768x24" bash "$work/inner.sh" "$exe" "$work" "$(cd "$(dirname "$0")" && pwd)/aiuti_x11.sh"
 rc=$?
 if [ ! -e "$work/x-started" ]; then
   echo "SKIP: Xvfb could not be started"

@@ -12,7 +12,7 @@
 set -u
 exe=$1
 keep=${2:-}
-command -v xvfb-run >/dev/null || { echo "SKIP: xvfb-run is not installed, no X server to run on"; exit 77; }
+command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed, no X server to run on"; exit 77; }
 for tool in dbus-run-session weston xdotool import convert compare; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/deps.sh test installs it)"; exit 1; }
 done
@@ -189,7 +189,7 @@ kill "$weston" 2>/dev/null
 echo "PASS: on weston, background over the screen, start screen hidden during the exercise, number and symbol questions, back by Escape and by the close box, out with status 0"
 INNER
 
-dbus-run-session -- xvfb-run -a -s "-screen 0 1040x784x24" bash "$work/inner.sh" "$exe" "$work" "$(cd "$(dirname "$0")" && pwd)/aiuti_x11.sh"
+dbus-run-session -- bash "$(cd "$(dirname "$0")/../support" && pwd)/xvfb.sh" -s "-screen 0 1040x784x24" bash "$work/inner.sh" "$exe" "$work" "$(cd "$(dirname "$0")" && pwd)/aiuti_x11.sh"
 rc=$?
 if [ ! -e "$work/x-started" ]; then
   echo "SKIP: Xvfb could not be started"

@@ -4,6 +4,7 @@
 # the program, and the installed drill starting from PATH under X with its class and icon.
 # Usage: prova_installazione.sh BUILD_DIR
 set -uo pipefail
+xvfb=$(cd "$(dirname "$0")/../support" && pwd)/xvfb.sh
 build=$1
 id=it.velmaro.MisureDiMassa
 classe=misure-di-massa
@@ -130,7 +131,7 @@ printf '#!/bin/sh\nexit 0\n' > "$altrove/quadro.exe"
 chmod +x "$altrove/quadro.exe"
 if [[ -f $lanciatore ]]; then
   (cd "$altrove" && PATH="$prefisso/bin:$PATH" QT_QPA_PLATFORM=xcb dbus-run-session -- \
-    xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    bash "$xvfb" -s "-screen 0 1280x1024x24" bash -c '
     esatto=$1 classe=$2
     openbox --sm-disable >/dev/null 2>&1 &
     for _ in $(seq 50); do

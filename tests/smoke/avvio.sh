@@ -4,7 +4,7 @@
 # usage: avvio.sh <path to misure-di-massa>
 set -u
 exe=$1
-for tool in dbus-run-session xvfb-run openbox xdotool; do
+for tool in dbus-run-session Xvfb openbox xdotool; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
@@ -48,4 +48,4 @@ rc=$?
 [ "$rc" -eq 0 ] || fail "the program ended with status $rc"
 echo "PASS: started without the sound library, mapped its screens, ended with status 0"
 INNER
-dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" bash "$inner" "$exe"
+dbus-run-session -- bash "$(cd "$(dirname "$0")/../support" && pwd)/xvfb.sh" -s "-screen 0 1024x768x24" bash "$inner" "$exe"
