@@ -146,6 +146,8 @@ shot_until 5-errato "$NUMBER_HELP" 500 || fail "a wrong answer brought no help o
 xdotool key s
 shot_until 6-aiuto "$NUMBER_HELP" 0 || fail "the help offer stayed after s"
 xdotool key Escape
+# Gone before the start screen is placed by its exit button, as below.
+shot_until 7-chiuso "$NUMBER_BG" 0 || fail "Escape did not close the exercise"
 shot_until 7-ritorno "$START_EXIT" 10000 || fail "Escape did not bring the start screen back"
 f1x=$((ZX - 1 - $(tw 60))) f1y=$((ZY - 1 - $(tw 3630)))
 kill -0 "$pid" 2>/dev/null || fail "the program ended with the exercise"
