@@ -82,7 +82,9 @@ for f in /usr/libexec/misure-di-massa/{misure-di-massa,quadro.exe,www.exe,avvert
 done
 
 # Started by name from PATH, as the desktop entry does, until the start screen is mapped.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$lavoro/display" 2>"$lavoro/xvfb.log" &
+# -noreset: the check below is the server's first client, and when it leaves the server would
+# reset, turning the drill away should it connect meanwhile.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$lavoro/display" 2>"$lavoro/xvfb.log" &
 xvfb=$!
 for _ in $(seq 600); do [[ -s $lavoro/display ]] && break; sleep 0.1; done
 export DISPLAY=:$(head -n 1 "$lavoro/display")

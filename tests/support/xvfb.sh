@@ -2,7 +2,10 @@
 # Runs a command under an X server of its own, as xvfb-run -a does, but safe beside other
 # runs: the server picks its display itself (-displayfd: the first whose lock and sockets are
 # all free, never one that a server still going away holds, as xvfb-run's guess from lock files
-# may), and the server is gone before this returns. The command's exit status is returned.
+# may), and the server is gone before this returns. The server never resets: by default it
+# does when its last client leaves, and a client that connects meanwhile is turned away (a
+# tool that asks the server one thing and leaves, then the program under test).
+# The command's exit status is returned.
 # usage: xvfb.sh [-s "server arguments"] command [arguments]
 set -u
 argomenti=""
@@ -23,7 +26,7 @@ trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb"; rm -rf "$carte
 cookie=$(mcookie)
 xauth -q -f "$cartella/server" add :0 . "$cookie"
 # shellcheck disable=SC2086 # the server's arguments are words, as xvfb-run -s takes them
-Xvfb -displayfd 3 -nolisten tcp -auth "$cartella/server" $argomenti 3>"$cartella/numero" 2>"$cartella/log" &
+Xvfb -displayfd 3 -nolisten tcp -noreset -auth "$cartella/server" $argomenti 3>"$cartella/numero" 2>"$cartella/log" &
 xvfb=$!
 for _ in $(seq 1200); do
   [ -s "$cartella/numero" ] && break
