@@ -27,7 +27,7 @@ def main():
     origine, uscita, *sorgenti = sys.argv[1:]
     sorgenti = {os.path.realpath(s) for s in sorgenti}
     voci = json.load(open(origine))
-    suite = {}
+    simili = {}
     for voce in voci:
         file = os.path.realpath(os.path.join(voce['directory'], voce['file']))
         if file not in sorgenti:
@@ -39,7 +39,7 @@ def main():
         a = argomenti(voce)
         cartelle, definizioni, resto = [], {}, []
         salta = False
-        for i, x in enumerate(a):
+        for x in a:
             if salta:
                 salta = False
                 continue
@@ -57,12 +57,12 @@ def main():
                 resto.append(x)
         # A library's sources are grouped with the sources compiled exactly as they are.
         chiave = (programma, voce['directory'], tuple(resto), () if programma else tuple(cartelle))
-        suite.setdefault(chiave, []).append((file, testo, cartelle, definizioni, voce))
+        simili.setdefault(chiave, []).append((file, testo, cartelle, definizioni, voce))
 
     os.makedirs(uscita, exist_ok=True)
     nuove = []
     n = 0
-    for (avvolto, cartella, resto, _), membri in suite.items():
+    for (avvolto, cartella, resto, _), membri in simili.items():
         # Groups whose definitions agree: a name defined two ways parts them.
         gruppi = []
         for m in membri:
