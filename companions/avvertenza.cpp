@@ -36,11 +36,15 @@ Avvertenza::Avvertenza(QWidget* genitore)
         auto* l = etichetta(paragrafo, primo ? Sfondo : Riquadro, primo ? TestoStriscia : Qt::black, 20);
         l->setAlignment(primo ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
         l->setObjectName(QStringLiteral("paragrafo"));
+        // Read paragraph by paragraph with the arrows or Tab.
+        leggibile(l, paragrafo);
         colonna->addWidget(l);
         primo = false;
     }
     colonna->addStretch(1);
     scorrimento->setWidget(testo);
+    // Opened, it says its title and its first paragraph.
+    testo->findChild<QLabel*>(QStringLiteral("paragrafo"))->setFocus();
     // The window's green behind the paragraphs, as before they scrolled.
     scorrimento->viewport()->setAutoFillBackground(false);
     testo->setAutoFillBackground(false);

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QShortcut>
 #include <QStyleFactory>
 
 namespace compagni {
@@ -61,7 +62,19 @@ Finestra::Finestra(const QString& titoloFinestra, const QString& titoloStriscia,
     pb.setColor(QPalette::ButtonText, TestoStriscia);
     m_chiudi->setPalette(pb);
     connect(m_chiudi, &QPushButton::clicked, this, &QWidget::close);
+    // The arrows go from stop to stop, before a scrolling area takes them.
+    for (const auto& [tasto, avanti] : {std::pair{Qt::Key_Right, true}, std::pair{Qt::Key_Down, true},
+                                        std::pair{Qt::Key_Left, false}, std::pair{Qt::Key_Up, false}}) {
+        auto* scorciatoia = new QShortcut(QKeySequence(tasto), this);
+        connect(scorciatoia, &QShortcut::activated, this, [this, avanti] { focusNextPrevChild(avanti); });
+    }
     esterno->addWidget(m_chiudi, 0, Qt::AlignHCenter);
+}
+
+void leggibile(QLabel* l, const QString& parole)
+{
+    l->setFocusPolicy(Qt::StrongFocus);
+    l->setAccessibleName(parole);
 }
 
 void Finestra::keyPressEvent(QKeyEvent* e)

@@ -28,6 +28,10 @@ QFont carattere(int pixel);
 QLabel* etichetta(const QString& testo, const QColor& sfondo, const QColor& colore, int pixel,
                   QWidget* genitore = nullptr);
 
+// Makes a label a stop of the keyboard, with what a screen reader says of it; the arrows
+// and Tab go from stop to stop.
+void leggibile(QLabel* l, const QString& parole);
+
 // A window with a title strip, a body for the program's own content, and "Chiudi".
 // Esc and Enter close it too, as does the window's close box.
 class Finestra : public QWidget {

@@ -19,6 +19,36 @@ constexpr Unita ElencoUnita[] = {
 // The drill works with the first four; they stand out in the stronger yellow.
 constexpr int UnitaDellEsercizio = 4;
 
+// "chilogrammo" -> "chilogrammi"
+QString plurale(const char* nome) { return QString::fromUtf8(nome).chopped(1) + QLatin1Char('i'); }
+
+// What a screen reader says of a unit's column: its name and how it stands to its neighbour.
+QString colonnaInParole(std::size_t i)
+{
+    const QString nome = QString::fromUtf8(ElencoUnita[i].nome);
+    const QString capo = nome.left(1).toUpper() + nome.mid(1);
+    if (i + 1 < std::size(ElencoUnita))
+        return QStringLiteral("%1: 1 %2 uguale 10 %3.").arg(capo, nome, plurale(ElencoUnita[i + 1].nome));
+    return QStringLiteral("%1, la più piccola: 10 %2 uguale 1 %3.")
+        .arg(capo, plurale(ElencoUnita[i].nome), QString::fromUtf8(ElencoUnita[i - 1].nome));
+}
+
+// "3 hg = 30 dag" -> "3 ettogrammi uguale 30 decagrammi": a symbol is spelt out, a name is not.
+QString esempioInParole(const QString& esempio)
+{
+    QStringList parole = esempio.split(QLatin1Char(' '));
+    for (qsizetype k = 0; k < parole.size(); ++k) {
+        if (parole[k] == QLatin1String("="))
+            parole[k] = QStringLiteral("uguale");
+        for (const Unita& u : ElencoUnita) {
+            if (k > 0 && parole[k] == QLatin1String(u.simbolo))
+                parole[k] = parole[k - 1] == QLatin1String("1") ? QString::fromUtf8(u.nome) : plurale(u.nome);
+        }
+        parole[k].replace(QLatin1Char(','), QStringLiteral(" virgola "));
+    }
+    return parole.join(QLatin1Char(' '));
+}
+
 } // namespace
 
 Quadro::Quadro(QWidget* genitore)
@@ -34,6 +64,7 @@ Quadro::Quadro(QWidget* genitore)
         auto* simbolo = etichetta(QString::fromUtf8(ElencoUnita[i].simbolo), colore, TestoStriscia, 38);
         simbolo->setObjectName(QStringLiteral("simbolo"));
         simbolo->setMinimumWidth(72);
+        leggibile(simbolo, colonnaInParole(static_cast<std::size_t>(i)));
         auto* nome = etichetta(QString::fromUtf8(ElencoUnita[i].nome), colore, Qt::black, 11);
         nome->setMargin(3);
         nome->setObjectName(QStringLiteral("nome"));
@@ -62,6 +93,7 @@ Quadro::Quadro(QWidget* genitore)
                                  "Verso sinistra l'unità è 10 volte più grande: il numero si divide per 10."),
                              Sfondo, TestoStriscia, 16);
     regola->setObjectName(QStringLiteral("regola"));
+    leggibile(regola, regola->text());
     corpo()->addWidget(regola);
 
     auto* titoloEsempi = etichetta(QStringLiteral("Esempi"), Striscia, TestoStriscia, 20);
@@ -75,9 +107,12 @@ Quadro::Quadro(QWidget* genitore)
     for (const QString& testo : esempi) {
         auto* esempio = etichetta(testo, Riquadro, Qt::black, 22);
         esempio->setObjectName(QStringLiteral("esempio"));
+        leggibile(esempio, esempioInParole(testo));
         corpo()->addWidget(esempio);
     }
     corpo()->addStretch(1);
+    // Opened, it says its title and its first column.
+    findChild<QLabel*>(QStringLiteral("simbolo"))->setFocus();
     // Roomy on a classroom screen of 1024 x 768, and still whole, frame included, on one of
     // 800 x 600.
     resize(qMax(minimumSizeHint().width(), 960), qMax(minimumSizeHint().height(), 600));

@@ -43,8 +43,10 @@ void Ingresso::tastoTastierino(const QString& testoTasto)
         s.RispostaData = nuova;
         m_ui.LblRisultato->setText(s.RispostaData);
     }
-    // Refused or not, the learner hears what the answer is now.
-    m_ui.avviso->annuncia(parole::risposta(m_ui, s.RispostaData));
+    // Refused or not, the learner hears what the answer is now; but for a first key typed,
+    // which the screen reader has just echoed.
+    if (!m_daTastiera || s.RispostaData != testoTasto)
+        m_ui.avviso->annuncia(parole::risposta(m_ui, s.RispostaData));
 }
 
 void Ingresso::cmdCancella_Click()
@@ -89,24 +91,34 @@ bool Ingresso::tasto(int tasto, Qt::KeyboardModifiers modificatori, bool ripetut
 {
     const Richiesta r = m_mappa.traduci(tasto, modificatori, ripetuto);
     // Each control is pressed as a click would press it: one hidden, disabled, in a hidden
-    // or disabled frame, or behind another does nothing.
+    // or disabled frame, or behind another does nothing, and a screen reader says why.
+    const frasi::Passo passo = parole::passo(m_ui);
+    const auto premi = [this, passo](bool premuto, frasi::Richiesta richiesta) {
+        if (!premuto)
+            m_ui.avviso->annuncia(frasi::inutile(richiesta, passo));
+    };
+    m_daTastiera = true;
     switch (r.comando) {
-    case Comando::Cifra: m_ui.cifre().at(static_cast<std::size_t>(r.valore))->premi(); break;
-    case Comando::Virgola: m_ui.Command16->premi(); break;
-    case Comando::Cancella:
-        if (!m_ui.cmdCancella->premi())
-            m_ui.Command15->premi();
+    case Comando::Cifra:
+        premi(m_ui.cifre().at(static_cast<std::size_t>(r.valore))->premi(), frasi::Richiesta::Cifra);
         break;
+    case Comando::Virgola: premi(m_ui.Command16->premi(), frasi::Richiesta::Cifra); break;
+    case Comando::Cancella: premi(m_ui.cmdCancella->premi() || m_ui.Command15->premi(), frasi::Richiesta::Cancella); break;
     case Comando::Conferma:
-        if (!m_ui.CmdOperazione->premi())
-            m_ui.CmdVerifica->premi();
+        premi(m_ui.CmdOperazione->premi() || m_ui.CmdVerifica->premi(), frasi::Richiesta::Verifica);
         break;
-    case Comando::Si: m_ui.Cmdsi->premi(); break;
-    case Comando::No: m_ui.Cmdno->premi(); break;
-    case Comando::Simbolo: m_ui.simboli().at(static_cast<std::size_t>(r.valore - 1))->premi(); break;
+    case Comando::Si: premi(m_ui.Cmdsi->premi(), frasi::Richiesta::SiONo); break;
+    case Comando::No: premi(m_ui.Cmdno->premi(), frasi::Richiesta::SiONo); break;
+    case Comando::Simbolo:
+        premi(m_ui.simboli().at(static_cast<std::size_t>(r.valore - 1))->premi(), frasi::Richiesta::Simbolo);
+        break;
     case Comando::Esci: m_ui.MnuEsci->trigger(); break;
+    case Comando::Ripeti: m_ui.avviso->annuncia(frasi::ripeti(parole::domanda(m_ui), passo)); break;
+    case Comando::Punteggio: m_ui.avviso->annuncia(parole::punteggio(m_ui)); break;
+    case Comando::Tasti: m_ui.avviso->annuncia(frasi::tastiEsercizio()); break;
     case Comando::Attesa: break;
-    case Comando::Nessuno: return false;
+    case Comando::Nessuno: m_daTastiera = false; return false;
     }
+    m_daTastiera = false;
     return true;
 }

@@ -26,4 +26,5 @@ private:
 
     ui::ControlliEquivMul& m_ui;
     MappaTasti m_mappa;
+    bool m_daTastiera = false; // a physical key is pressing a control
 };

@@ -24,4 +24,20 @@ QString rivelata(const ui::ControlliEquivMul& c, const QString& esatta)
     return numero(c) ? frasi::rivelata(esatta, c.Label11->text()) : frasi::rivelata(c.label11S->text(), esatta);
 }
 
+frasi::Passo passo(const ui::ControlliEquivMul& c)
+{
+    if (!c.frmAiuto->isHidden())
+        return frasi::Passo::Aiuto;
+    if (!c.CmdOperazione->isHidden())
+        return frasi::Passo::Nuova;
+    return numero(c) ? frasi::Passo::Numero : frasi::Passo::Simbolo;
+}
+
+QString punteggio(const ui::ControlliEquivMul& c)
+{
+    const auto conta = [](const ui::Etichetta* l) { return l->text().trimmed().toLong(); };
+    return frasi::punteggio(conta(c.lblRisEsatte), conta(c.lblRisErrate), c.LblTempoParziale->text(),
+                            c.lblTempoTotale->text());
+}
+
 } // namespace parole

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "regole/frasi.h"
 #include "screens/layout_equivmul.h"
 
 // The question and the answers on the exercise screen, in words for a screen reader, read
@@ -12,5 +13,9 @@ QString domanda(const ui::ControlliEquivMul& c);
 QString risposta(const ui::ControlliEquivMul& c, const QString& risposta);
 // The right answer, shown by the program, with the unit of its side.
 QString rivelata(const ui::ControlliEquivMul& c, const QString& esatta);
+// What the learner is to do next: answer, answer the help offer, or go on.
+frasi::Passo passo(const ui::ControlliEquivMul& c);
+// The counts and times shown in the statistics.
+QString punteggio(const ui::ControlliEquivMul& c);
 
 } // namespace parole

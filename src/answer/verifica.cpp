@@ -53,5 +53,5 @@ void Verifica::CmdVerifica_Click()
 
     m_ui.fraTastierino->setEnabled(false);
     m_ui.CmdVerifica->hide();
-    m_ui.avviso->annuncia(frasi::verifica(esatta, s.NumeroEsatte, s.NumeroErrate, t.testoParziale));
+    m_ui.avviso->annuncia(frasi::verifica(esatta ? frasi::Esito::Esatto : frasi::Esito::Errato));
 }

@@ -14,6 +14,8 @@ void CicloDomande::Form_Load(QWidget* finestra)
 {
     StatoProgramma& s = stato();
     finestra->setWindowTitle(QStringLiteral("TRASFORMAZIONI CON LE MISURE DI MASSA  kg  hg  dag  g"));
+    // Heard before every question it opens on: short, and the symbols in words.
+    finestra->setAccessibleName(QStringLiteral("Trasformazioni, da chilogrammi a grammi"));
     m_ui.Label1->impostaSfondo(ui::rgb(255, 240, 150));
     m_ui.Label2->impostaSfondo(ui::rgb(250, 200, 110));
     m_ui.Label2->impostaInchiostro(ui::rgb(128, 0, 0));

@@ -1,5 +1,7 @@
 #include "exercise/frm_equivmul.h"
 
+#include "regole/frasi.h"
+#include "regole/stato.h"
 #include "runtime/piattaforma.h"
 
 #include <QAction>
@@ -8,9 +10,9 @@
 
 namespace {
 FrmEquivMul* s_caricato = nullptr;
-std::function<void()>& ritorno()
+std::function<void(const QString&)>& ritorno()
 {
-    static std::function<void()> f;
+    static std::function<void(const QString&)> f;
     return f;
 }
 } // namespace
@@ -26,7 +28,7 @@ FrmEquivMul* FrmEquivMul::istanza()
 
 FrmEquivMul* FrmEquivMul::caricato() { return s_caricato; }
 
-void FrmEquivMul::impostaRitorno(std::function<void()> mostraInizio) { ritorno() = std::move(mostraInizio); }
+void FrmEquivMul::impostaRitorno(std::function<void(const QString&)> mostraInizio) { ritorno() = std::move(mostraInizio); }
 
 FrmEquivMul::FrmEquivMul()
     : m_ui(ui::ControlliEquivMul::crea(this)), m_ciclo(m_ui), m_ingresso(m_ui), m_aiuto(m_ui), m_verifica(m_ui, m_aiuto)
@@ -51,7 +53,7 @@ void FrmEquivMul::scarica()
         return;
     m_scaricando = true;
     if (ritorno())
-        ritorno()();
+        ritorno()(frasi::fine(stato().NumeroEsatte, stato().NumeroErrate));
     if (s_caricato == this)
         s_caricato = nullptr;
     hide();

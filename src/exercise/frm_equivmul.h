@@ -19,8 +19,9 @@ public:
     static FrmEquivMul* istanza();
     // The loaded screen, or nullptr.
     static FrmEquivMul* caricato();
-    // What every closing path does before the screen goes: bring back the start screen.
-    static void impostaRitorno(std::function<void()> mostraInizio);
+    // What every closing path does before the screen goes: bring back the start screen,
+    // which says the farewell it is given (the score).
+    static void impostaRitorno(std::function<void(const QString& congedo)> mostraInizio);
 
     // Closing paths: all three bring back the start screen, then unload this screen.
     // Unloading a screen that is already being unloaded does nothing.

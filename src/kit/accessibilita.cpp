@@ -62,14 +62,25 @@ public:
     }
 };
 
-// What a screen has to say: a notification, named with the sentence.
-class Notifica : public QAccessibleWidget {
+// One of a screen's two voices: nothing but its sentence, which it holds while it speaks.
+class VoceAvviso : public QAccessibleWidget {
 public:
-    explicit Notifica(Avviso* a) : QAccessibleWidget(a, QAccessible::Notification) {}
+    VoceAvviso(QWidget* w, const Avviso* a) : QAccessibleWidget(w, QAccessible::Client), m_avviso(a) {}
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? static_cast<const Avviso*>(widget())->frase() : QAccessibleWidget::text(t);
+        return t == QAccessible::Name && parla() ? m_avviso->frase() : QString();
     }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.focusable = true;
+        s.focused = parla();
+        return s;
+    }
+
+private:
+    bool parla() const { return m_avviso && m_avviso->voceAttiva() == widget(); }
+    QPointer<const Avviso> m_avviso;
 };
 
 // A button: named by its accessible name where its caption is spelt out letter by letter,
@@ -147,9 +158,20 @@ public:
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* focusChild() const override { return nullptr; }
+    // Reached from the keyboard, an entry says its place in the bar, and the first one
+    // that the bar is a menu bar: a screen reader stops short of naming the bar itself.
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name && m_azione ? m_azione->text() : QString();
+        if (t != QAccessible::Name || !isValid())
+            return {};
+        QString nome = m_azione->property(NomeDaDire).toString();
+        if (nome.isEmpty())
+            nome = m_azione->text();
+        if (m_barra->voceAttiva() != m_azione)
+            return nome;
+        const QList<QAction*> voci = vociOfferte(m_barra);
+        nome = QStringLiteral("%1, %2 di %3").arg(nome).arg(voci.indexOf(m_azione) + 1).arg(voci.size());
+        return m_barra->appenaEntrata() ? QStringLiteral("Barra dei menu. ") + nome : nome;
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override
@@ -206,8 +228,10 @@ QAccessibleInterface* fabbrica(const QString& classe, QObject* o)
         return new Contenitore(static_cast<QWidget*>(o), QAccessible::Window);
     if (e<BarraMenu>(classe))
         return new Barra(static_cast<BarraMenu*>(o));
+    if (auto* a = o->parent() ? qobject_cast<Avviso*>(o->parent()) : nullptr)
+        return new VoceAvviso(static_cast<QWidget*>(o), a);
     if (e<Avviso>(classe))
-        return new Notifica(static_cast<Avviso*>(o));
+        return new QAccessibleWidget(static_cast<QWidget*>(o), QAccessible::Client);
     if (e<QAction>(classe)) {
         if (auto* barra = qobject_cast<BarraMenu*>(o->parent()))
             return new Voce(static_cast<QAction*>(o), barra);
@@ -259,14 +283,16 @@ Avviso::Avviso(QWidget* genitore) : QWidget(genitore)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     resize(0, 0);
-    hide();
+    for (QWidget*& v : m_voci) {
+        v = new QWidget(this);
+        v->setFocusPolicy(Qt::NoFocus);
+        v->resize(0, 0);
+    }
 }
 
 void Avviso::annuncia(const QString& frase)
 {
     m_frase = frase;
-    if (!QAccessible::isActive())
-        return;
     // Once the event that has something to say is over: whatever it does to the focus, and
     // the screen reader says of it, comes first.
     if (!m_inAttesa) {
@@ -277,6 +303,8 @@ void Avviso::annuncia(const QString& frase)
 
 void Avviso::finestraAttiva()
 {
+    // Right after the window's focus has gone to its first control: a screen reader then
+    // says the window's name and this sentence, and skips that control.
     if (m_inAttesa)
         QMetaObject::invokeMethod(this, &Avviso::mostra, Qt::QueuedConnection);
 }
@@ -286,9 +314,13 @@ void Avviso::mostra()
     if (!m_inAttesa || !window()->isActiveWindow())
         return;
     m_inAttesa = false;
-    // A notification is spoken as it appears.
-    hide();
-    show();
+    if (!QAccessible::isActive())
+        return;
+    m_parlante = m_parlante == 0 ? 1 : 0;
+    if (QAccessibleInterface* v = QAccessible::queryAccessibleInterface(m_voci[m_parlante])) {
+        QAccessibleEvent e(v, QAccessible::Focus);
+        QAccessible::updateAccessibility(&e);
+    }
 }
 
 // ---- Assistive technology ----

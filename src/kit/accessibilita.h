@@ -7,11 +7,13 @@
 // What the screens offer assistive technology.
 namespace ui {
 
-// What a screen has to say to a screen reader, said when it happens: a notification (it has
-// no size and draws nothing) that is shown anew with each sentence, which a screen reader
-// speaks as it appears, wherever the focus is. One sentence per event: a later one in the
-// same event replaces an earlier one, and a sentence said before its window is active waits
-// for it, so that the window's own announcement does not cut it short.
+// What a screen has to say to a screen reader, said when it happens. A screen reader
+// speaks the object that takes the focus, in its own words and wherever the learner is,
+// and then reads the screen afresh: each sentence is given the focus of assistive
+// technology, on one of two voices that take turns (the same object twice would be heard
+// once), without moving the keyboard's focus or changing anything drawn. One sentence per
+// event: a later one in the same event replaces an earlier one, and a sentence said before
+// its window is active waits for it.
 class Avviso : public QWidget {
     Q_OBJECT
 public:
@@ -21,12 +23,16 @@ public:
     QString frase() const { return m_frase; }
     // The window has become active: a waiting sentence is said now.
     void finestraAttiva();
+    // The voice that spoke last, or nullptr.
+    const QWidget* voceAttiva() const { return m_parlante < 0 ? nullptr : m_voci[m_parlante]; }
 
 private:
     void mostra();
 
     QString m_frase;
     bool m_inAttesa = false;
+    QWidget* m_voci[2];
+    int m_parlante = -1;
 };
 
 // ---- Assistive technology ----

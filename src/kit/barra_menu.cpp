@@ -225,6 +225,7 @@ void BarraMenu::entra()
     m_primaDellaBarra = window()->focusWidget();
     setFocus(Qt::MenuBarFocusReason);
     evidenzia(nullptr);
+    m_appenaEntrata = true;
     vaiA(1);
 }
 
@@ -268,6 +269,7 @@ void BarraMenu::keyPressEvent(QKeyEvent* e)
         e->ignore();
         return;
     }
+    m_appenaEntrata = false;
     switch (e->key()) {
     case Qt::Key_Left: vaiA(-1); break;
     case Qt::Key_Right: vaiA(1); break;
@@ -324,11 +326,13 @@ void BarraMenu::changeEvent(QEvent* e)
     QWidget::changeEvent(e);
 }
 
-QAction* voceMenu(BarraMenu* barra, const char* nome, const QString& didascalia)
+QAction* voceMenu(BarraMenu* barra, const char* nome, const QString& didascalia, const QString& parole)
 {
     auto* a = new QAction(didascalia, barra);
     barra->addAction(a);
     a->setObjectName(QString::fromLatin1(nome));
+    if (!parole.isEmpty())
+        a->setProperty(NomeDaDire, parole);
     return a;
 }
 

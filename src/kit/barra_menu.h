@@ -31,6 +31,8 @@ public:
     void esci();
     // The entry the keyboard is on, while it is in the bar.
     QAction* voceAttiva() const { return hasFocus() ? m_evidenziata : nullptr; }
+    // The keyboard has just entered the bar and not moved yet.
+    bool appenaEntrata() const { return m_appenaEntrata && voceAttiva(); }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -58,9 +60,13 @@ private:
     QAction* m_evidenziata = nullptr;
     bool m_premuta = false;
     QPointer<QWidget> m_primaDellaBarra; // where the focus goes back to
+    bool m_appenaEntrata = false;
 };
 
 // A top-level menu entry, named as designed; a blank caption makes a spacer that does nothing.
-QAction* voceMenu(BarraMenu* barra, const char* nome, const QString& didascalia);
+// `parole`, when given, is what a screen reader says for a caption a voice drops ("?").
+QAction* voceMenu(BarraMenu* barra, const char* nome, const QString& didascalia, const QString& parole = {});
+// The property of an entry that holds those words.
+inline constexpr char NomeDaDire[] = "ui_nomeDaDire";
 
 } // namespace ui

@@ -80,14 +80,6 @@ void Finestra::adattaBarra()
     m_avviso->move(0, height());
 }
 
-void Finestra::hideEvent(QHideEvent* e)
-{
-    // Said once: shown again with its window, it would be said again.
-    if (m_avviso)
-        m_avviso->hide();
-    QWidget::hideEvent(e);
-}
-
 void Finestra::changeEvent(QEvent* e)
 {
     if (e->type() == QEvent::ActivationChange && isActiveWindow() && m_avviso)

@@ -55,7 +55,6 @@ signals:
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
-    void hideEvent(QHideEvent* e) override;
     void changeEvent(QEvent* e) override;
     // F10, or Alt pressed and released alone, takes the keyboard to the menu bar and back.
     void keyPressEvent(QKeyEvent* e) override;

@@ -21,12 +21,40 @@ QString quantita(const QString& numero, const QString& simbolo);
 // the learner works out.
 enum class Incognita { Numero, Simbolo };
 QString domanda(const QString& dato, const QString& altro, Incognita incognita);
-// The verdict of a check, with the counts and the partial time as shown, and the next step.
-QString verifica(bool esatta, long esatte, long errate, const QString& tempo);
+// What the learner is to do next, as the screen shows it.
+enum class Passo {
+    Numero,  // write the number asked for, then check it
+    Simbolo, // choose the unit asked for, then check it
+    Aiuto,   // answer the help offer
+    Nuova,   // the answer is settled: on to a new question
+};
+// The next step in a few words: "Invio: nuova domanda."
+QString passo(Passo p);
+
+// The verdict of a check, and the next step alone; the counts and times are said on demand.
+enum class Esito { Esatto, Errato };
+QString verifica(Esito esito);
+// The counts and times as shown: "Punteggio: esatte 3, errate 1. Ultima risposta 12 secondi,
+// in tutto 40 secondi."
+QString punteggio(long esatte, long errate, const QString& parziale, const QString& totale);
+// Leaving an exercise: its score.
+QString fine(long esatte, long errate);
 // The answer the program shows, and the next step.
 QString rivelata(const QString& numero, const QString& simbolo);
 // After the help is declined: try again, and the question once more.
 QString riprova(const QString& domanda);
+// The question once more, and what to do.
+QString ripeti(const QString& domanda, Passo p);
+
+// What a key asks for, in the words of why it does nothing now and what to do instead.
+enum class Richiesta { Cifra, Simbolo, Verifica, Cancella, SiONo };
+QString inutile(Richiesta r, Passo p);
+
+// The keys, told on demand: on the exercise screen and on the start screen.
+QString tastiEsercizio();
+QString tastiInizio();
+// Said once when the program starts.
+QString benvenuto(const QString& scelta);
 
 inline const QString Cancellata = QStringLiteral("Risposta cancellata.");
 

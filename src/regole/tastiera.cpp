@@ -39,6 +39,9 @@ Richiesta MappaTasti::traduci(int tasto, Qt::KeyboardModifiers modificatori, boo
     case Qt::Key_M: return {Comando::Simbolo, 7};
     case Qt::Key_D: m_dInAttesa = true; return {Comando::Attesa};
     case Qt::Key_Escape: return {Comando::Esci};
+    case Qt::Key_R: return {Comando::Ripeti};
+    case Qt::Key_P: return {Comando::Punteggio};
+    case Qt::Key_F1: return {Comando::Tasti};
     default: return {};
     }
 }

@@ -15,6 +15,10 @@ enum class Comando {
     Simbolo, // valore: position of the unit symbol, 1 " kg" to 7 " mg"
     Esci,
     Attesa, // a "d": nothing yet, the next letter says which symbol
+    // Said to a screen reader, nothing pressed:
+    Ripeti,    // the question and the next step
+    Punteggio, // the counts and times
+    Tasti,     // the keys
 };
 
 struct Richiesta {

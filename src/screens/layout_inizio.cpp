@@ -49,7 +49,7 @@ void ControlliInizio::costruisci(Finestra* finestra)
     BarraMenu* barra = finestra->menuBar();
     MnuEsci = voceMenu(barra, "MnuEsci", QStringLiteral("Esci"));
     mnuVuoto = voceMenu(barra, "mnuVuoto", QString());
-    mnuInfo = voceMenu(barra, "mnuInfo", QStringLiteral("?"));
+    mnuInfo = voceMenu(barra, "mnuInfo", QStringLiteral("?"), QStringLiteral("Informazioni"));
     vuoto1 = voceMenu(barra, "vuoto1", QString());
     mnuAvvertenza = voceMenu(barra, "mnuAvvertenza", QStringLiteral("Avvertenza"));
 

@@ -1,6 +1,7 @@
 #include "start/frm_inizio.h"
 
 #include "exercise/frm_equivmul.h"
+#include "regole/frasi.h"
 #include "regole/stato.h"
 #include "runtime/servizi.h"
 #include "start/frm_inizio_sfondo.h"
@@ -74,8 +75,11 @@ FrmInizio::FrmInizio() : ui::Finestra(Qt::Window | Qt::FramelessWindowHint), m_u
     m_ui.Command9->setAccessibleName(QStringLiteral("Esci"));
     m_ui.Combo1->setFocus();
 
-    // Leaving an exercise brings this screen back.
-    FrmEquivMul::impostaRitorno([] { FrmInizio::mostra(); });
+    // Leaving an exercise brings this screen back, and its score is said.
+    FrmEquivMul::impostaRitorno([this](const QString& congedo) {
+        FrmInizio::mostra();
+        m_ui.avviso->annuncia(congedo);
+    });
 
     connect(m_ui.Command1, &ui::Pulsante::clicked, this, &FrmInizio::Command1_Click);
     connect(m_ui.Command3, &ui::Pulsante::clicked, this, &FrmInizio::Command3_Click);
@@ -115,6 +119,7 @@ void FrmInizio::Form_Load()
     for (const TipoDiCalcolo& t : tipiDiCalcolo())
         m_ui.Combo1->addItem(t.voce);
     m_ui.Combo1->setCurrentIndex(m_ui.Combo1->findText(tipiDiCalcolo()[0].voce));
+    m_ui.avviso->annuncia(frasi::benvenuto(m_ui.Combo1->currentText()));
 }
 
 void FrmInizio::sceltaDirezione(int i)
@@ -155,6 +160,8 @@ void FrmInizio::keyPressEvent(QKeyEvent* e)
     auto* b = qobject_cast<ui::Pulsante*>(focusWidget());
     if (conferma && b && !e->isAutoRepeat() && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
         b->premi();
+    else if (e->key() == Qt::Key_F1 && !e->isAutoRepeat())
+        m_ui.avviso->annuncia(frasi::tastiInizio());
     else
         ui::Finestra::keyPressEvent(e);
 }

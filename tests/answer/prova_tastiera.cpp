@@ -52,6 +52,8 @@ private slots:
     void cleanup() { chiudi(); }
     void mappa_data();
     void mappa();
+    void detto_data();
+    void detto();
     void cicloConInvio_data();
     void cicloConInvio();
     void domandeIntereConLaTastiera();
@@ -179,6 +181,50 @@ void ProvaTastiera::mappa()
     QCOMPARE(int(stato().NumeroEsatte + stato().NumeroErrate), verifiche);
 }
 
+void ProvaTastiera::detto_data()
+{
+    QTest::addColumn<int>("tipo");
+    QTest::addColumn<QString>("prima");
+    QTest::addColumn<QString>("tasti");
+    // What the screen reader is given last: "=" nothing new; "…*" begins, "*…" ends so.
+    QTest::addColumn<QString>("frase");
+    const auto riga = [](const char* nome, int tipo, const char* prima, const char* tasti, const char* frase) {
+        QTest::newRow(nome) << tipo << prima << tasti << QString::fromUtf8(frase);
+    };
+    riga("a first digit, echoed by the screen reader", 1, "", "3", "=");
+    riga("the second digit: the number so far", 1, "", "3 4", "34");
+    riga("a letter where a number is asked", 1, "", "k", "Qui servono le cifre.");
+    riga("Return with nothing written", 1, "", "Return", "Prima scrivi il numero.");
+    riga("s with no help offered", 1, "", "s", "S e N servono dopo un errore.*");
+    riga("a digit while the help is offered", 1, "1 Return", "2", "Prima rispondi: S sì, N no.");
+    riga("a digit after a right answer", 1, "3 4 5 0 0 Return", "7", "Risposta già data. Invio: nuova domanda.");
+    riga("the score", 1, "3 4 5 0 0 Return", "p", "Punteggio: esatte 1, errate 0.*");
+    riga("a digit where a unit is asked", 2, "", "5", "Qui servono le lettere: k, h, d a, g, d g, c, m.");
+    riga("the question again", 2, "", "r", "*in quale unità? Scegli l'unità: k, h, d a, g, d g, c, m; poi Invio.");
+}
+
+void ProvaTastiera::detto()
+{
+    QFETCH(int, tipo);
+    QFETCH(QString, prima);
+    QFETCH(QString, tasti);
+    QFETCH(QString, frase);
+    ConServiziDiProva sc;
+    FrmEquivMul* f = apriAttiva(sc.s, short(tipo), domanda345());
+    premiTasti(f, prima);
+    const QString prec = f->avviso()->frase();
+    premiTasti(f, tasti);
+    const QString detta = f->avviso()->frase();
+    if (frase == QLatin1String("="))
+        QCOMPARE(detta, prec);
+    else if (frase.endsWith(QLatin1Char('*')))
+        QVERIFY2(detta.startsWith(frase.chopped(1)), qPrintable(detta));
+    else if (frase.startsWith(QLatin1Char('*')))
+        QVERIFY2(detta.endsWith(frase.mid(1)), qPrintable(detta));
+    else
+        QCOMPARE(detta, frase);
+}
+
 void ProvaTastiera::cicloConInvio_data()
 {
     QTest::addColumn<QString>("prima");
@@ -274,7 +320,7 @@ void ProvaTastiera::esc()
     ConServiziDiProva sc;
     FrmEquivMul* f = apriAttiva(sc.s, 1, domanda345());
     int ritorni = 0;
-    FrmEquivMul::impostaRitorno([&ritorni] { ++ritorni; });
+    FrmEquivMul::impostaRitorno([&ritorni](const QString&) { ++ritorni; });
     premiTasti(f, QStringLiteral("1 Escape"));
     QCOMPARE(ritorni, 1);
     QVERIFY(!FrmEquivMul::caricato());

@@ -188,7 +188,7 @@ void ProvaCiclo::chiusura()
 
     int ritorni = 0;
     bool caricatoAlRitorno = false;
-    FrmEquivMul::impostaRitorno([&] {
+    FrmEquivMul::impostaRitorno([&](const QString&) {
         ++ritorni;
         caricatoAlRitorno = FrmEquivMul::caricato() == f;
         f->close(); // a second request while unloading
@@ -215,7 +215,7 @@ void ProvaCiclo::chiusura()
     QCOMPARE(stato().TempoTotale, 0.0);
     QCOMPARE(etichetta(g, "LblRisultato")->text(), QStringLiteral("?"));
     QCOMPARE(ritorni, 1);
-    FrmEquivMul::impostaRitorno([&] { ++ritorni; });
+    FrmEquivMul::impostaRitorno([&](const QString&) { ++ritorni; });
     g->close();
     QCOMPARE(ritorni, 2);
 }

@@ -98,15 +98,21 @@ private slots:
         FrmInizio* f = FrmInizio::caricato();
         f->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f));
-        premi(QStringLiteral("F10 Right"));
+        // The first entry reached says it is in a menu bar, each says its place, and "?" is
+        // said in words.
+        premi(QStringLiteral("F10"));
         QAccessibleInterface* barra = QAccessible::queryAccessibleInterface(f->menuBar());
+        QVERIFY(barra->focusChild());
+        QCOMPARE(barra->focusChild()->text(QAccessible::Name), QStringLiteral("Barra dei menu. Esci, 1 di 3"));
+        premi(QStringLiteral("Right"));
         QAccessibleInterface* voce = barra->focusChild();
         QVERIFY(voce);
-        QCOMPARE(voce->text(QAccessible::Name), QStringLiteral("?"));
+        QCOMPARE(voce->text(QAccessible::Name), QStringLiteral("Informazioni, 2 di 3"));
         QVERIFY(voce->state().focused && voce->state().focusable);
         QVERIFY(!barra->child(0)->state().focused);
         premi(QStringLiteral("Escape"));
         QVERIFY(!barra->focusChild());
+        QCOMPARE(barra->child(1)->text(QAccessible::Name), QStringLiteral("Informazioni"));
     }
 };
 

@@ -38,7 +38,7 @@ const Atteso Inizio[] = {
 };
 
 const Atteso Esercizio[] = {
-    {"FrmEquivMul", R::Window, "TRASFORMAZIONI CON LE MISURE DI MASSA  kg  hg  dag  g"},
+    {"FrmEquivMul", R::Window, "Trasformazioni, da chilogrammi a grammi"},
     {"superficie", R::Pane, ""},
     {"Label2", R::StaticText, " Da unità maggiore a unità minore"},
     {"Label1", R::StaticText, " Calcolo del risultato"},
@@ -183,7 +183,7 @@ private slots:
         }
         auto* barraInizio = QAccessible::queryAccessibleInterface(FrmInizio::caricato()->menuBar());
         QCOMPARE(barraInizio->role(), QAccessible::MenuBar);
-        QCOMPARE(nomiFigli(barraInizio), QStringList({"Esci", "?", "Avvertenza"}));
+        QCOMPARE(nomiFigli(barraInizio), QStringList({"Esci", "Informazioni", "Avvertenza"}));
         auto* barra = QAccessible::queryAccessibleInterface(FrmEquivMul::caricato()->menuBar());
         QCOMPARE(nomiFigli(barra), QStringList({"Esci", "Il quadro"}));
         QCOMPARE(barra->child(1)->role(), QAccessible::MenuItem);
