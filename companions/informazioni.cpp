@@ -21,6 +21,10 @@ Informazioni::Informazioni(QWidget* genitore)
     corpo()->addWidget(ideazione);
     auto* autore = etichetta(QStringLiteral("Il software di Velmaro"), Crediti, QColor(192, 0, 0), 24);
     corpo()->addWidget(autore);
+    for (QLabel* l : {versione, scopo, ideazione, autore})
+        leggibile(l, l->text());
+    // Opened, it says its title and the version.
+    versione->setFocus();
     resize(760, 460);
 }
 

@@ -2,16 +2,22 @@
 # A blind learner's exercise, heard through Orca: the real program and Debian's Orca under
 # Xvfb and openbox, with the accessibility bus, keys alone. Speech-dispatcher speaks into
 # ALSA's null device; every line Orca speaks lands in a file (a handler added to Orca's
-# "speech" log by orca-customizations.py), and each step waits for what it must hear:
-#   - the kind chosen with Up and Down on the start screen;
-#   - both menu bars, from F10 and from Alt, each entry as it is reached, every entry used;
-#   - the question as a new exercise opens and after each "Nuova trasformazione", units
-#     in words; three number questions, then three symbol questions;
-#   - the answer so far on each key, its clearing with Backspace and Delete;
-#   - the verdict with the counts and the time; after a wrong one, the help offer and its
-#     keys; the answer revealed after "s"; the question again after "n";
-#   - flat review reading the help offer, shown after the window was built, and the
-#     statistics with their headings.
+# "speech" log by orca-customizations.py, a second copy with times), and each step waits
+# for what it must hear, as Orca says it: no role name before a sentence of ours.
+#   - the start screen's hint, its keys on F1, the kind chosen with Up and Down;
+#   - both menu bars, from F10 and from Alt: the bar and each entry's place, every entry
+#     used, "?" as "Informazioni"; the companions' titles and contents;
+#   - the question as a new exercise opens and after each "Nuova trasformazione", units in
+#     words, within a second of the key and after at most 8 words; three number questions,
+#     then three symbol questions;
+#   - the answer so far from its second key on (the first is Orca's own echo), its clearing;
+#     the keypad's digits Orca's, with NumLock on and off;
+#   - short verdicts with the next step; the help offer and its keys; the answer revealed
+#     after "s"; the question again after "n"; "r" the question again, "p" the score;
+#   - keys that do nothing saying why;
+#   - flat review reading the screen as it is now: the help offer, shown after the window
+#     was built, then gone again; the statistics with their headings;
+#   - leaving an exercise says its score.
 # usage: orca.sh <path to misure-di-massa> [folder to keep Orca's speech log in]
 set -u
 exe=$1
@@ -56,6 +62,9 @@ import logging
 _file = logging.FileHandler("$log")
 _file.setFormatter(logging.Formatter("%(message)s"))
 logging.getLogger("speech").addHandler(_file)
+_tempi = logging.FileHandler("$work/tempi.log")
+_tempi.setFormatter(logging.Formatter("%(created).3f %(message)s"))
+logging.getLogger("speech").addHandler(_tempi)
 CONF
 
 pids=()
@@ -102,14 +111,14 @@ heard() {
   done
   fail "$1: Orca said nothing matching /$2/ within a minute"
 }
-# A sentence of ours, as Orca speaks a notification: its role first, a full stop maybe added.
-frase() { printf "^SPEECH OUTPUT: '([[:alpha:]]+ )?%s\\.?'\$" "$(sed 's/[][\.*^$?+(){}|/]/\\&/g' <<<"$1")"; }
+# A sentence of ours, as Orca speaks it: nothing before it, a full stop maybe added.
+frase() { printf "^SPEECH OUTPUT: '%s\\.?'\$" "$(sed 's/[][\.*^$?+(){}|/]/\\&/g' <<<"$1")"; }
 key() { mark; xdotool key --clearmodifiers "$@"; }
 # says <what> <sentence> <keys...>: the keys, then that sentence heard
 says() { local what=$1 s=$2; shift 2; key "$@"; heard "$what" "$(frase "$s")"; }
 
 # ---- Questions and their answers ----
-QUESTION="^SPEECH OUTPUT: '([[:alpha:]]+ )?(.+) uguale (quanti (.+)\\?|(.+), in quale unità\\?)'\$"
+QUESTION="^SPEECH OUTPUT: '()(.+) uguale (quanti (.+)\\?|(.+), in quale unità\\?)'\$"
 # asked <what> <keys...>: the keys, then a question heard; sets Q (its sentence), NUMBER (1 for
 # a number question), ANSWER (the right answer as typed: a quantity text or a unit symbol) and
 # SAID (the answer on its side in words, number and unit).
@@ -147,6 +156,34 @@ else:
 PY
 )"
   [ -n "$SAID" ] || fail "$what: no answer worked out for: $Q"
+  promptly "$what"
+}
+# promptly <what>: the question heard since the mark came within a second of the key's echo
+# and after at most 8 words (Orca's times, so a slow start of xdotool does not count).
+promptly() {
+  local esito
+  esito=$(python3 - "$work/tempi.log" "$pos" "$QUESTION" <<'PY'
+import re, sys
+righe = open(sys.argv[1], encoding="utf-8").read().splitlines()[int(sys.argv[2]):]
+domanda = re.compile(sys.argv[3])
+eco, parole = None, []
+for r in righe:
+    t, testo = r.split(" ", 1)
+    if eco is None:
+        eco = float(t)  # the key's own echo comes first
+        continue
+    if domanda.search(testo):
+        print("%.2f %d %s" % (float(t) - eco, len(parole), " ".join(parole)))
+        break
+    if not testo.endswith("{'established': False}"):  # other keys' echoes are not speech before it
+        parole += re.sub(r"^SPEECH OUTPUT: '|'$", "", testo).split()
+PY
+)
+  read -r secondi parole prima <<<"$esito"
+  [ -n "$secondi" ] || fail "$1: no question in the timed log"
+  python3 -c "import sys; sys.exit(0 if float('$secondi') <= 1.0 else 1)" || fail "$1: the question came $secondi s after the key"
+  [ "$parole" -le 8 ] || fail "$1: $parole words before the question: $prima"
+  note "$1: the question $secondi s after the key, after $parole words ($prima)"
 }
 # The keys of an answer: digits and commas, or the letters of a unit symbol.
 keys_of() {
@@ -161,26 +198,32 @@ answer() {
   if [ "$NUMBER" = 1 ]; then
     for k in $(keys_of "$ANSWER"); do
       [ "$k" = comma ] && so_far="$so_far," || so_far="$so_far$k"
-      says "key $k" "$(sed 's/,/ virgola /; s/ *$//' <<<"$so_far")" "$k"
+      if [ ${#so_far} = 1 ]; then
+        # Orca echoes the key; the answer so far would say the digit twice.
+        key "$k"
+        heard "key $k, Orca's echo" "^SPEECH OUTPUT: '$k ' "
+      else
+        says "key $k" "$(sed 's/,/ virgola /; s/ *$//' <<<"$so_far")" "$k"
+      fi
     done
   else
     key $(keys_of "$ANSWER")
     heard "keys $(keys_of "$ANSWER")" "$(frase "$SAID")"
   fi
 }
-VERDICT="Risposte esatte %d, errate %d\\. Tempo [0-9]+ second[io]\\. "
-right() { # right <right count> <wrong count>
+right() {
+  local inizio=$pos
   answer
-  key Return
-  heard "Return, right" "^SPEECH OUTPUT: '([[:alpha:]]+ )?Esatto\\. $(printf "$VERDICT" "$1" "$2")Invio per una nuova trasformazione\\.'\$"
+  says "Return, right" "Esatto! Invio: nuova domanda." Return
+  [ "$NUMBER" = 0 ] || ! tail -n "+$((inizio + 1))" "$log" | grep -Eq "$(frase "${ANSWER:0:1}")" \
+    || fail "the first digit was said twice"
   # Return within the double-click interval after a right answer is ignored, by design:
   # a second click on "Verifica" would land on "Nuova trasformazione".
   sleep 1
 }
-wrong() { # wrong <right count> <wrong count>
-  says "a wrong answer" "0" 0
-  key Return
-  heard "Return, wrong" "^SPEECH OUTPUT: '([[:alpha:]]+ )?Errato\\. $(printf "$VERDICT" "$1" "$2")Ti aiuto\\? S per sì, N per no\\.'\$"
+wrong() {
+  key 0; heard "a wrong answer" "^SPEECH OUTPUT: '0 ' "
+  says "Return, wrong" "Errato. Vuoi aiuto? S sì, N no." Return
 }
 # flat_review: Orca reads the whole window, line by line (KP_Add twice), then leaves flat review
 flat_review() {
@@ -190,9 +233,12 @@ flat_review() {
   key KP_Subtract
   heard "out of flat review" .
 }
-# companion <what> <its window title>: a menu entry started a companion; Escape closes it.
+# companion <what> <its window title> <its first content> [<Down> <the next one>]: a menu entry
+# started a companion, which says its title and its first content; Escape closes it.
 companion() {
   heard "$1 opens" "^SPEECH OUTPUT: '$2"
+  heard "$1, its first content" "^SPEECH OUTPUT: '$3"
+  [ $# -lt 5 ] || { key "$4"; heard "$1, $4" "^SPEECH OUTPUT: '$5"; }
   local w
   w=$(wait_named "^$2\$")
   [ -n "$w" ] || fail "$1: no window titled $2"
@@ -211,62 +257,79 @@ heard "Orca started" .
 CANBERRA_DRIVER=null ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" QT_QPA_PLATFORM=xcb "$exe" &
 app=$!
 pids+=($app)
-heard "the start screen, on the list of kinds" "Calcolo del risultato"
+says "the start screen's hint" "Calcolo del risultato. Frecce per cambiare, Tab per la direzione, poi Invio. F1: i tasti."
 start=$(wait_named '^TRASFORMAZIONI CON LE MISURE DI MASSA$')
 [ -n "$start" ] || fail "the start screen was never mapped"
 focus "$start" || fail "the start screen never had the focus"
+says "F1, the keys" "Frecce: il tipo di esercizio; Tab: la direzione; Invio: inizia; F10: menu; F1: questi tasti." F1
 
 # ---- 2. The kind, with Up and Down ----
 says "Down in the list" "Calcolo del simbolo" Down
 says "Up in the list" "Calcolo del risultato" Up
 
 # ---- 3. The start screen's menu bar ----
-key F10; heard "F10" "^SPEECH OUTPUT: 'Esci\\.?'"
-key Right; heard "Right, past the blank entry" "^SPEECH OUTPUT: '\\?\\.?'"
-key Right; heard "Right" "^SPEECH OUTPUT: 'Avvertenza\\.?'"
-key Right; heard "Right, round the bar" "^SPEECH OUTPUT: 'Esci\\.?'"
+says "F10" "Barra dei menu. Esci, 1 di 3" F10
+says "Right, past the blank entry" "Informazioni, 2 di 3" Right
+says "Right" "Avvertenza, 3 di 3" Right
+says "Right, round the bar" "Esci, 1 di 3" Right
 key Escape; heard "Escape, back on the list" "Calcolo del risultato"
-key Alt_L; heard "Alt" "^SPEECH OUTPUT: 'Esci\\.?'"
-key Left; heard "Left, round the bar" "^SPEECH OUTPUT: 'Avvertenza\\.?'"
-key Return; companion "Avvertenza" "Avvertenza"
+says "Alt" "Barra dei menu. Esci, 1 di 3" Alt_L
+says "Left, round the bar" "Avvertenza, 3 di 3" Left
+key Return; companion "Avvertenza" "Avvertenza" "Agli insegnanti e ai genitori" Down "Il programma fa esercitare"
 focus "$start" || fail "the start screen did not come back after Avvertenza"
-key F10 Right; heard "F10 Right" "^SPEECH OUTPUT: '\\?\\.?'"
-key Return; companion "?" "Informazioni"
-focus "$start" || fail "the start screen did not come back after ?"
+key F10 Right; heard "F10 Right" "$(frase "Informazioni, 2 di 3")"
+key Return; companion "Informazioni" "Informazioni" "Versione"
+focus "$start" || fail "the start screen did not come back after Informazioni"
 
 # ---- 4. Number questions ----
 key Tab; heard "Tab" "Da unità maggiore a unità minore"
 asked "the exercise opens" Return
 exercise=$(wait_named '^TRASFORMAZIONI CON LE MISURE DI MASSA  kg  hg  dag  g$')
 [ "$NUMBER" = 1 ] || fail "a symbol question in a number exercise: $Q"
+says "r, the question again" "$Q Scrivi il numero, poi Invio." r
+says "a letter where a number is asked" "Qui servono le cifre." k
+says "Return with nothing written" "Prima scrivi il numero." Return
+says "s with no help offered" "S e N servono dopo un errore. Scrivi il numero, poi Invio." s
 flat_review
-first=$(keys_of "$ANSWER" | cut -d' ' -f1)
-says "key $first" "$first" "$first"
+# The numeric keypad's digits are Orca's in its desktop layout (flat review), with NumLock on
+# or off: a keypad 4 types nothing, the main row types. The keys are named as with NumLock off
+# (KP_Left is the 4): asked for "KP_4", xdotool would toggle NumLock itself.
+key 3; heard "key 3, Orca's echo" "^SPEECH OUTPUT: '3 ' "
+mark; xdotool key Num_Lock KP_Left; heard "NumLock on, keypad 4: Orca's" .
+says "6 after it: the keypad's 4 never typed" "36" 6
+mark; xdotool key Num_Lock KP_Left; heard "NumLock off, keypad 4: Orca's" .
+says "7 after it" "367" 7
 says "Backspace" "Risposta cancellata" BackSpace
-wrong 0 1
+wrong
+says "a digit while the help is offered" "Prima rispondi: S sì, N no." 5
 flat_review
 grep -q "^SPEECH OUTPUT: '.*Ti aiuto ?" <<<"$REVIEW" || fail "flat review left out the help offer, shown after the window was built"
 grep -q "^SPEECH OUTPUT: '.*No Sì" <<<"$REVIEW" || fail "flat review left out the help offer's buttons"
 grep -Eq "^SPEECH OUTPUT: 'Operazione 1 Risposte esatte Risposte errate 1 Tempo parziale [0-9]+ Tempo totale [0-9]+'" <<<"$REVIEW" \
   || fail "flat review did not read the statistics with their headings"
 note "flat review: the help offer and its buttons, the statistics with their headings"
-says "s" "La risposta è $SAID. Invio per una nuova trasformazione." s
+says "s" "La risposta è $SAID. Invio: nuova domanda." s
+says "a digit after the answer is shown" "Risposta già data. Invio: nuova domanda." 7
 asked "Nuova trasformazione" Return
-wrong 0 2
+wrong
 says "n" "Riprova. $Q" n
-right 1 2
+flat_review
+! grep -q "Ti aiuto ?" <<<"$REVIEW" || fail "flat review still read the help offer after n: an old screen"
+right
+key p; heard "p, the score" "^SPEECH OUTPUT: 'Punteggio: esatte 1, errate 2\\. Ultima risposta [0-9]+ second[io], in tutto [0-9]+ second[io]\\.'\$"
 asked "Nuova trasformazione" Return
-right 2 2
+right
 
 # ---- 5. The exercise's menu bar ----
-key F10; heard "F10" "^SPEECH OUTPUT: 'Esci\\.?'"
-key Right; heard "Right" "^SPEECH OUTPUT: 'Il quadro\\.?'"
-key Return; companion "Il quadro" "Il quadro delle misure di massa"
+says "F10" "Barra dei menu. Esci, 1 di 2" F10
+says "Right" "Il quadro, 2 di 2" Right
+key Return; companion "Il quadro" "Il quadro delle misure di massa" "Chilogrammo: 1 chilogrammo uguale 10 ettogrammi" Right "Ettogrammo: 1 ettogrammo uguale 10 decagrammi"
 focus "$exercise" || fail "the exercise did not come back after Il quadro"
-key Alt_L; heard "Alt" "^SPEECH OUTPUT: 'Esci\\.?'"
-key Right; heard "Right" "^SPEECH OUTPUT: 'Il quadro\\.?'"
-key Right; heard "Right, round the bar" "^SPEECH OUTPUT: 'Esci\\.?'"
-key Return; heard "Esci, back to the start screen" "Da unità maggiore a unità minore"
+says "F1, the keys" "Cifre e virgola per il numero; lettere k, h, d a, g, d g, c, m per l'unità; Invio verifica; Canc cancella; R ripete la domanda; P il punteggio; Esc esce." F1
+says "Alt" "Barra dei menu. Esci, 1 di 2" Alt_L
+says "Right" "Il quadro, 2 di 2" Right
+says "Right, round the bar" "Esci, 1 di 2" Right
+says "Esci: the score" "Esercizio finito: esatte 2, errate 2." Return
 
 # ---- 6. Symbol questions ----
 key shift+Tab; heard "Shift+Tab, to the list" "Calcolo del risultato"
@@ -274,24 +337,27 @@ says "Down" "Calcolo del simbolo" Down
 key Tab; heard "Tab" "Da unità maggiore a unità minore"
 asked "a new exercise opens" Return
 [ "$NUMBER" = 0 ] || fail "a number question in a symbol exercise: $Q"
+says "a digit where a unit is asked" "Qui servono le lettere: k, h, d a, g, d g, c, m." 5
+says "Return with no unit chosen" "Prima scegli l'unità." Return
 answer
 says "Delete" "Risposta cancellata" Delete
-right 1 0
+right
 asked "Nuova trasformazione" Return
-right 2 0
+right
 asked "Nuova trasformazione" Return
-right 3 0
+right
 
-# ---- 7. Out, from the menus ----
-key Escape; heard "Escape, back to the start screen" "Da unità maggiore a unità minore"
-key F10; heard "F10" "^SPEECH OUTPUT: 'Esci\\.?'"
+# ---- 7. Out ----
+says "Escape: the score" "Esercizio finito: esatte 3, errate 0." Escape
+says "F10" "Barra dei menu. Esci, 1 di 3" F10
 key Return
 until_true 300 sh -c "! kill -0 $app 2>/dev/null" || fail "Esci from the menu bar did not end the program"
 wait "$app"
 rc=$?
 [ "$rc" -eq 0 ] || fail "the program ended with status $rc"
+! grep -qi "notifica" "$log" || fail "a sentence was said with its role name: $(grep -i -m 1 notifica "$log")"
 stop
-echo "PASS: with Orca and the keys alone: the kind, both menu bars and every entry, six questions of two kinds, the answer so far, clearing, verdicts with counts and time, the help offer, the revealed answer and a retry, flat review of controls shown later"
+echo "PASS: with Orca and the keys alone: the start hint and keys, the kind, both menu bars with their places and every entry, the companions read, six questions of two kinds each within a second and after at most 8 words, the answer so far without a doubled digit, the keypad Orca keeps with NumLock on and off, short verdicts, the help offer, the revealed answer and a retry, the question again, the score, keys that do nothing saying why, flat review of the screen as it is, the score on leaving; no role name said"
 INNER
 
 aiuti="$(cd "$(dirname "$0")" && pwd)/aiuti_x11.sh"
