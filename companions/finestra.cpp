@@ -63,8 +63,8 @@ Finestra::Finestra(const QString& titoloFinestra, const QString& titoloStriscia,
     m_chiudi->setPalette(pb);
     connect(m_chiudi, &QPushButton::clicked, this, &QWidget::close);
     // The arrows go from stop to stop, before a scrolling area takes them.
-    for (const auto& [tasto, avanti] : {std::pair{Qt::Key_Right, true}, std::pair{Qt::Key_Down, true},
-                                        std::pair{Qt::Key_Left, false}, std::pair{Qt::Key_Up, false}}) {
+    for (const Qt::Key tasto : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up}) {
+        const bool avanti = tasto == Qt::Key_Right || tasto == Qt::Key_Down;
         auto* scorciatoia = new QShortcut(QKeySequence(tasto), this);
         connect(scorciatoia, &QShortcut::activated, this, [this, avanti] { focusNextPrevChild(avanti); });
     }

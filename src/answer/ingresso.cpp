@@ -103,7 +103,9 @@ bool Ingresso::tasto(int tasto, Qt::KeyboardModifiers modificatori, bool ripetut
         premi(m_ui.cifre().at(static_cast<std::size_t>(r.valore))->premi(), frasi::Richiesta::Cifra);
         break;
     case Comando::Virgola: premi(m_ui.Command16->premi(), frasi::Richiesta::Cifra); break;
-    case Comando::Cancella: premi(m_ui.cmdCancella->premi() || m_ui.Command15->premi(), frasi::Richiesta::Cancella); break;
+    case Comando::Cancella:
+        premi(m_ui.cmdCancella->premi() || m_ui.Command15->premi(), frasi::Richiesta::Cancella);
+        break;
     case Comando::Conferma:
         premi(m_ui.CmdOperazione->premi() || m_ui.CmdVerifica->premi(), frasi::Richiesta::Verifica);
         break;

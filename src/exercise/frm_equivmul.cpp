@@ -28,7 +28,10 @@ FrmEquivMul* FrmEquivMul::istanza()
 
 FrmEquivMul* FrmEquivMul::caricato() { return s_caricato; }
 
-void FrmEquivMul::impostaRitorno(std::function<void(const QString&)> mostraInizio) { ritorno() = std::move(mostraInizio); }
+void FrmEquivMul::impostaRitorno(std::function<void(const QString&)> mostraInizio)
+{
+    ritorno() = std::move(mostraInizio);
+}
 
 FrmEquivMul::FrmEquivMul()
     : m_ui(ui::ControlliEquivMul::crea(this)), m_ciclo(m_ui), m_ingresso(m_ui), m_aiuto(m_ui), m_verifica(m_ui, m_aiuto)
