@@ -61,7 +61,7 @@ if [[ -f $man ]]; then
   avvisi=$(zcat "$man" | LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z 2>&1)
   [[ -z $avvisi ]] || errore "the manual page has warnings: $avvisi"
   for f in quadro.exe www.exe avvertenza.exe positivo.wav '/usr/libexec/misure\-di\-massa/' '\-\-lavagna'; do
-    zcat "$man" | grep -qF -- "$f" || errore "the manual page does not name $f"
+    zcat "$man" | grep -F -- "$f" >/dev/null || errore "the manual page does not name $f"
   done
 fi
 grep -q "^License: GPL-3+" "$doc/copyright" 2>/dev/null || errore "no GPL-3+ in $doc/copyright"
@@ -84,7 +84,8 @@ if [[ -f $desktop ]]; then
   desktop-file-validate "$desktop" || errore "desktop-file-validate"
 fi
 # The desktop file's name is the one the drill gives itself.
-strings -el "$cartella/misure-di-massa" | grep -qx "$id" || errore "the drill does not name itself $id"
+# grep reads to the end (no -q): under pipefail, strings cut short by a pipe closed early fails.
+strings -el "$cartella/misure-di-massa" | grep -x "$id" >/dev/null || errore "the drill does not name itself $id"
 if [[ -f $metainfo ]]; then
   # AppStream 0.16 does not know <developer> yet (1.0 does), and the id keeps the desktop
   # file's capitals: those two notes are expected, nothing else.
