@@ -25,6 +25,8 @@ void colloca(QWidget* finestra, Misura misura)
     // The frame's corner goes there; what is set is the window inside it.
     const QPoint angolo(lato(area.x(), area.width(), esterno.width()), lato(area.y(), area.height(), esterno.height()));
     finestra->setGeometry(QRect(angolo + QPoint(m.left(), m.top()), finestra->size()));
+    // Placed again once the frame is known, should it not have been.
+    piattaforma::desktop().allaCornice(finestra, [finestra, misura] { colloca(finestra, misura); });
 }
 
 } // namespace collocazione

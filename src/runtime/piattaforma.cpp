@@ -108,6 +108,7 @@ public:
     }
 
     void chiediCornice() override {}
+    void allaCornice(QWidget*, std::function<void()>) override {}
     void sorvegliaDistruzione(QWindow*, std::function<void()>) override {}
     bool titoliPropri() const override { return m_titoliPropri; }
 

@@ -34,6 +34,9 @@ public:
     virtual QMargins cornice(QWidget* finestra) = 0;
     // Asks ahead of time for that frame, so the first titled window finds the answer.
     virtual void chiediCornice() = 0;
+    // Where the window manager had not yet told the frame when `finestra` was placed (it is
+    // slow on a loaded machine), runs `rifai` once, on the GUI thread, when it does.
+    virtual void allaCornice(QWidget* finestra, std::function<void()> rifai) = 0;
 
     // Runs `distrutta` once, on the GUI thread, when the window system destroys the window
     // outright (as `xdotool windowclose` does). Nowhere else can that happen.

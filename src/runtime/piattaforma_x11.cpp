@@ -59,7 +59,8 @@ bool gestoreLoSa(xcb_connection_t* c, xcb_window_t radice, xcb_atom_t richiesta)
     return std::find(a, a + n, richiesta) != a + n;
 }
 
-// The program's windows by their X11 ids, to learn of one destroyed from outside.
+// The program's windows by their X11 ids, to learn of one destroyed from outside, or of the
+// frame the window manager tells late.
 class Sorveglianza : public QAbstractNativeEventFilter {
 public:
     struct Voce {
@@ -67,12 +68,30 @@ public:
         std::function<void()> distrutta;
     };
     QHash<quintptr, Voce> finestre;
+    struct Attesa {
+        QPointer<QWidget> finestra;
+        std::function<void()> rifai;
+    };
+    QHash<quintptr, Attesa> inAttesa;
+    // Reads a window's frame once one of its properties has changed: true when it is told.
+    std::function<bool(xcb_window_t, xcb_atom_t)> corniceDetta;
 
     bool nativeEventFilter(const QByteArray& tipo, void* messaggio, qintptr*) override
     {
         if (tipo != "xcb_generic_event_t")
             return false;
         const auto* e = static_cast<const xcb_generic_event_t*>(messaggio);
+        if ((e->response_type & 0x7f) == XCB_PROPERTY_NOTIFY) {
+            const auto* p = static_cast<const xcb_property_notify_event_t*>(messaggio);
+            const auto voce = inAttesa.find(p->window);
+            if (voce != inAttesa.end() && corniceDetta(p->window, p->atom)) {
+                Attesa a = voce.value();
+                inAttesa.erase(voce);
+                if (a.finestra)
+                    QMetaObject::invokeMethod(a.finestra, std::move(a.rifai), Qt::QueuedConnection);
+            }
+            return false;
+        }
         if ((e->response_type & 0x7f) != XCB_DESTROY_NOTIFY)
             return false;
         const auto* d = static_cast<const xcb_destroy_notify_event_t*>(messaggio);
@@ -139,7 +158,9 @@ public:
                     id = static_cast<xcb_window_t>(finestra->winId());
                     chiedi(id);
                 }
-                m_nota = risposta(id).value_or(QMargins());
+                const auto r = risposta(id);
+                m_nota = r.value_or(QMargins());
+                m_certa = r.has_value();
                 lasciaCampione();
             }
         }
@@ -173,12 +194,27 @@ public:
         chiedi(m_campione);
     }
 
+    void allaCornice(QWidget* finestra, std::function<void()> rifai) override
+    {
+        if (m_certa || (finestra->windowFlags() & Qt::FramelessWindowHint) || !gestore())
+            return;
+        installaFiltro();
+        m_sorveglianza.corniceDetta = [this](xcb_window_t id, xcb_atom_t proprieta) {
+            if (proprieta != m_proprieta)
+                return false;
+            const auto e = estensioni(m_c, id, m_proprieta);
+            if (e) {
+                m_nota = *e;
+                m_certa = true;
+            }
+            return e.has_value();
+        };
+        m_sorveglianza.inAttesa.insert(finestra->winId(), {finestra, std::move(rifai)});
+    }
+
     void sorvegliaDistruzione(QWindow* finestra, std::function<void()> distrutta) override
     {
-        if (!m_filtroInstallato) {
-            m_filtroInstallato = true;
-            QCoreApplication::instance()->installNativeEventFilter(&m_sorveglianza);
-        }
+        installaFiltro();
         const quintptr id = finestra->winId();
         m_sorveglianza.finestre.insert(id, {finestra, std::move(distrutta)});
         // Gone with its window; X may give the id to another window later.
@@ -192,6 +228,14 @@ public:
     bool titoliPropri() const override { return false; }
 
 private:
+    void installaFiltro()
+    {
+        if (!m_filtroInstallato) {
+            m_filtroInstallato = true;
+            QCoreApplication::instance()->installNativeEventFilter(&m_sorveglianza);
+        }
+    }
+
     // Whether the window manager answers requests for frame extents.
     bool gestore()
     {
@@ -240,6 +284,7 @@ private:
     bool m_gestore = false;
     bool m_chiesta = false;
     QMargins m_nota;
+    bool m_certa = false; // m_nota is the window manager's answer
     xcb_window_t m_campione = 0;
     Sorveglianza m_sorveglianza;
     bool m_filtroInstallato = false;
