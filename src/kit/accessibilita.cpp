@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QPointer>
+#include <QWindow>
 
 namespace ui {
 namespace {
@@ -239,6 +240,24 @@ QAccessibleInterface* fabbrica(const QString& classe, QObject* o)
     return nullptr;
 }
 
+// What the controls of a window that is not on screen say is not passed on: while it is built
+// (an exercise window is, as it opens) and while its controls are shown along with it, a
+// hundred changes of names and states, which a screen reader would go through one by one
+// before the window itself and its question. It reads them from the window once it is there.
+void aggiorna(QAccessibleEvent* e)
+{
+    const auto* w = qobject_cast<const QWidget*>(e->object());
+    if (w && !w->isWindow()) {
+        const QWindow* finestra = w->window()->windowHandle();
+        if (!finestra || !finestra->isVisible())
+            return;
+    }
+    // On to the platform's bridge, the way Qt takes when no handler is in place.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(e);
+    QAccessible::installUpdateHandler(aggiorna);
+}
+
 // Every widget shown or hidden is told to the accessibility bus as visible or not, besides
 // the bridge's own word on whether it is showing; only while assistive technology listens,
 // so the program pays nothing otherwise.
@@ -248,10 +267,13 @@ public:
     {
         if (!qApp)
             return;
-        if (attiva)
+        if (attiva) {
             qApp->installEventFilter(this);
-        else
+            QAccessible::installUpdateHandler(aggiorna);
+        } else {
             qApp->removeEventFilter(this);
+            QAccessible::installUpdateHandler(nullptr);
+        }
     }
     bool eventFilter(QObject* o, QEvent* e) override
     {
