@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets; see README.md.
 # MASSA_NO_DEPS=1 skips the check for missing Debian packages (scripts/deps.sh).
-.PHONY: run test check build deps deps-test bench clean package deps-package test-package
+.PHONY: run test check build deps deps-test bench clean package deps-package test-package windows deps-windows
 
 deps:
 	@bash scripts/deps.sh
@@ -10,6 +10,9 @@ deps-test:
 
 deps-package:
 	@bash scripts/deps.sh package
+
+deps-windows:
+	@bash scripts/deps.sh windows
 
 build: deps
 	cmake --preset dev
@@ -51,6 +54,12 @@ bench: deps-test
 	bash bench/run.sh
 	bash bench/istruzioni.sh
 	bash bench/wayland.sh
+
+# The drill for Windows, cross-built with MinGW-w64 against Qt for Windows, which is built
+# once from Debian's source into ~/.cache/misure-di-massa (scripts/windows/qt.sh).
+windows: deps-windows
+	qt=$$(bash scripts/windows/qt.sh) && export MASSA_QT_WINDOWS="$$qt" && \
+	  cmake --preset windows-cross && cmake --build --preset windows-cross
 
 clean:
 	rm -rf build

@@ -3,6 +3,7 @@
 #   scripts/deps.sh        what building and running the program need (make run, make build)
 #   scripts/deps.sh package  that, and what making the Debian package needs (make package)
 #   scripts/deps.sh test   that, and the tools the tests use (make test, make bench)
+#   scripts/deps.sh windows  what building for Windows and running it under Wine need (make windows)
 # MASSA_NO_DEPS=1 skips the step, for whoever installs the packages some other way.
 set -euo pipefail
 [[ ${MASSA_NO_DEPS:-} == 1 ]] && exit 0
@@ -26,7 +27,12 @@ case ${1:-} in
     # The package tests build clean Debian systems to install the package into.
     packages+=(debootstrap debian-archive-keyring)
     ;;
-  *) echo "usage: $0 [package|test]" >&2; exit 2 ;;
+  windows)
+    # MinGW-w64 with POSIX threads (Qt needs std::thread), Wine to run what it builds, Ninja
+    # for Qt's own build, dpkg-dev to unpack Qt's Debian source; the installers' makers.
+    packages+=(g++-mingw-w64-x86-64-posix wine wine64 ninja-build dpkg-dev xz-utils nsis wixl msitools)
+    ;;
+  *) echo "usage: $0 [package|test|windows]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,12 +1,19 @@
 #include "runtime/bus_accessibilita.h"
 
+#if MASSA_DBUS
 #include <QAccessible>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QVariantMap>
+#endif
 
 namespace bus_accessibilita {
+
+#if !MASSA_DBUS
+// Elsewhere assistive technology hears what Qt tells it.
+void segnalaVisibile(QAccessibleInterface*, bool) {}
+#else
 
 void segnalaVisibile(QAccessibleInterface* oggetto, bool visibile)
 {
@@ -23,5 +30,7 @@ void segnalaVisibile(QAccessibleInterface* oggetto, bool visibile)
     m << QStringLiteral("visible") << int(visibile) << 0 << QVariant::fromValue(QDBusVariant(0)) << QVariantMap();
     bus.send(m);
 }
+
+#endif
 
 } // namespace bus_accessibilita

@@ -2,6 +2,7 @@
 
 #include "runtime/servizi.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLibrary>
@@ -9,6 +10,10 @@
 
 #if MASSA_CANBERRA
 #include <canberra.h>
+#elif defined(Q_OS_WIN)
+#include <windows.h>
+// After windows.h, which it needs.
+#include <mmsystem.h>
 #endif
 #include <memory>
 #include <vector>
@@ -169,6 +174,15 @@ void LettoreSuono::suona(const QString& percorso, std::function<void()> fallito)
             m_filo = std::thread([this] { lavora(); });
     }
     m_sveglia.notify_one();
+#elif defined(Q_OS_WIN)
+    // The Windows multimedia library plays it on a thread of its own and returns at once; no
+    // default sound stands in for a file it cannot play, the program's beep does.
+    QFile file(percorso);
+    const bool diSuono = file.open(QIODevice::ReadOnly) && leggibile(file);
+    file.close();
+    const std::wstring nome = QDir::toNativeSeparators(percorso).toStdWString();
+    if (!diSuono || !PlaySoundW(nome.c_str(), nullptr, SND_ASYNC | SND_FILENAME | SND_NODEFAULT))
+        segnalaFallimento(std::move(fallito));
 #else
     Q_UNUSED(percorso);
     segnalaFallimento(std::move(fallito));

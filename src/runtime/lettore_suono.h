@@ -16,8 +16,9 @@ class QIODevice;
 // Plays sound files through libcanberra, the desktop's event-sound library, which goes to
 // PulseAudio, PipeWire or ALSA. Nothing of it is loaded before the first sound; from then on
 // a thread of the player's own does all of libcanberra's work, so neither loading it nor
-// reaching the sound server holds up the window. In a build without libcanberra every sound
-// is reported as not played, and the desktop's beep stands in.
+// reaching the sound server holds up the window. On Windows the multimedia library plays it
+// (PlaySoundW). In a build with neither, every sound is reported as not played, and the
+// desktop's beep stands in.
 class LettoreSuono {
 public:
     // `libreria` is the library file opened; tests name one that does not exist.

@@ -25,21 +25,9 @@ case ${VERSION_CODENAME:-} in
 esac
 declare -A nomi=([bookworm]="Debian 12 (bookworm)" [trixie]="Debian 13 (trixie)")
 
-# The mirror of this release in apt's sources, deb822 or one-line.
-specchio=$(
-  for f in /etc/apt/sources.list.d/*.sources; do
-    [[ -f $f ]] && awk -v r="$VERSION_CODENAME" 'BEGIN { RS = ""; FS = "\n" }
-      { uri = ""; tipo = 0; rilascio = 0
-        for (i = 1; i <= NF; i++) {
-          if ($i ~ /^Types:(.* )?deb( |$)/) tipo = 1
-          if ($i ~ /^URIs:/) { split($i, u, " "); uri = u[2] }
-          if ($i ~ /^Suites:/) { n = split($i, s, " "); for (j = 2; j <= n; j++) if (s[j] == r) rilascio = 1 }
-        }
-        if (tipo && rilascio && uri != "") print uri }' "$f"
-  done
-  sed -nE "s/^deb +(\[[^]]*\] +)?([^ ]+) +$VERSION_CODENAME( .*)?$/\2/p" /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null
-)
-specchio=$(head -n 1 <<<"$specchio")
+# The mirror of this release in apt's sources.
+source "$sorgenti/scripts/specchio.sh"
+specchio=$(specchio "$VERSION_CODENAME" || true)
 [[ $specchio == http://* || $specchio == https://* ]] \
   || { echo "FAIL no http(s) mirror of $VERSION_CODENAME in apt's sources (found '${specchio}')"; exit 1; }
 
