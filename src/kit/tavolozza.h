@@ -7,9 +7,15 @@
 // share, each named once.
 namespace ui {
 
-// Liberation Sans is metric-compatible with Arial, the face the screens were designed in,
-// and stands in for the old bitmap sans serif too.
+// Arial, the face the screens were designed in, where Windows has it; elsewhere Liberation
+// Sans, metric-compatible with it. It stands in for the old bitmap sans serif too.
+#ifdef Q_OS_WIN
+inline const QString Carattere = QStringLiteral("Arial");
+inline const QString PacchettoCarattere;
+#else
 inline const QString Carattere = QStringLiteral("Liberation Sans");
+inline const QString PacchettoCarattere = QStringLiteral(" (pacchetto fonts-liberation2)");
+#endif
 
 inline const QColor Verde{192, 255, 192};       // the start screen, the background, the companions
 inline const QColor Ciano{0, 255, 255};         // title strips

@@ -88,6 +88,10 @@ public:
     bool preparaSfondo(QWindow* sfondo, const QColor&) override
     {
         m_sfondo = sfondo;
+#ifdef Q_OS_WIN
+        // A tool window: out of the task bar and Alt+Tab, a backdrop and not a window to go to.
+        sfondo->setFlag(Qt::Tool);
+#endif
         return false;
     }
 

@@ -26,9 +26,9 @@ void apriProgramma()
             // Say so when the face the screens are drawn in is missing, and go on with what
             // fontconfig gives instead.
             if (!ui::caratteri().facciaDisegnata())
-                std::fprintf(stderr,
-                             "misure-di-massa: %s non è installato (pacchetto fonts-liberation2): i testi usano %s\n",
-                             qPrintable(ui::Carattere), qPrintable(ui::caratteri().faccia));
+                std::fprintf(stderr, "misure-di-massa: %s non è installato%s: i testi usano %s\n",
+                             qPrintable(ui::Carattere), qPrintable(ui::PacchettoCarattere),
+                             qPrintable(ui::caratteri().faccia));
             // While the learner reads the start screen, the exercise screen's fonts and frame are
             // made ready: the first opening then shows at once.
             FrmEquivMul::prepara();
