@@ -27,11 +27,11 @@ inizio=$SECONDS
 # reading the mirror this machine uses: the system's sources are left as they are.
 if [[ ! -d $lavoro/sorgente ]]; then
   . /etc/os-release
-  source "$sorgenti/scripts/specchio.sh"
-  specchio=$(specchio "$VERSION_CODENAME") || { echo "qt.sh: no http(s) mirror of $VERSION_CODENAME in apt's sources" >&2; exit 1; }
+  source "$sorgenti/scripts/archivio_apt.sh"
+  archivio=$(archivio "$VERSION_CODENAME") || { echo "qt.sh: no http(s) mirror of $VERSION_CODENAME in apt's sources" >&2; exit 1; }
   apt=$lavoro/apt
   mkdir -p "$apt/lists/partial" "$apt/archives/partial"
-  echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $specchio $VERSION_CODENAME main" >"$apt/sources.list"
+  echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $archivio $VERSION_CODENAME main" >"$apt/sources.list"
   opzioni=(-o "Dir::State::Lists=$apt/lists" -o "Dir::Cache::Archives=$apt/archives" -o "Dir::Cache=$apt"
            -o "Dir::Etc::SourceList=$apt/sources.list" -o "Dir::Etc::SourceParts=/nonexistent" -o "Debug::NoLocking=1")
   apt-get "${opzioni[@]}" update -qq

@@ -110,6 +110,16 @@ class DesktopX11 final : public Desktop {
 public:
     explicit DesktopX11(xcb_connection_t* c) : m_c(c), m_radice(xcb_setup_roots_iterator(xcb_get_setup(c)).data->root)
     {
+        m_sorveglianza.corniceDetta = [this](xcb_window_t id, xcb_atom_t proprieta) {
+            if (proprieta != m_proprieta)
+                return false;
+            const auto e = estensioni(m_c, id, m_proprieta);
+            if (e) {
+                m_nota = *e;
+                m_certa = true;
+            }
+            return e.has_value();
+        };
     }
 
     ~DesktopX11() override
@@ -199,16 +209,6 @@ public:
         if (m_certa || (finestra->windowFlags() & Qt::FramelessWindowHint) || !gestore())
             return;
         installaFiltro();
-        m_sorveglianza.corniceDetta = [this](xcb_window_t id, xcb_atom_t proprieta) {
-            if (proprieta != m_proprieta)
-                return false;
-            const auto e = estensioni(m_c, id, m_proprieta);
-            if (e) {
-                m_nota = *e;
-                m_certa = true;
-            }
-            return e.has_value();
-        };
         m_sorveglianza.inAttesa.insert(finestra->winId(), {finestra, std::move(rifai)});
     }
 

@@ -68,6 +68,13 @@ start_drill() {
   start=$(wait_named "$START")
   if [ -z "$start" ]; then
     kill -0 "$pid" 2>/dev/null && note "the program runs" || note "the program has ended"
+    # Where the program's threads and openbox are, when gdb is at hand.
+    if command -v gdb >/dev/null; then
+      for p in "$pid" "$WM_PID"; do
+        gdb -p "$p" -batch -ex "thread apply all bt" 2>/dev/null |
+          grep -E '^(#|Thread)' | cut -c1-160 | sed "s/^/  [$scenario] stack of $p: /"
+      done
+    fi
     kill -0 "$WM_PID" 2>/dev/null && note "openbox runs" || note "openbox has ended"
     sed "s/^/  [$scenario] openbox: /" "$WM_LOG"
     xwininfo -root -tree 2>&1 | grep -v 'has no name' | sed "s/^/  [$scenario] tree: /"

@@ -26,10 +26,10 @@ esac
 declare -A nomi=([bookworm]="Debian 12 (bookworm)" [trixie]="Debian 13 (trixie)")
 
 # The mirror of this release in apt's sources.
-source "$sorgenti/scripts/specchio.sh"
-specchio=$(specchio "$VERSION_CODENAME" || true)
-[[ $specchio == http://* || $specchio == https://* ]] \
-  || { echo "FAIL no http(s) mirror of $VERSION_CODENAME in apt's sources (found '${specchio}')"; exit 1; }
+source "$sorgenti/scripts/archivio_apt.sh"
+archivio=$(archivio "$VERSION_CODENAME" || true)
+[[ $archivio == http://* || $archivio == https://* ]] \
+  || { echo "FAIL no http(s) mirror of $VERSION_CODENAME in apt's sources (found '${archivio}')"; exit 1; }
 
 inizio=$SECONDS
 lavoro=$sorgenti/build/prova-pacchetto
@@ -41,10 +41,10 @@ trap 'for p in "${processi[@]}"; do kill -- "-$p" 2>/dev/null; done; wait; rm -r
 fallito=0
 errore() { echo "FAIL $*"; fallito=1; }
 
-echo "package tests: clean ${rilasci[*]} from $specchio, while the package builds"
+echo "package tests: clean ${rilasci[*]} from $archivio, while the package builds"
 declare -A crea
 for r in "${rilasci[@]}"; do
-  setsid bash "$qui/sistema_pulito.sh" crea "$r" "$lavoro/$r" "$specchio" >"$lavoro/$r.crea" 2>&1 &
+  setsid bash "$qui/sistema_pulito.sh" crea "$r" "$lavoro/$r" "$archivio" >"$lavoro/$r.crea" 2>&1 &
   crea[$r]=$!
   processi+=($!)
 done

@@ -16,13 +16,13 @@ fi
 azione=$1 suite=$2 radice=$3
 
 if [[ $azione == crea ]]; then
-  specchio=$4
+  archivio=$4
   # apt in the clean system reaches an https mirror only with the certificates.
   includi=()
-  [[ $specchio == https:* ]] && includi=(--include=ca-certificates)
+  [[ $archivio == https:* ]] && includi=(--include=ca-certificates)
   for tentativo in 1 2 3; do
     rm -rf --one-file-system "$radice"
-    if debootstrap --variant=minbase "${includi[@]}" "$suite" "$radice" "$specchio" >"$radice.debootstrap" 2>&1; then
+    if debootstrap --variant=minbase "${includi[@]}" "$suite" "$radice" "$archivio" >"$radice.debootstrap" 2>&1; then
       echo "ok   debootstrap --variant=minbase $suite: $(du -sm "$radice" | cut -f1) MB in $SECONDS s"
       exit 0
     fi
@@ -35,7 +35,7 @@ if [[ $azione == crea ]]; then
     echo "debootstrap $suite failed (attempt $tentativo): $(tail -n 1 "$radice.debootstrap")"
     sleep $((tentativo * 10))
   done
-  echo "FAIL debootstrap $suite from $specchio"
+  echo "FAIL debootstrap $suite from $archivio"
   exit 1
 fi
 

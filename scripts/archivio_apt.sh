@@ -1,6 +1,6 @@
-# Sourced: specchio <release> prints the http(s) mirror apt uses here for that Debian release
+# Sourced: archivio <release> prints the http(s) mirror apt uses here for that Debian release
 # (deb822 or one-line sources), nothing when there is none.
-specchio() {
+archivio() {
   local r=$1 f tutti
   tutti=$(
     for f in /etc/apt/sources.list.d/*.sources; do
