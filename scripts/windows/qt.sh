@@ -42,6 +42,10 @@ if [[ ! -d $lavoro/sorgente ]]; then
   rm -rf "$lavoro/scarico"
 fi
 
+# Qt 6.4's windows plug-in reaches for dynamic OpenGL even where OpenGL is off.
+{ grep -rlx '#if QT_CONFIG(dynamicgl)' "$lavoro/sorgente/src/plugins/platforms/windows" || true; } |
+  xargs -r sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/'
+
 # The toolchain file goes with the cache: Qt's own toolchain file loads it from there.
 mkdir -p "$prefisso"
 cp "$sorgenti/cmake/mingw-w64.cmake" "$prefisso/mingw-w64.cmake"
