@@ -9,6 +9,12 @@ function(massa_pch target tipo)
   if(NOT MASSA_PCH)
     return()
   endif()
+  get_target_property(genere ${target} TYPE)
+  if(WIN32 AND genere STREQUAL "EXECUTABLE")
+    # Qt's entry point defines QT_NEEDS_QMAIN for Windows programs alone: a header
+    # precompiled without it does not fit them, and their few sources parse Qt's headers.
+    return()
+  endif()
   set(fonte massa_pch_${tipo})
   if(tipo MATCHES "^prova")
     # Qt Test defines the test's build folder for every source: one for each folder.
