@@ -49,6 +49,26 @@ wm_ready() {
   id=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -n 's/.*window id # *//p')
   [ -n "$id" ] && xprop -id "$id" _NET_WM_NAME 2>/dev/null | grep -qi openbox
 }
+# Whether openbox takes on a new window: it names the screen as its own before it has
+# finished starting, and a window mapped in between is never managed (seen under load: the
+# drill's windows stayed unmapped, the drill and openbox both idle). A probe window of xev,
+# framed by openbox (WM_STATE set), shows it has.
+wm_manages() {
+  local sonda w ok=1
+  xev -name massa-sonda >/dev/null 2>&1 &
+  sonda=$!
+  for _ in $(seq 1 50); do
+    w=$(xdotool search --name '^massa-sonda$' 2>/dev/null | head -n 1)
+    if [ -n "$w" ] && xprop -id "$w" WM_STATE 2>/dev/null | grep -q 'window state'; then
+      ok=0
+      break
+    fi
+    sleep 0.1
+  done
+  kill "$sonda" 2>/dev/null
+  wait "$sonda" 2>/dev/null
+  return $ok
+}
 # Starts openbox and waits until it manages the screen, up to a minute on a loaded machine;
 # started again should it end before (at most three times). -> WM_PID; its output in
 # $WM_LOG, which is printed when it never comes up.
@@ -58,7 +78,7 @@ start_wm() {
     openbox --sm-disable >>"$WM_LOG" 2>&1 &
     WM_PID=$!
     for _ in $(seq 1 600); do
-      wm_ready && return 0
+      wm_ready && wm_manages && return 0
       kill -0 "$WM_PID" 2>/dev/null || break
       sleep 0.1
     done
