@@ -55,6 +55,15 @@ bool LettoreSuono::leggibile(QIODevice& file)
     return fino("data", misura) && misura % (bit / 8) == 0;
 }
 
+namespace {
+// The file opens and reads as a sound the player's library takes.
+[[maybe_unused]] bool diSuonoLeggibile(const QString& percorso)
+{
+    QFile file(percorso);
+    return file.open(QIODevice::ReadOnly) && LettoreSuono::leggibile(file);
+}
+} // namespace
+
 #if MASSA_CANBERRA
 namespace {
 
@@ -177,9 +186,7 @@ void LettoreSuono::suona(const QString& percorso, std::function<void()> fallito)
 #elif defined(Q_OS_WIN)
     // The Windows multimedia library plays it on a thread of its own and returns at once; no
     // default sound stands in for a file it cannot play, the program's beep does.
-    QFile file(percorso);
-    const bool diSuono = file.open(QIODevice::ReadOnly) && leggibile(file);
-    file.close();
+    const bool diSuono = diSuonoLeggibile(percorso);
     const std::wstring nome = QDir::toNativeSeparators(percorso).toStdWString();
     if (!diSuono || !PlaySoundW(nome.c_str(), nullptr, SND_ASYNC | SND_FILENAME | SND_NODEFAULT))
         segnalaFallimento(std::move(fallito));
@@ -210,9 +217,7 @@ void LettoreSuono::lavora()
             r = std::move(m_coda.front());
             m_coda.pop_front();
         }
-        QFile file(QFile::decodeName(r.percorso));
-        const bool diSuono = file.open(QIODevice::ReadOnly) && leggibile(file);
-        file.close();
+        const bool diSuono = diSuonoLeggibile(QFile::decodeName(r.percorso));
         ca_proplist* p = nullptr;
         if (!pronto || !diSuono || ca.creaLista(&p) != CA_SUCCESS) {
             segnalaFallimento(std::move(r.fallito));
