@@ -12,7 +12,7 @@ namespace compagni {
 
 QFont carattere(int pixel)
 {
-    QFont f(ui::Carattere);
+    QFont f = ui::carattereDisegnato();
     f.setPixelSize(pixel);
     f.setBold(true);
     return f;

@@ -21,7 +21,7 @@ Caratteri misura()
     Caratteri c;
     // A line of the menu font as a menu bar measures its entries.
     c.altezzaRigaMenu = QFontMetrics(carattereMenu()).size(Qt::TextShowMnemonic, QStringLiteral("Esci")).height();
-    c.faccia = QFontInfo(QFont(Carattere)).family();
+    c.faccia = QFontInfo(carattereDisegnato()).family();
     return c;
 }
 
@@ -37,7 +37,7 @@ QFont carattere(const QString& faccia, double punti, Peso peso)
 {
     // One face stands in for every face of the design.
     Q_UNUSED(faccia);
-    QFont f(Carattere);
+    QFont f = carattereDisegnato();
     f.setPixelSize(static_cast<int>(std::lround(punti * 96.0 / 72.0)));
     f.setBold(peso == Peso::Grassetto);
     f.setStyleStrategy(QFont::PreferAntialias);

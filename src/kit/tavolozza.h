@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 
 // The colours and the typeface that the drill's screens and its companion programs
@@ -16,6 +17,18 @@ inline const QString PacchettoCarattere;
 inline const QString Carattere = QStringLiteral("Liberation Sans");
 inline const QString PacchettoCarattere = QStringLiteral(" (pacchetto fonts-liberation2)");
 #endif
+
+// A font of that face. Where Arial is missing (Wine, a trimmed system), its metric twins come
+// before any other face, and a sans serif at worst: never a serif.
+inline QFont carattereDisegnato()
+{
+    QFont f(Carattere);
+#ifdef Q_OS_WIN
+    f.setFamilies({Carattere, QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    f.setStyleHint(QFont::SansSerif);
+#endif
+    return f;
+}
 
 inline const QColor Verde{192, 255, 192};       // the start screen, the background, the companions
 inline const QColor Ciano{0, 255, 255};         // title strips

@@ -49,12 +49,12 @@ void ProvaTesto::numeroInTestoConLocaleItaliano()
     QLocale::setDefault(prima);
 
     const std::string vecchio = std::setlocale(LC_NUMERIC, nullptr);
-    const char* nomi[] = {"it_IT.UTF-8", "it_IT.utf8", "it_IT"};
+    const char* nomi[] = {"it_IT.UTF-8", "it_IT.utf8", "it_IT", "Italian_Italy.1252"};
     const char* trovato = nullptr;
     for (const char* n : nomi)
         if (!trovato && std::setlocale(LC_NUMERIC, n))
             trovato = n;
-    // The build compiles it_IT.UTF-8 for this test, found through LOCPATH.
+    // On Linux the build compiles it_IT.UTF-8 for this test, found through LOCPATH; Windows has its own.
     QVERIFY2(trovato, "no Italian C locale: run through ctest, which points LOCPATH at the one the build compiles");
     const QString mezzo = testo::numeroInTesto(2.5);
     const QString grande = testo::numeroInTesto(1234567);

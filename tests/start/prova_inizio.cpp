@@ -17,6 +17,11 @@ using namespace prova;
 
 namespace {
 
+QString rettangolo(const QRect& r)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
 void eliminaDifferiti() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 ui::Pulsante* direzione(int d)
@@ -111,7 +116,8 @@ private slots:
         QCOMPARE(pulsante(f, "Command5")->text(), QStringLiteral(" Tuttte"));
         QVERIFY(!FrmEquivMul::caricato());
         // The start screen fits inside the background, centred.
-        QVERIFY(b->geometry().contains(f->geometry()));
+        QVERIFY2(b->geometry().contains(f->geometry()),
+                 qPrintable(QStringLiteral("%1 in %2").arg(rettangolo(f->geometry()), rettangolo(b->geometry()))));
     }
 
     void ogniDirezioneConOgniTipo_data()
