@@ -3,11 +3,14 @@
 //
 //   disegna_icona ASSETS LATO USCITA.png   one size in pixels
 //   disegna_icona ASSETS svg USCITA.svg    the scalable icon
+//   disegna_icona ASSETS ico USCITA.ico    the Windows icon: 16, 24, 32, 48 and 256 px
 //
 // The small sizes are pixel pictures drawn by hand (ASSETS/icona-LATO.xpm, and icona.xpm
 // for 32); the larger ones and the SVG come from the drawing below, in a 256-unit square.
 // At a size in pixels every edge falls on the pixel grid, outlines are at least a pixel
 // wide, and details too small to see there are left out.
+#include <QBuffer>
+#include <QDataStream>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -258,28 +261,9 @@ void disegna(Tela& t)
     piatto(t, 170);
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// One size as a picture: drawn by hand where a pixel picture of that size exists.
+QImage immagine(const QString& assets, int lato)
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "uso: %s ASSETS LATO|svg USCITA\n", argv[0]);
-        return 2;
-    }
-    const QString assets = QString::fromLocal8Bit(argv[1]);
-    const QString misura = QString::fromLatin1(argv[2]);
-    const QString uscita = QString::fromLocal8Bit(argv[3]);
-
-    if (misura == QLatin1String("svg")) {
-        TelaSvg svg;
-        disegna(svg);
-        QFile f(uscita);
-        return f.open(QIODevice::WriteOnly) && f.write(svg.fine().toUtf8()) > 0 ? 0 : 1;
-    }
-
-    const int lato = misura.toInt();
-    if (lato <= 0)
-        return 2;
     QImage immagine;
     const QString xpm = lato == 32 ? assets + QStringLiteral("/icona.xpm")
                                    : assets + QStringLiteral("/icona-%1.xpm").arg(lato);
@@ -287,12 +271,76 @@ int main(int argc, char* argv[])
         immagine = QImage(xpm);
         if (immagine.size() != QSize(lato, lato)) {
             std::fprintf(stderr, "%s is not %d x %d\n", qPrintable(xpm), lato, lato);
-            return 1;
+            return {};
         }
     } else {
         TelaPixel pixel(lato);
         disegna(pixel);
         immagine = pixel.fine();
     }
-    return immagine.convertToFormat(QImage::Format_ARGB32).save(uscita, "PNG") ? 0 : 1;
+    return immagine.convertToFormat(QImage::Format_ARGB32);
+}
+
+QByteArray png(const QImage& immagine)
+{
+    QByteArray dati;
+    QBuffer b(&dati);
+    b.open(QIODevice::WriteOnly);
+    return immagine.save(&b, "PNG") ? dati : QByteArray();
+}
+
+// An icon file of PNG pictures, as Windows reads them since Vista: a header, one entry per
+// size, then the pictures.
+QByteArray ico(const QString& assets)
+{
+    const int lati[] = {16, 24, 32, 48, 256};
+    QByteArray testa, corpo;
+    QDataStream t(&testa, QIODevice::WriteOnly);
+    t.setByteOrder(QDataStream::LittleEndian);
+    t << quint16(0) << quint16(1) << quint16(std::size(lati));
+    quint32 posizione = 6 + 16 * std::size(lati);
+    for (const int lato : lati) {
+        const QByteArray p = png(immagine(assets, lato));
+        if (p.isEmpty())
+            return {};
+        // 256 is written as 0.
+        t << quint8(lato % 256) << quint8(lato % 256) << quint8(0) << quint8(0) << quint16(1) << quint16(32)
+          << quint32(p.size()) << posizione;
+        posizione += p.size();
+        corpo += p;
+    }
+    return testa + corpo;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 4) {
+        std::fprintf(stderr, "uso: %s ASSETS LATO|svg|ico USCITA\n", argv[0]);
+        return 2;
+    }
+    const QString assets = QString::fromLocal8Bit(argv[1]);
+    const QString misura = QString::fromLatin1(argv[2]);
+    const QString uscita = QString::fromLocal8Bit(argv[3]);
+
+    if (misura == QLatin1String("svg") || misura == QLatin1String("ico")) {
+        QByteArray dati;
+        if (misura == QLatin1String("svg")) {
+            TelaSvg svg;
+            disegna(svg);
+            dati = svg.fine().toUtf8();
+        } else {
+            dati = ico(assets);
+        }
+        QFile f(uscita);
+        return !dati.isEmpty() && f.open(QIODevice::WriteOnly) && f.write(dati) == dati.size() ? 0 : 1;
+    }
+
+    const int lato = misura.toInt();
+    if (lato <= 0)
+        return 2;
+    const QByteArray p = png(immagine(assets, lato));
+    QFile f(uscita);
+    return !p.isEmpty() && f.open(QIODevice::WriteOnly) && f.write(p) == p.size() ? 0 : 1;
 }
