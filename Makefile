@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets; see README.md.
 # MASSA_NO_DEPS=1 skips the check for missing Debian packages (scripts/deps.sh).
-.PHONY: run test check build deps deps-test bench clean package deps-package test-package windows deps-windows
+.PHONY: run test check build deps deps-test bench clean package deps-package test-package windows deps-windows test-windows
 
 deps:
 	@bash scripts/deps.sh
@@ -56,10 +56,19 @@ bench: deps-test
 	bash bench/wayland.sh
 
 # The drill for Windows, cross-built with MinGW-w64 against Qt for Windows, which is built
-# once from Debian's source into ~/.cache/misure-di-massa (scripts/windows/qt.sh).
+# once from Debian's source into ~/.cache/misure-di-massa (scripts/windows/qt.sh); then its
+# installers, an MSI and an NSIS setup, in build/windows/installatori.
 windows: deps-windows
 	qt=$$(bash scripts/windows/qt.sh) && export MASSA_QT_WINDOWS="$$qt" && \
-	  cmake --preset windows-cross && cmake --build --preset windows-cross
+	  cmake --preset windows-cross && cmake --build --preset windows-cross && \
+	  cmake --build --preset windows-cross --target installatori
+
+# The Windows suites, the play and the installers under Wine, on an X server of their own;
+# the Wine prefix's processes end with it.
+test-windows: deps-test windows
+	qt=$$(bash scripts/windows/qt.sh) && export MASSA_QT_WINDOWS="$$qt" && \
+	  bash tests/support/xvfb.sh -s "-screen 0 1024x768x24" bash -c \
+	    'ctest --preset windows-cross; rc=$$?; WINEPREFIX="$$PWD/build/windows/wine" wineserver -k; exit $$rc'
 
 clean:
 	rm -rf build
