@@ -20,6 +20,7 @@ int main()
 #else
     const std::filesystem::path eseguibile = std::filesystem::read_symlink("/proc/self/exe");
 #endif
-    std::ofstream(segno, std::ios::binary) << eseguibile.string() << '\n' << std::filesystem::current_path().string() << '\n';
+    std::ofstream(segno, std::ios::binary) << eseguibile.string() << '\n'
+                                           << std::filesystem::current_path().string() << '\n';
     return 0;
 }

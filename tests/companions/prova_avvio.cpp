@@ -95,9 +95,12 @@ void ProvaAvvio::compagniAccantoAlProgramma()
     QTemporaryDir altrove;
     scriviFinto(altrove.filePath(nome));
     QVERIFY(QDir::setCurrent(altrove.path()));
-    const QString programma = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral(MASSA_BIN_DIR));
+    const QString programma = QDir(QCoreApplication::applicationDirPath())
+                                  .absoluteFilePath(QStringLiteral(MASSA_BIN_DIR));
     QVERIFY(QDir(programma).exists(QStringLiteral(MASSA_PROGRAMMA)));
-    const QString trovato = ServiziReali::trovaEseguibile(nome, ServiziReali::cartelleDiRicerca(programma, elenco(QStringLiteral(".:"))));
+    const QString trovato = ServiziReali::trovaEseguibile(nome, ServiziReali::cartelleDiRicerca(programma,
+                                                                                                elenco(QStringLiteral(
+                                                                                                    ".:"))));
     QCOMPARE(trovato, QDir(programma).absoluteFilePath(nome));
 }
 
