@@ -11,6 +11,20 @@ same_region() {
   [ "${d%% *}" = "0" ]
 }
 
+# pixel <shot> <x> <y>  ->  "r,g,b"
+pixel() {
+  convert "$work/$1.png" -crop "1x1+$2+$3" -depth 8 txt:- | sed -n '2s/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
+# expect <shot> <x> <y> <r,g,b> <what>
+expect() {
+  local got
+  got=$(pixel "$1" "$2" "$3")
+  [ "$got" = "$4" ] || fail "$5: pixel ($2,$3) of $1.png is rgb($got), expected rgb($4)"
+  note "$5: rgb($got) at ($2,$3)"
+}
+# tw <twips>: pixels, rounded as the layouts place controls
+tw() { echo $(( ($1 + 7) / 15 )); }
+
 # until_true <tries of 0.1 s> <command...>
 until_true() {
   local n=$1

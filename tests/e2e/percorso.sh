@@ -40,17 +40,6 @@ fail() {
 note() { echo "  $*"; }
 
 # ---- X helpers ----
-# pixel <shot> <x> <y>  ->  "r,g,b"
-pixel() {
-  convert "$work/$1.png" -crop "1x1+$2+$3" -depth 8 txt:- | sed -n '2s/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
-}
-# expect <shot> <x> <y> <r,g,b> <what>
-expect() {
-  local got
-  got=$(pixel "$1" "$2" "$3")
-  [ "$got" = "$4" ] || fail "$5: pixel ($2,$3) of $1.png is rgb($got), expected rgb($4)"
-  note "$5: rgb($got) at ($2,$3)"
-}
 # shot_until <shot> <x> <y> <r,g,b>: screenshots until the pixel has the colour (it has been painted)
 shot_until() {
   for _ in $(seq 1 100); do
@@ -61,8 +50,6 @@ shot_until() {
   return 1
 }
 click() { xdotool mousemove --sync "$1" "$2" click 1; }
-# twips -> pixels, rounded as the layouts place controls
-tw() { echo $(( ($1 + 7) / 15 )); }
 # ink <shot> <x> <y> <w> <h> <r,g,b>: the box around the pixels of the text colour in a region -> "W H X count"
 ink() {
   convert "$work/$1.png" -crop "$4x$5+$2+$3" +repage -fuzz 15% \

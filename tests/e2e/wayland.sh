@@ -58,7 +58,6 @@ shot_until() {
 # The pointer rests on the spot before the click: weston tells a surface of the pointer as
 # it enters, and a press that comes with the entering may reach Qt before it knows where.
 click() { xdotool mousemove --sync "$1" "$2" sleep 0.2 click 1; }
-tw() { echo $(( ($1 + 7) / 15 )); }
 
 W=1024 H=768 CLIENT_H=556
 WESTON=255,0,255 GREEN=192,255,192 START_EXIT=255,224,192 START_FRAME=255,255,192

@@ -31,16 +31,6 @@ START_NAME='^TRASFORMAZIONI CON LE MISURE DI MASSA$'
 EXERCISE_NAME='^TRASFORMAZIONI CON LE MISURE DI MASSA  kg  hg  dag  g$'
 GREEN=192,255,192 START_KEY=255,255,128 START_EXIT=255,224,192 EXERCISE_KEY=240,220,150
 CLIENT_W=794 CLIENT_H=556
-pixel() {
-  convert "$work/$1.png" -crop "1x1+$2+$3" -depth 8 txt:- | sed -n '2s/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
-}
-expect() {
-  local got
-  got=$(pixel "$1" "$2" "$3")
-  [ "$got" = "$4" ] || fail "$5: pixel ($2,$3) of $1.png is rgb($got), expected rgb($4)"
-  note "$5: rgb($got) at ($2,$3)"
-}
-tw() { echo $(( ($1 + 7) / 15 )); }
 key() { xdotool key --clearmodifiers "$@"; sleep 0.3; }
 
 # What the drill reports: the right answer, right and wrong answers so far, the question's start.
