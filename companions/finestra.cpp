@@ -2,6 +2,7 @@
 
 #include "identita.h"
 #include "runtime/collocazione.h"
+#include "runtime/piattaforma.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -97,6 +98,7 @@ int esegui(QWidget* finestra)
 
 int avvia(int argc, char* argv[], const std::function<QWidget*()>& crea)
 {
+    piattaforma::scalaValida(argc > 0 ? argv[0] : "misure-di-massa");
     QApplication app(argc, argv);
     // The companions belong to the drill: task bars show them under its launcher.
     identita::dichiara();

@@ -10,7 +10,7 @@ set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libfontconfig-dev libcanberra-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libwayland-dev libfontconfig-dev libcanberra-dev
   fonts-liberation2
 )
 case ${1:-} in

@@ -15,18 +15,15 @@ struct Richiesta {
     double fattore = 0; // 0: the factor that fits the screen
 };
 
-// What the arguments ask for; the last --lavagna counts, anything else is left alone. A
-// factor outside 0.5 to 8, or not a number, means the factor that fits.
-Richiesta richiesta(int argc, const char* const argv[]);
-
 // The largest factor (device pixels per pixel of the program) at which a window of `finestra`
 // pixels, inside a frame of `cornice` device pixels that does not grow with it, fits an area
 // of `area` device pixels; rounded down to a thousandth. 0 when no area is known.
 double fattoreAdatto(QSize area, QMargins cornice, QSize finestra);
 
-// Before the application is made: with the option, sets the scale factor that makes
+// Before the application is made: as `richiesta` asks, sets the scale factor that makes
 // `finestra` (the largest screen, at its designed size) fit, multiplied into any the desktop
-// set. Without it, returns at once.
-void prepara(int argc, char* argv[], QSize finestra);
+// set; a factor asked for that would not fit is lowered to the one that does, with a line
+// saying so. Without the option, returns at once.
+void prepara(const Richiesta& richiesta, int argc, char* argv[], QSize finestra);
 
 } // namespace lavagna

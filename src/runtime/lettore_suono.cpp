@@ -1,5 +1,6 @@
 #include "runtime/lettore_suono.h"
 
+#include "runtime/registro.h"
 #include "runtime/servizi.h"
 
 #include <QDir>
@@ -62,6 +63,14 @@ namespace {
     QFile file(percorso);
     return file.open(QIODevice::ReadOnly) && LettoreSuono::leggibile(file);
 }
+
+// For the technician: which sound was not played, and why.
+[[maybe_unused]] void annota(const QString& percorso, const QString& perche)
+{
+    qCInfo(registroSuono, "%s non suonato: %s; al suo posto il segnale acustico", qPrintable(percorso),
+           qPrintable(perche));
+}
+[[maybe_unused]] const QString NonUnSuono = QStringLiteral("non si apre o non è un suono WAV PCM");
 } // namespace
 
 #if MASSA_CANBERRA
@@ -87,7 +96,9 @@ struct Canberra {
     decltype(&ca_proplist_create) creaLista = nullptr;
     decltype(&ca_proplist_sets) scrivi = nullptr;
     decltype(&ca_proplist_destroy) distruggiLista = nullptr;
+    decltype(&ca_strerror) spiega = nullptr;
     ca_context* contesto = nullptr;
+    QString perche; // why apri failed
 
     template <typename F>
     static bool cerca(QLibrary& libreria, const char* nome, F& funzione)
@@ -104,10 +115,14 @@ struct Canberra {
         if (!libreria.load() || !cerca(libreria, "ca_context_create", creaContesto) ||
             !cerca(libreria, "ca_context_change_props", proprieta) || !cerca(libreria, "ca_context_play_full", suona) ||
             !cerca(libreria, "ca_proplist_create", creaLista) || !cerca(libreria, "ca_proplist_sets", scrivi) ||
-            !cerca(libreria, "ca_proplist_destroy", distruggiLista))
+            !cerca(libreria, "ca_proplist_destroy", distruggiLista) || !cerca(libreria, "ca_strerror", spiega)) {
+            perche = libreria.errorString();
             return false;
-        if (creaContesto(&contesto) != CA_SUCCESS)
+        }
+        if (const int e = creaContesto(&contesto); e != CA_SUCCESS) {
+            perche = QString::fromUtf8(spiega(e));
             return false;
+        }
         tieni(contesto);
         // The sound server shows these beside the stream.
         if (id.isEmpty())
@@ -124,14 +139,18 @@ struct Canberra {
 struct InCorso {
     std::shared_ptr<LettoreSuono::Ponte> ponte;
     std::function<void()> fallito;
+    QString percorso;
+    decltype(&ca_strerror) spiega;
 };
 
 void finito(ca_context*, std::uint32_t, int errore, void* dati)
 {
     std::unique_ptr<InCorso> suono(static_cast<InCorso*>(dati));
     const std::lock_guard lock(suono->ponte->mutex);
-    if (suono->ponte->lettore && LettoreSuono::nonSuonato(errore))
+    if (suono->ponte->lettore && LettoreSuono::nonSuonato(errore)) {
+        annota(suono->percorso, QStringLiteral("libcanberra: ") + QString::fromUtf8(suono->spiega(errore)));
         suono->ponte->lettore->segnalaFallimento(std::move(suono->fallito));
+    }
 }
 
 } // namespace
@@ -188,10 +207,12 @@ void LettoreSuono::suona(const QString& percorso, std::function<void()> fallito)
     // default sound stands in for a file it cannot play, the program's beep does.
     const bool diSuono = diSuonoLeggibile(percorso);
     const std::wstring nome = QDir::toNativeSeparators(percorso).toStdWString();
-    if (!diSuono || !PlaySoundW(nome.c_str(), nullptr, SND_ASYNC | SND_FILENAME | SND_NODEFAULT))
+    if (!diSuono || !PlaySoundW(nome.c_str(), nullptr, SND_ASYNC | SND_FILENAME | SND_NODEFAULT)) {
+        annota(percorso, diSuono ? QStringLiteral("PlaySound non l'ha suonato") : NonUnSuono);
         segnalaFallimento(std::move(fallito));
+    }
 #else
-    Q_UNUSED(percorso);
+    annota(percorso, QStringLiteral("questa versione non ha un lettore di suoni"));
     segnalaFallimento(std::move(fallito));
 #endif
 }
@@ -217,22 +238,30 @@ void LettoreSuono::lavora()
             r = std::move(m_coda.front());
             m_coda.pop_front();
         }
-        const bool diSuono = diSuonoLeggibile(QFile::decodeName(r.percorso));
+        const QString percorso = QFile::decodeName(r.percorso);
+        const bool diSuono = diSuonoLeggibile(percorso);
         ca_proplist* p = nullptr;
-        if (!pronto || !diSuono || ca.creaLista(&p) != CA_SUCCESS) {
+        const QString perche = !pronto                          ? QStringLiteral("libcanberra: ") + ca.perche
+                               : !diSuono                       ? NonUnSuono
+                               : ca.creaLista(&p) != CA_SUCCESS ? QStringLiteral("libcanberra: memoria esaurita")
+                                                                : QString();
+        if (!perche.isEmpty()) {
+            annota(percorso, perche);
             segnalaFallimento(std::move(r.fallito));
             continue;
         }
         ca.scrivi(p, CA_PROP_MEDIA_FILENAME, r.percorso.constData());
         ca.scrivi(p, CA_PROP_MEDIA_ROLE, "event");
-        auto* suono = new InCorso{m_ponte, std::move(r.fallito)};
+        auto* suono = new InCorso{m_ponte, std::move(r.fallito), percorso, ca.spiega};
         // Returns once the sound has started; `finito` hears of its end on another thread.
         const int errore = ca.suona(ca.contesto, ++id, p, finito, suono);
         ca.distruggiLista(p);
         if (errore != CA_SUCCESS) {
             std::unique_ptr<InCorso> mai(suono);
-            if (nonSuonato(errore))
+            if (nonSuonato(errore)) {
+                annota(percorso, QStringLiteral("libcanberra: ") + QString::fromUtf8(ca.spiega(errore)));
                 segnalaFallimento(std::move(mai->fallito));
+            }
         }
     }
 #endif

@@ -1,11 +1,12 @@
 #include "runtime/piattaforma.h"
+#include "runtime/registro.h"
 
 #if MASSA_X11
 #include "runtime/piattaforma_x11.h"
 #endif
 
+#include <QFileInfo>
 #include <QGuiApplication>
-#include <QLibrary>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -13,8 +14,16 @@
 #if MASSA_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
+#if MASSA_WAYLAND
+#include <wayland-client.h>
+#endif
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
+#include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -33,46 +42,34 @@ bool s_compositoreDecora = false;
 
 // Whether the Wayland compositor the application is about to connect to decorates windows
 // itself (it offers xdg-decoration, as KWin and wlroots compositors do; GNOME's and weston
-// do not). Asked on a connection of our own, through libwayland-client opened here, so that
-// nothing of it is loaded on X11.
+// do not). Asked on a connection of our own, before Qt makes its.
 bool compositoreDecora()
 {
+#if MASSA_WAYLAND
     const QByteArray piattaforma = qgetenv("QT_QPA_PLATFORM");
     if (piattaforma.isEmpty() ? !qEnvironmentVariableIsSet("WAYLAND_DISPLAY") : !piattaforma.startsWith("wayland"))
         return false;
-    struct Oscoltatore {
-        void (*globale)(void* dati, void* registro, uint32_t nome, const char* interfaccia, uint32_t versione);
-        void (*rimosso)(void* dati, void* registro, uint32_t nome);
-    };
-    QLibrary wl(QStringLiteral("wayland-client"), 0);
-    const auto connetti = reinterpret_cast<void* (*)(const char*)>(wl.resolve("wl_display_connect"));
-    const auto costruisci = reinterpret_cast<void* (*)(void*, uint32_t, const void*, ...)>(
-        wl.resolve("wl_proxy_marshal_constructor"));
-    const auto ascolta = reinterpret_cast<int (*)(void*, void (**)(), void*)>(wl.resolve("wl_proxy_add_listener"));
-    const auto andataRitorno = reinterpret_cast<int (*)(void*)>(wl.resolve("wl_display_roundtrip"));
-    const auto distruggi = reinterpret_cast<void (*)(void*)>(wl.resolve("wl_proxy_destroy"));
-    const auto disconnetti = reinterpret_cast<void (*)(void*)>(wl.resolve("wl_display_disconnect"));
-    const auto interfacciaRegistro = reinterpret_cast<const void*>(wl.resolve("wl_registry_interface"));
-    if (!connetti || !costruisci || !ascolta || !andataRitorno || !distruggi || !disconnetti || !interfacciaRegistro)
-        return false;
-    void* display = connetti(nullptr);
+    wl_display* display = wl_display_connect(nullptr);
     if (!display)
         return false;
-    constexpr uint32_t ChiediRegistro = 1; // wl_display.get_registry
-    void* registro = costruisci(display, ChiediRegistro, interfacciaRegistro, nullptr);
     bool decora = false;
-    static const Oscoltatore oscoltatore{[](void* dati, void*, uint32_t, const char* interfaccia, uint32_t) {
-                                             if (qstrcmp(interfaccia, "zxdg_decoration_manager_v1") == 0)
-                                                 *static_cast<bool*>(dati) = true;
-                                         },
-                                         [](void*, void*, uint32_t) {}};
-    if (registro) {
-        ascolta(registro, reinterpret_cast<void (**)()>(const_cast<Oscoltatore*>(&oscoltatore)), &decora);
-        andataRitorno(display);
-        distruggi(registro);
+    static const wl_registry_listener ascolto{
+        [](void* dati, wl_registry*, uint32_t, const char* interfaccia, uint32_t) {
+            if (qstrcmp(interfaccia, "zxdg_decoration_manager_v1") == 0)
+                *static_cast<bool*>(dati) = true;
+        },
+        [](void*, wl_registry*, uint32_t) {},
+    };
+    if (wl_registry* registro = wl_display_get_registry(display)) {
+        wl_registry_add_listener(registro, &ascolto, &decora);
+        wl_display_roundtrip(display);
+        wl_registry_destroy(registro);
     }
-    disconnetti(display);
+    wl_display_disconnect(display);
     return decora;
+#else
+    return false;
+#endif
 }
 
 // Where Qt decides: placement by Qt (the frame it knows), no background fill by the system,
@@ -124,9 +121,14 @@ private:
 std::unique_ptr<Desktop> scegli()
 {
 #if MASSA_X11
-    if (auto x11 = desktopX11())
+    if (auto x11 = desktopX11()) {
+        qCInfo(registroPiattaforma, "piattaforma %s: parla X11 (sfondo dal server, cornici dal window manager)",
+               qPrintable(QGuiApplication::platformName()));
         return x11;
+    }
 #endif
+    qCInfo(registroPiattaforma, "piattaforma %s: lascia fare a Qt%s", qPrintable(QGuiApplication::platformName()),
+           s_compositoreDecora ? " (il compositore disegna le barre del titolo)" : "");
     return std::make_unique<DesktopQt>();
 }
 
@@ -138,8 +140,35 @@ Desktop& desktop()
     return *d;
 }
 
+void scalaValida(const char* programma)
+{
+    constexpr char Scala[] = "QT_SCALE_FACTOR";
+    if (qEnvironmentVariableIsEmpty(Scala))
+        return;
+    bool ok = false;
+    const double f = qEnvironmentVariable(Scala).toDouble(&ok);
+    if (ok && std::isfinite(f) && f > 0)
+        return;
+    std::fprintf(stderr, "%s: QT_SCALE_FACTOR=%s non è un numero positivo: uso 1\n",
+                 qPrintable(QFileInfo(QFile::decodeName(programma)).fileName()), qgetenv(Scala).constData());
+    qputenv(Scala, "1");
+}
+
+void versoIlTerminale()
+{
+#ifdef Q_OS_WIN
+    // Started from a console, a window program writes there; started from Explorer, nowhere.
+    if (AttachConsole(ATTACH_PARENT_PROCESS)) {
+        std::FILE* f = nullptr;
+        freopen_s(&f, "CONOUT$", "w", stdout);
+        freopen_s(&f, "CONOUT$", "w", stderr);
+    }
+#endif
+}
+
 void primaDellApplicazione()
 {
+    scalaValida("misure-di-massa");
     if (!qEnvironmentVariableIsSet(SenzaDecorazioni)) {
         qputenv(SenzaDecorazioni, "1");
         s_decorazioniTolte = true;

@@ -56,6 +56,13 @@ Desktop& desktop();
 
 // Before the application is made: what the platform plug-ins read from the environment.
 void primaDellApplicazione();
+// Before any application of the program is made: a QT_SCALE_FACTOR that is not a finite
+// positive number would give windows of a few pixels, or none; 1 instead, with a line saying
+// so. `programma` names who says it.
+void scalaValida(const char* programma);
+// Before writing to standard output or error from the command line: on Windows a window
+// program has none of its own until it joins the console it was started from.
+void versoIlTerminale();
 // The environment a companion program starts with: the drill's own, less what it set for
 // itself alone.
 QProcessEnvironment ambienteCompagni();

@@ -1,5 +1,6 @@
 #include "runtime/lettore_suono.h"
 #include "runtime/piattaforma.h"
+#include "runtime/registro.h"
 #include "runtime/servizi_reali.h"
 #include "runtime/striscia_titolo.h"
 
@@ -32,6 +33,8 @@ void Servizi::suona(const QString& percorso)
 {
     const QFileInfo informazioni(percorso);
     if (!informazioni.isFile() || informazioni.size() >= SuonoMassimo) {
+        qCInfo(registroSuono, "%s: %s; al suo posto il segnale acustico", qPrintable(percorso),
+               informazioni.isFile() ? "troppo grande per un suono breve" : "il file non c'è");
         bip();
         return;
     }
@@ -92,14 +95,20 @@ bool ServiziReali::eseguiProgramma(const QString& nome, StileFinestra /*stile*/)
 {
     const QString percorso = trovaEseguibile(nome,
                                              cartelleDiRicerca(cartellaProgramma(), qEnvironmentVariable("PATH")));
-    if (percorso.isEmpty())
+    if (percorso.isEmpty()) {
+        qCInfo(registroCompagni, "%s non avviato: non è nella cartella del programma né nel PATH (%s)",
+               qPrintable(nome), qPrintable(cartellaProgramma()));
         return false;
+    }
     // Detached: the drill neither waits for it nor hears from it.
     QProcess processo;
     processo.setProgram(percorso);
     processo.setWorkingDirectory(QFileInfo(percorso).absolutePath());
     processo.setProcessEnvironment(piattaforma::ambienteCompagni());
-    return processo.startDetached();
+    if (processo.startDetached())
+        return true;
+    qCInfo(registroCompagni, "%s non avviato: %s", qPrintable(percorso), qPrintable(processo.errorString()));
+    return false;
 }
 
 void ServiziReali::messaggio(const QString& testo, StileMessaggio stile, const QString& titolo)

@@ -4,12 +4,11 @@
 #include "identita.h"
 #include "kit/caratteri.h"
 #include "kit/finestra.h"
+#include "runtime/registro.h"
 #include "start/frm_inizio.h"
 #include "start/frm_inizio_sfondo.h"
 
 #include <QApplication>
-
-#include <cstdio>
 
 void apriProgramma()
 {
@@ -26,9 +25,8 @@ void apriProgramma()
             // Say so when the face the screens are drawn in is missing, and go on with what
             // fontconfig gives instead.
             if (!ui::caratteri().facciaDisegnata())
-                std::fprintf(stderr, "misure-di-massa: %s non è installato%s: i testi usano %s\n",
-                             qPrintable(ui::Carattere), qPrintable(ui::PacchettoCarattere),
-                             qPrintable(ui::caratteri().faccia));
+                qCWarning(registroCaratteri, "%s non è installato%s: i testi usano %s", qPrintable(ui::Carattere),
+                          qPrintable(ui::PacchettoCarattere), qPrintable(ui::caratteri().faccia));
             // While the learner reads the start screen, the exercise screen's fonts and frame are
             // made ready: the first opening then shows at once.
             FrmEquivMul::prepara();

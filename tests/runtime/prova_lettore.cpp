@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -151,6 +153,7 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         qputenv("CANBERRA_DRIVER", "alsa");
+        QLoggingCategory::setFilterRules(QStringLiteral("misure.di.massa.suono=true"));
     }
 
     void init()
@@ -174,13 +177,17 @@ private slots:
         QTest::addColumn<QByteArray>("libreria");
         QTest::addColumn<QByteArray>("dispositivo"); // empty: the file device of init()
         QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("perche"); // what the technician reads
         const QString chime = QStringLiteral(MASSA_BIN_DIR "/positivo.wav");
-        QTest::newRow("no libcanberra") << QByteArray("libnessuna-canberra.so.0") << QByteArray() << chime;
-        QTest::newRow("no sound card") << QByteArray("libcanberra.so.0") << QByteArray("hw:97") << chime;
+        QTest::newRow("no libcanberra") << QByteArray("libnessuna-canberra.so.0") << QByteArray() << chime
+                                        << "libcanberra: .*libnessuna-canberra";
+        QTest::newRow("no sound card") << QByteArray("libcanberra.so.0") << QByteArray("hw:97") << chime
+                                       << "libcanberra: [A-Z]";
         QTest::newRow("no such file") << QByteArray("libcanberra.so.0") << QByteArray()
-                                      << QStringLiteral(MASSA_BIN_DIR "/nessuno.wav");
+                                      << QStringLiteral(MASSA_BIN_DIR "/nessuno.wav") << "non si apre";
         QTest::newRow("not a sound") << QByteArray("libcanberra.so.0") << QByteArray()
-                                     << QStringLiteral(MASSA_BIN_DIR "/../CMakeCache.txt");
+                                     << QStringLiteral(MASSA_BIN_DIR "/../CMakeCache.txt")
+                                     << "non si apre o non è un suono WAV PCM";
     }
 
     void nonSuonati()
@@ -188,8 +195,12 @@ private slots:
         QFETCH(QByteArray, libreria);
         QFETCH(QByteArray, dispositivo);
         QFETCH(QString, file);
+        QFETCH(QString, perche);
         if (!dispositivo.isEmpty())
             qputenv("CANBERRA_DEVICE", dispositivo);
+        for (int volte = 0; volte < 2; ++volte)
+            QTest::ignoreMessage(QtInfoMsg,
+                                 QRegularExpression(QRegularExpression::escape(file) + " non suonato: " + perche));
         Esito e, trattenuto;
         LettoreSuono lettore(libreria);
         Ostacolo fermo(m_dir.filePath(QStringLiteral("fermo.wav")));

@@ -2,7 +2,7 @@
 // With MASSA_LAVAGNA=<factor> it runs in the drill's whiteboard mode at that factor, and every
 // control is drawn at that many times its designed place and size.
 #include "esercizio_prova.h"
-#include "runtime/lavagna.h"
+#include "runtime/comando.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -107,7 +107,8 @@ public:
     {
         QByteArray nome("prova"), opzione = "--lavagna=" + qgetenv("MASSA_LAVAGNA");
         char* argomenti[] = {nome.data(), opzione.data()};
-        lavagna::prepara(qEnvironmentVariableIsSet("MASSA_LAVAGNA") ? 2 : 1, argomenti, QSize());
+        const int n = qEnvironmentVariableIsSet("MASSA_LAVAGNA") ? 2 : 1;
+        lavagna::prepara(comando::leggi(n, argomenti).lavagna, n, argomenti, QSize());
     }
 
 private slots:
