@@ -110,7 +110,7 @@ public:
 
     void chiediCornice() override {}
     void allaCornice(QWidget*, std::function<void()>) override {}
-    void sorvegliaDistruzione(QWindow*, std::function<void()>) override {}
+    void sorvegliaDistruzione(QWindow*, std::function<void()>, Perdita) override {}
     bool titoliPropri() const override { return m_titoliPropri; }
 
 private:

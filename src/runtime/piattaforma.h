@@ -38,9 +38,13 @@ public:
     // slow on a loaded machine), runs `rifai` once, on the GUI thread, when it does.
     virtual void allaCornice(QWidget* finestra, std::function<void()> rifai) = 0;
 
-    // Runs `distrutta` once, on the GUI thread, when the window system destroys the window
-    // outright (as `xdotool windowclose` does). Nowhere else can that happen.
-    virtual void sorvegliaDistruzione(QWindow* finestra, std::function<void()> distrutta) = 0;
+    // Runs `perduta` once, on the GUI thread, when the window system destroys the window
+    // outright (as `xdotool windowclose` does); with `Perdita::DistruttaORitirata`, also when
+    // the window, shown, is unmapped from outside (as some desktops' "hide" or a stray tool
+    // does), for a window that must stay. Nowhere but on X11 can that happen.
+    enum class Perdita { Distrutta, DistruttaORitirata };
+    virtual void sorvegliaDistruzione(QWindow* finestra, std::function<void()> perduta,
+                                      Perdita quale = Perdita::Distrutta) = 0;
 
     // Whether the program draws the title bars of its own windows (StrisciaTitolo): on
     // Wayland, where Qt's own would load a whole OpenGL stack just to be drawn.

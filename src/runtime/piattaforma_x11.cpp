@@ -65,7 +65,8 @@ class Sorveglianza : public QAbstractNativeEventFilter {
 public:
     struct Voce {
         QPointer<QWindow> finestra;
-        std::function<void()> distrutta;
+        std::function<void()> perduta;
+        Desktop::Perdita quale;
     };
     QHash<quintptr, Voce> finestre;
     struct Attesa {
@@ -92,16 +93,26 @@ public:
             }
             return false;
         }
-        if ((e->response_type & 0x7f) != XCB_DESTROY_NOTIFY)
-            return false;
-        const auto* d = static_cast<const xcb_destroy_notify_event_t*>(messaggio);
-        const auto voce = finestre.find(d->window);
+        xcb_window_t id = XCB_WINDOW_NONE;
+        if ((e->response_type & 0x7f) == XCB_DESTROY_NOTIFY) {
+            id = static_cast<const xcb_destroy_notify_event_t*>(messaggio)->window;
+        } else if ((e->response_type & 0x7f) == XCB_UNMAP_NOTIFY) {
+            // Qt unmaps a window it hides after it is no longer visible to Qt: only a window
+            // still visible was unmapped by someone else.
+            const auto* u = static_cast<const xcb_unmap_notify_event_t*>(messaggio);
+            const auto voce = finestre.constFind(u->window);
+            if (u->event == u->window && voce != finestre.cend() &&
+                voce->quale == Desktop::Perdita::DistruttaORitirata && voce->finestra && voce->finestra->isVisible())
+                id = u->window;
+        }
+        const auto voce = finestre.find(id);
         if (voce == finestre.end())
             return false;
+        // Once: what the callback does (destroying the window to make it again) brings more.
         Voce v = voce.value();
         finestre.erase(voce);
         if (v.finestra)
-            QMetaObject::invokeMethod(v.finestra, std::move(v.distrutta), Qt::QueuedConnection);
+            QMetaObject::invokeMethod(v.finestra, std::move(v.perduta), Qt::QueuedConnection);
         return false;
     }
 };
@@ -212,11 +223,11 @@ public:
         m_sorveglianza.inAttesa.insert(finestra->winId(), {finestra, std::move(rifai)});
     }
 
-    void sorvegliaDistruzione(QWindow* finestra, std::function<void()> distrutta) override
+    void sorvegliaDistruzione(QWindow* finestra, std::function<void()> perduta, Perdita quale) override
     {
         installaFiltro();
         const quintptr id = finestra->winId();
-        m_sorveglianza.finestre.insert(id, {finestra, std::move(distrutta)});
+        m_sorveglianza.finestre.insert(id, {finestra, std::move(perduta), quale});
         // Gone with its window; X may give the id to another window later.
         QObject::connect(finestra, &QObject::destroyed, qApp, [this, id] {
             const auto voce = m_sorveglianza.finestre.constFind(id);

@@ -70,8 +70,9 @@ void FrmInizioSfondo::mostraSulloSchermo()
     }
     create();
     m_coloreDalServer = piattaforma::desktop().preparaSfondo(this, colore());
-    // Destroyed from outside, it comes back: the desktop never shows behind the drill.
-    piattaforma::desktop().sorvegliaDistruzione(this, [this] { ricrea(); });
+    // Destroyed or unmapped from outside, it comes back: the desktop never shows behind the drill.
+    piattaforma::desktop().sorvegliaDistruzione(
+        this, [this] { ricrea(); }, piattaforma::Desktop::Perdita::DistruttaORitirata);
     setWindowState(Qt::WindowMaximized);
     show();
 }

@@ -317,23 +317,26 @@ sfondo)
   "$tocca" distruggi "$exercise" || fail "the exercise window could not be destroyed"
   until_true 100 viewable "$start" || fail "the start screen did not come back after the exercise window was destroyed"
   kill -0 "$pid" 2>/dev/null || fail "the program ended with its exercise window"
-  # Destroyed outright, as xdotool windowclose does: a new background, behind the start screen.
-  "$tocca" distruggi "$bg" || fail "the background could not be destroyed"
-  until_true 100 sh -c "w=\$(xdotool search --onlyvisible --name '^Form1\$' 2>/dev/null | head -n 1); [ -n \"\$w\" ] && [ \"\$w\" != $bg ]" \
-    || fail "the background did not come back after it was destroyed"
-  bg=$(visible_named '^Form1$')
-  geometry "$bg"
-  [ "$GX,$GY,$GW,$GH" = "0,0,$W,$H" ] || fail "the background came back over ${GW}x${GH}+$GX+$GY, not the screen"
-  xprop -id "$bg" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "the background came back into task bars"
   in_front() { # the start screen above the background in the window manager's stacking order
     local ordine
     ordine=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g')
     awk -v s="$(printf '0x%x' "$start")" -v b="$(printf '0x%x' "$bg")" \
       '{ for (i = 1; i <= NF; i++) { if ($i == s) ps = i; if ($i == b) pb = i } } END { exit !(ps > pb && pb > 0) }' <<<"$ordine"
   }
-  until_true 50 in_front || fail "the start screen is not in front of the background that came back"
-  kill -0 "$pid" 2>/dev/null || fail "the program ended with its background"
-  note "out of task bars, deaf to close requests, back when destroyed, back to the start screen"
+  # Destroyed outright, as xdotool windowclose does, or unmapped, as a desktop's "hide" may: a
+  # new background, behind the start screen.
+  for how in distruggi ritira; do
+    "$tocca" "$how" "$bg" || fail "the background could not be touched ($how)"
+    until_true 100 sh -c "w=\$(xdotool search --onlyvisible --name '^Form1\$' 2>/dev/null | head -n 1); [ -n \"\$w\" ] && [ \"\$w\" != $bg ]" \
+      || fail "the background did not come back ($how)"
+    bg=$(visible_named '^Form1$')
+    geometry "$bg"
+    [ "$GX,$GY,$GW,$GH" = "0,0,$W,$H" ] || fail "the background came back over ${GW}x${GH}+$GX+$GY, not the screen ($how)"
+    xprop -id "$bg" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "the background came back into task bars ($how)"
+    until_true 50 in_front || fail "the start screen is not in front of the background that came back ($how)"
+    kill -0 "$pid" 2>/dev/null || fail "the program ended with its background ($how)"
+  done
+  note "out of task bars, deaf to close requests, back when destroyed or unmapped, back to the start screen"
   ;;
 esac
 kill "${pids[@]}" 2>/dev/null

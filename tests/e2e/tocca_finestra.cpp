@@ -1,6 +1,6 @@
 // What a desktop may do to a window: ask it to close (as a task bar or a close box does,
-// through the window manager), or destroy it outright.
-// usage: tocca_finestra chiudi|distruggi <window id>
+// through the window manager), destroy it outright, or unmap it (as a desktop's "hide" may).
+// usage: tocca_finestra chiudi|distruggi|ritira <window id>
 #include <xcb/xcb.h>
 
 #include <cstdio>
@@ -18,6 +18,8 @@ int main(int argc, char* argv[])
     xcb_void_cookie_t richiesta{};
     if (std::strcmp(argv[1], "distruggi") == 0) {
         richiesta = xcb_destroy_window_checked(c, w);
+    } else if (std::strcmp(argv[1], "ritira") == 0) {
+        richiesta = xcb_unmap_window_checked(c, w);
     } else {
         const char nome[] = "_NET_CLOSE_WINDOW";
         xcb_intern_atom_reply_t* a = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof nome - 1, nome), nullptr);
