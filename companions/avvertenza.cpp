@@ -1,7 +1,5 @@
 #include "avvertenza.h"
 
-#include <QScrollArea>
-
 namespace compagni {
 
 Avvertenza::Avvertenza(QWidget* genitore)
@@ -21,16 +19,8 @@ Avvertenza::Avvertenza(QWidget* genitore)
                        "quando lo si chiude."),
     };
     // On a screen too small for the whole notice the paragraphs scroll, still wrapped to the
-    // window's width: no word is ever cut off.
-    auto* scorrimento = new QScrollArea(this);
-    scorrimento->setObjectName(QStringLiteral("scorrimento"));
-    scorrimento->setFrameShape(QFrame::NoFrame);
-    scorrimento->setWidgetResizable(true);
-    scorrimento->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* testo = new QWidget;
-    auto* colonna = new QVBoxLayout(testo);
-    colonna->setContentsMargins(0, 0, 0, 0);
-    colonna->setSpacing(corpo()->spacing());
+    // window's width.
+    QVBoxLayout* colonna = colonnaScorrevole(Scorre::Giu);
     bool primo = true;
     for (const QString& paragrafo : paragrafi) {
         auto* l = etichetta(paragrafo, primo ? Sfondo : Riquadro, primo ? TestoStriscia : Qt::black, 20);
@@ -42,13 +32,8 @@ Avvertenza::Avvertenza(QWidget* genitore)
         primo = false;
     }
     colonna->addStretch(1);
-    scorrimento->setWidget(testo);
     // Opened, it says its title and its first paragraph.
-    testo->findChild<QLabel*>(QStringLiteral("paragrafo"))->setFocus();
-    // The window's green behind the paragraphs, as before they scrolled.
-    scorrimento->viewport()->setAutoFillBackground(false);
-    testo->setAutoFillBackground(false);
-    corpo()->addWidget(scorrimento, 1);
+    findChild<QLabel*>(QStringLiteral("paragrafo"))->setFocus();
     resize(820, 540);
 }
 

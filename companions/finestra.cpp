@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStyleFactory>
 
@@ -70,6 +71,26 @@ Finestra::Finestra(const QString& titoloFinestra, const QString& titoloStriscia,
         connect(scorciatoia, &QShortcut::activated, this, [this, avanti] { focusNextPrevChild(avanti); });
     }
     esterno->addWidget(m_chiudi, 0, Qt::AlignHCenter);
+}
+
+QVBoxLayout* Finestra::colonnaScorrevole(Scorre come)
+{
+    auto* scorrimento = new QScrollArea(this);
+    scorrimento->setObjectName(QStringLiteral("scorrimento"));
+    scorrimento->setFrameShape(QFrame::NoFrame);
+    scorrimento->setWidgetResizable(true);
+    if (come == Scorre::Giu)
+        scorrimento->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* contenuto = new QWidget;
+    auto* colonna = new QVBoxLayout(contenuto);
+    colonna->setContentsMargins(0, 0, 0, 0);
+    colonna->setSpacing(m_corpo->spacing());
+    scorrimento->setWidget(contenuto);
+    // The window's green behind the content, as if it did not scroll.
+    scorrimento->viewport()->setAutoFillBackground(false);
+    contenuto->setAutoFillBackground(false);
+    m_corpo->addWidget(scorrimento, 1);
+    return colonna;
 }
 
 void leggibile(QLabel* l, const QString& parole)

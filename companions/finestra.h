@@ -41,6 +41,10 @@ public:
 
     QVBoxLayout* corpo() const { return m_corpo; }
     QPushButton* chiudi() const { return m_chiudi; }
+    // A column in the body that scrolls on a screen too small for it, so no text is ever cut
+    // off: downwards only, its text wrapped to the window's width, or both ways.
+    enum class Scorre { Giu, Ovunque };
+    QVBoxLayout* colonnaScorrevole(Scorre come);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

@@ -1,36 +1,24 @@
 #include "quadro.h"
 
+#include "regole/unita.h"
+
 #include <QGridLayout>
 
 namespace compagni {
 
 namespace {
 
-struct Unita {
-    const char* simbolo;
-    const char* nome;
-};
-
-// From the largest to the smallest: each is ten times the next.
-constexpr Unita ElencoUnita[] = {
-    {"kg", "chilogrammo"}, {"hg", "ettogrammo"},  {"dag", "decagrammo"}, {"g", "grammo"},
-    {"dg", "decigrammo"},  {"cg", "centigrammo"}, {"mg", "milligrammo"},
-};
-// The drill works with the first four; they stand out in the stronger yellow.
-constexpr int UnitaDellEsercizio = 4;
-
-// "chilogrammo" -> "chilogrammi"
-QString plurale(const char* nome) { return QString::fromUtf8(nome).chopped(1) + QLatin1Char('i'); }
+using misure::ElencoUnita;
 
 // What a screen reader says of a unit's column: its name and how it stands to its neighbour.
 QString colonnaInParole(std::size_t i)
 {
-    const QString nome = QString::fromUtf8(ElencoUnita[i].nome);
+    const QString nome = QString::fromUtf8(ElencoUnita[i].singolare);
     const QString capo = nome.left(1).toUpper() + nome.mid(1);
     if (i + 1 < std::size(ElencoUnita))
-        return QStringLiteral("%1: 1 %2 uguale 10 %3.").arg(capo, nome, plurale(ElencoUnita[i + 1].nome));
+        return QStringLiteral("%1: 1 %2 uguale 10 %3.").arg(capo, nome, QString::fromUtf8(ElencoUnita[i + 1].plurale));
     return QStringLiteral("%1, la più piccola: 10 %2 uguale 1 %3.")
-        .arg(capo, plurale(ElencoUnita[i].nome), QString::fromUtf8(ElencoUnita[i - 1].nome));
+        .arg(capo, QString::fromUtf8(ElencoUnita[i].plurale), QString::fromUtf8(ElencoUnita[i - 1].singolare));
 }
 
 // "3 hg = 30 dag" -> "3 ettogrammi uguale 30 decagrammi": a symbol is spelt out, a name is not.
@@ -40,9 +28,9 @@ QString esempioInParole(const QString& esempio)
     for (qsizetype k = 0; k < parole.size(); ++k) {
         if (parole[k] == QLatin1String("="))
             parole[k] = QStringLiteral("uguale");
-        for (const Unita& u : ElencoUnita) {
+        for (const misure::Unita& u : ElencoUnita) {
             if (k > 0 && parole[k] == QLatin1String(u.simbolo))
-                parole[k] = parole[k - 1] == QLatin1String("1") ? QString::fromUtf8(u.nome) : plurale(u.nome);
+                parole[k] = QString::fromUtf8(parole[k - 1] == QLatin1String("1") ? u.singolare : u.plurale);
         }
         parole[k].replace(QLatin1Char(','), QStringLiteral(" virgola "));
     }
@@ -55,17 +43,21 @@ Quadro::Quadro(QWidget* genitore)
     : Finestra(QStringLiteral("Il quadro delle misure di massa"), QStringLiteral("IL QUADRO DELLE MISURE DI MASSA"),
                genitore)
 {
+    // On a small screen, or a large scale, it scrolls rather than squeeze a symbol or a sum.
+    QVBoxLayout* contenuto = colonnaScorrevole(Scorre::Ovunque);
     auto* griglia = new QGridLayout;
     griglia->setHorizontalSpacing(2);
     griglia->setVerticalSpacing(6);
     int colonna = 0;
     for (int i = 0; i < static_cast<int>(std::size(ElencoUnita)); ++i) {
-        const QColor colore = i < UnitaDellEsercizio ? RiquadroForte : Riquadro;
+        // The drill's own units stand out in the stronger yellow.
+        const QColor colore = i < misure::UnitaDellEsercizio ? RiquadroForte : Riquadro;
         auto* simbolo = etichetta(QString::fromUtf8(ElencoUnita[i].simbolo), colore, TestoStriscia, 38);
         simbolo->setObjectName(QStringLiteral("simbolo"));
         simbolo->setMinimumWidth(72);
+        simbolo->setWordWrap(false);
         leggibile(simbolo, colonnaInParole(static_cast<std::size_t>(i)));
-        auto* nome = etichetta(QString::fromUtf8(ElencoUnita[i].nome), colore, Qt::black, 11);
+        auto* nome = etichetta(QString::fromUtf8(ElencoUnita[i].singolare), colore, Qt::black, 11);
         nome->setMargin(3);
         nome->setObjectName(QStringLiteral("nome"));
         nome->setWordWrap(false);
@@ -77,16 +69,18 @@ Quadro::Quadro(QWidget* genitore)
             auto* avanti = etichetta(QStringLiteral("x 10\n→"), Sfondo, QColor(0, 128, 0), 16);
             avanti->setObjectName(QStringLiteral("perDieci"));
             avanti->setMargin(0);
+            avanti->setWordWrap(false);
             auto* indietro = etichetta(QStringLiteral("←\n: 10"), Sfondo, QColor(192, 0, 0), 16);
             indietro->setObjectName(QStringLiteral("diviso10"));
             indietro->setMargin(0);
+            indietro->setWordWrap(false);
             griglia->addWidget(avanti, 0, colonna);
             griglia->addWidget(indietro, 1, colonna);
             griglia->setColumnStretch(colonna, 1);
             ++colonna;
         }
     }
-    corpo()->addLayout(griglia);
+    contenuto->addLayout(griglia);
 
     auto* regola = etichetta(QStringLiteral(
                                  "Verso destra l'unità è 10 volte più piccola: il numero si moltiplica per 10.\n"
@@ -94,10 +88,10 @@ Quadro::Quadro(QWidget* genitore)
                              Sfondo, TestoStriscia, 16);
     regola->setObjectName(QStringLiteral("regola"));
     leggibile(regola, regola->text());
-    corpo()->addWidget(regola);
+    contenuto->addWidget(regola);
 
     auto* titoloEsempi = etichetta(QStringLiteral("Esempi"), Striscia, TestoStriscia, 20);
-    corpo()->addWidget(titoloEsempi);
+    contenuto->addWidget(titoloEsempi);
     const QString esempi[] = {
         QStringLiteral("1 kg = 10 hg = 100 dag = 1000 g"),
         QStringLiteral("1 g = 10 dg = 100 cg = 1000 mg"),
@@ -108,14 +102,13 @@ Quadro::Quadro(QWidget* genitore)
         auto* esempio = etichetta(testo, Riquadro, Qt::black, 22);
         esempio->setObjectName(QStringLiteral("esempio"));
         leggibile(esempio, esempioInParole(testo));
-        corpo()->addWidget(esempio);
+        contenuto->addWidget(esempio);
     }
-    corpo()->addStretch(1);
+    contenuto->addStretch(1);
     // Opened, it says its title and its first column.
     findChild<QLabel*>(QStringLiteral("simbolo"))->setFocus();
-    // Roomy on a classroom screen of 1024 x 768, and still whole, frame included, on one of
-    // 800 x 600.
-    resize(qMax(minimumSizeHint().width(), 960), qMax(minimumSizeHint().height(), 600));
+    // Roomy on a classroom screen of 1024 x 768, and whole, frame included, on one of 800 x 600.
+    resize(960, 600);
 }
 
 } // namespace compagni

@@ -49,10 +49,10 @@ void Ingresso::tastoTastierino(const QString& testoTasto)
         m_ui.avviso->annuncia(parole::risposta(m_ui, s.RispostaData));
 }
 
-void Ingresso::cmdCancella_Click()
+void Ingresso::cancella(ui::Etichetta* risultato)
 {
     stato().RispostaData.clear();
-    m_ui.LblRisultato->setText(QStringLiteral("?"));
+    risultato->setText(QStringLiteral("?"));
     m_ui.avviso->annuncia(frasi::Cancellata);
 }
 
@@ -63,13 +63,6 @@ void Ingresso::simbolo(int posizione)
     s.RispostaData = s.SimboliUnita.at(static_cast<std::size_t>(posizione));
     m_ui.lblRisultatoS->setText(s.RispostaData);
     m_ui.avviso->annuncia(parole::risposta(m_ui, s.RispostaData));
-}
-
-void Ingresso::Command15_Click()
-{
-    stato().RispostaData.clear();
-    m_ui.lblRisultatoS->setText(QStringLiteral("?"));
-    m_ui.avviso->annuncia(frasi::Cancellata);
 }
 
 void Ingresso::cambioRisultato(const ui::Etichetta* etichetta)

@@ -10,8 +10,8 @@ class Ingresso {
 public:
     explicit Ingresso(ui::ControlliEquivMul& controlli);
 
-    void cmdCancella_Click();
-    void Command15_Click();
+    void cmdCancella_Click() { cancella(m_ui.LblRisultato); }
+    void Command15_Click() { cancella(m_ui.lblRisultatoS); }
     void LblRisultato_Change() { cambioRisultato(m_ui.LblRisultato); }
     void lblRisultatoS_Change() { cambioRisultato(m_ui.lblRisultatoS); }
 
@@ -22,6 +22,8 @@ public:
 private:
     void tastoTastierino(const QString& testoTasto);
     void simbolo(int posizione);
+    // Either "Cancella": the answer emptied, its label back to "?".
+    void cancella(ui::Etichetta* risultato);
     void cambioRisultato(const ui::Etichetta* etichetta);
 
     ui::ControlliEquivMul& m_ui;

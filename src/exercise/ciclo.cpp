@@ -6,6 +6,7 @@
 #include "regole/quantita.h"
 #include "regole/stato.h"
 #include "regole/testo.h"
+#include "regole/unita.h"
 #include "runtime/servizi.h"
 
 CicloDomande::CicloDomande(ui::ControlliEquivMul& controlli) : m_ui(controlli) {}
@@ -40,14 +41,11 @@ void CicloDomande::Form_Load(QWidget* finestra)
     m_ui.CmdOperazione->hide();
     m_ui.CmdVerifica->hide();
 
-    s.SimboliUnita = {QString(),
-                      QStringLiteral(" kg"),
-                      QStringLiteral(" hg"),
-                      QStringLiteral(" dag"),
-                      QStringLiteral(" g"),
-                      QStringLiteral(" dg"),
-                      QStringLiteral(" cg"),
-                      QStringLiteral(" mg")};
+    // " kg" to " mg": each symbol after one blank.
+    static_assert(std::size(misure::ElencoUnita) + 1 == std::tuple_size_v<decltype(s.SimboliUnita)>);
+    s.SimboliUnita = {};
+    for (std::size_t i = 0; i < std::size(misure::ElencoUnita); ++i)
+        s.SimboliUnita.at(i + 1) = QLatin1Char(' ') + QLatin1String(misure::ElencoUnita[i].simbolo);
     const auto simboli = m_ui.simboli();
     for (std::size_t i = 0; i < simboli.size(); ++i) {
         simboli[i]->setText(s.SimboliUnita.at(i + 1));
@@ -93,8 +91,9 @@ void CicloDomande::visualizza()
 }
 
 // Frames first, in the order number, keypad, symbol, symbol buttons.
-void CicloDomande::mostraCornici(bool numero)
+void CicloDomande::mostraCornici(frasi::Incognita incognita)
 {
+    const bool numero = incognita == frasi::Incognita::Numero;
     m_ui.fraNumero->setVisible(numero);
     m_ui.fraTastierino->setVisible(numero);
     m_ui.fraSimbolo->setVisible(!numero);
@@ -104,7 +103,7 @@ void CicloDomande::mostraCornici(bool numero)
 // "dato = ? unita": the number of the other side is asked for.
 void CicloDomande::domandaNumero(const QString& dato, const QString& unita, const QString& esatta)
 {
-    mostraCornici(true);
+    mostraCornici(frasi::Incognita::Numero);
     m_ui.Label4->setText(dato);
     m_ui.LblRisultato->setText(QStringLiteral("?")); // runs the change rule before the answer is set
     m_ui.Label11->setText(unita);
@@ -114,7 +113,7 @@ void CicloDomande::domandaNumero(const QString& dato, const QString& unita, cons
 // "dato = numero ?": the unit of the other side is asked for.
 void CicloDomande::domandaSimbolo(const QString& dato, const QString& numero, const QString& esatta)
 {
-    mostraCornici(false);
+    mostraCornici(frasi::Incognita::Simbolo);
     m_ui.Label4S->setText(dato);
     m_ui.label11S->setText(numero);
     m_ui.lblRisultatoS->setText(QStringLiteral("?"));

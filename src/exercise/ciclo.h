@@ -1,5 +1,6 @@
 #pragma once
 
+#include "regole/frasi.h"
 #include "screens/layout_equivmul.h"
 
 // The exercise screen's question cycle: its loading, each new question with its draw,
@@ -22,7 +23,7 @@ private:
     void ProssimaOperazione();
     void domandaNumero(const QString& dato, const QString& unita, const QString& esatta);
     void domandaSimbolo(const QString& dato, const QString& numero, const QString& esatta);
-    void mostraCornici(bool numero);
+    void mostraCornici(frasi::Incognita incognita);
 
     ui::ControlliEquivMul& m_ui;
 };

@@ -82,9 +82,10 @@ void FrmEquivMul::colora(const ui::SchemaColori& schema)
     superficie()->impostaSfondo(schema.sfondo);
     for (ui::Cornice* f : {m_ui.Frame1, m_ui.frmAiuto, m_ui.fraNumero, m_ui.fraSimbolo})
         f->impostaSfondo(schema.sfondo);
-    if (schema.tastierino)
+    using Cornici = ui::SchemaColori::Cornici;
+    if (schema.colorate != Cornici::Simboli)
         m_ui.fraTastierino->impostaSfondo(schema.sfondo);
-    if (schema.simboli)
+    if (schema.colorate != Cornici::Tastierino)
         m_ui.FraSimboli->impostaSfondo(schema.sfondo);
     m_ui.LblAiuto->impostaSfondo(schema.aiuto);
     // The buttons, and the statistics frame behind the main ones, take the button colour.

@@ -38,11 +38,10 @@ void Etichetta::setText(const QString& testo)
     emit cambiato();
 }
 
-void Etichetta::impostaAdattaAlTesto(bool a)
+void Etichetta::impostaAdattaAlTesto()
 {
-    m_adattaAlTesto = a;
-    if (a)
-        adattaAlTesto();
+    m_adattaAlTesto = true;
+    adattaAlTesto();
 }
 
 void Etichetta::adattaAlTesto()

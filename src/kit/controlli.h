@@ -36,8 +36,8 @@ public:
         update();
     }
     bool trasparente() const { return m_trasparente; }
-    // A label sized to its text grows and shrinks with it.
-    void impostaAdattaAlTesto(bool a);
+    // From now on sized to its text: it grows and shrinks with it.
+    void impostaAdattaAlTesto();
     void impostaSfondo(const QColor& c)
     {
         m_sfondo = c;

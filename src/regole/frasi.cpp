@@ -1,27 +1,14 @@
 #include "regole/frasi.h"
 
+#include "regole/unita.h"
+
 namespace frasi {
 
-namespace {
-struct NomeUnita {
-    const char* simbolo;
-    const char* singolare;
-    const char* plurale;
-};
 // Read letter by letter ("acca gi"), a symbol says nothing to a learner who cannot see it.
-constexpr NomeUnita Unita[] = {
-    {"kg", "chilogrammo", "chilogrammi"}, {"hg", "ettogrammo", "ettogrammi"},
-    {"dag", "decagrammo", "decagrammi"},  {"g", "grammo", "grammi"},
-    {"dg", "decigrammo", "decigrammi"},   {"cg", "centigrammo", "centigrammi"},
-    {"mg", "milligrammo", "milligrammi"},
-};
-
-} // namespace
-
 QString unita(const QString& simbolo, const QString& quantita)
 {
     QString s = simbolo.trimmed();
-    for (const NomeUnita& u : Unita) {
+    for (const misure::Unita& u : misure::ElencoUnita) {
         if (s == QLatin1String(u.simbolo))
             return QString::fromLatin1(quantita.trimmed() == QLatin1String("1") ? u.singolare : u.plurale);
     }

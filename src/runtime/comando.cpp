@@ -116,14 +116,14 @@ Comando leggi(const QStringList& argomenti)
     qsizetype conValore = 0;
     for (const QString& nome : p.optionNames()) {
         if (nome == QLatin1String(LavagnaAdatta)) {
-            c.lavagna = {true, 0};
+            c.lavagna = {.attiva = true, .fattore = 0};
         } else if (nome == QLatin1String(Lavagna)) {
             const QString v = valori.value(conValore++);
             bool ok = false;
             const double f = QString(v).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
             if (!ok || !std::isfinite(f) || f < FattoreMinimo || f > FattoreMassimo)
                 return errore(QStringLiteral("--lavagna=%1: il fattore è un numero da 0,5 a 8").arg(v));
-            c.lavagna = {true, f};
+            c.lavagna = {.attiva = true, .fattore = f};
         }
     }
     return c;

@@ -133,7 +133,7 @@ void ControlliEquivMul::costruisci(Finestra* finestra)
     LabelUgualeS = etichetta(fraSimbolo, "LabelUgualeS", 5775, 240, 630, 990, QStringLiteral("="), grande, blu,
                              Centrata | Trasparente);
     label11S = etichetta(fraSimbolo, "label11S", 6450, 240, 165, 690, QString(), grande, blu, Trasparente);
-    label11S->impostaAdattaAlTesto(true);
+    label11S->impostaAdattaAlTesto();
 
     // Statistics and main buttons.
     const QFont bottone = carattere(Arial, 12, Peso::Grassetto);

@@ -17,8 +17,9 @@ struct SchemaColori {
     QColor sfondo;   // the screen and its frames
     QColor aiuto;    // LblAiuto
     QColor pulsanti; // every button and frmElaborazione
-    bool tastierino; // whether the keypad frame takes the screen colour
-    bool simboli;    // whether the symbol frame takes it
+    // Which of the keypad and symbol-button frames take the screen colour; the other keeps
+    // its own.
+    enum class Cornici { Tastierino, Simboli, Entrambe } colorate;
 };
 
 // The controls of the exercise screen, named as designed. crea() builds them in their

@@ -27,15 +27,15 @@ const std::array<TipoDiCalcolo, 3>& tipiDiCalcolo()
         {QStringLiteral("Calcolo del risultato"),
          1,
          propriet1,
-         {QColor(250, 250, 200), QColor(250, 250, 150), QColor(240, 220, 150), true, false}},
+         {QColor(250, 250, 200), QColor(250, 250, 150), QColor(240, 220, 150), ui::SchemaColori::Cornici::Tastierino}},
         {QStringLiteral("Calcolo del simbolo"),
          2,
          propriet2,
-         {QColor(200, 255, 255), QColor(200, 255, 205), QColor(200, 200, 255), false, true}},
+         {QColor(200, 255, 255), QColor(200, 255, 205), QColor(200, 200, 255), ui::SchemaColori::Cornici::Simboli}},
         {QStringLiteral("Calcolo casuale del risultato o del simbolo"),
          3,
          propriet3,
-         {QColor(255, 215, 220), QColor(255, 215, 170), QColor(240, 180, 220), true, true}},
+         {QColor(255, 215, 220), QColor(255, 215, 170), QColor(240, 180, 220), ui::SchemaColori::Cornici::Entrambe}},
     }};
     return tipi;
 }
