@@ -11,7 +11,8 @@
 set -uo pipefail
 qui=$(dirname "$(readlink -f "$0")")
 sorgenti=$(readlink -f "${1:-$qui/../..}")
-readme=$sorgenti/README.md
+# The lintian notes the package may get, each explained there (sistema_pulito.sh checks).
+note_lintian=$sorgenti/docs/packaging.md
 if [[ $(id -u) -ne 0 ]]; then
   echo "SKIP the package tests: debootstrap and chroot need root (sudo make test-package)"
   exit 0
@@ -84,7 +85,7 @@ dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -E 'inst$|rm$|triggers$' && error
 declare -A prova
 for r in "${rilasci[@]}"; do
   if wait "${crea[$r]}"; then
-    setsid bash "$qui/sistema_pulito.sh" prova "$r" "$lavoro/$r" "$deb" "$readme" >"$lavoro/$r.prova" 2>&1 &
+    setsid bash "$qui/sistema_pulito.sh" prova "$r" "$lavoro/$r" "$deb" "$note_lintian" >"$lavoro/$r.prova" 2>&1 &
     prova[$r]=$!
     processi+=($!)
   fi

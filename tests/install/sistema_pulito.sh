@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # A clean Debian system, and the package tried in it as a parent or teacher would.
 #   sistema_pulito.sh crea SUITE ROOT MIRROR      debootstrap --variant=minbase, with retries
-#   sistema_pulito.sh prova SUITE ROOT DEB README  apt installs DEB there; the drill starts under
+#   sistema_pulito.sh prova SUITE ROOT DEB NOTES   apt installs DEB there; the drill starts under
 #       an X server of this machine until its start screen is mapped; the package is removed
-#       and purged and nothing of it is left; then that release's lintian checks the package.
+#       and purged and nothing of it is left; then that release's lintian checks the package,
+#       and each note it gives must be explained in NOTES (docs/packaging.md).
 # The drill runs from the clean system with what apt brought for it and nothing else: the X
 # server, xdotool and lintian's run stay outside, so none of them can stand in for a missing
 # dependency. Needs root.
@@ -40,7 +41,7 @@ if [[ $azione == crea ]]; then
 fi
 
 [[ $azione == prova ]] || { echo "usage: $0 crea|prova ..." >&2; exit 2; }
-deb=$(readlink -f "$4") readme=$(readlink -f "$5")
+deb=$(readlink -f "$4") note_lintian=$(readlink -f "$5")
 lavoro=$(mktemp -d "$radice.XXXXXX")
 xvfb=""
 trap '[[ -n $xvfb ]] && kill "$xvfb" 2>/dev/null; rm -rf "$lavoro"' EXIT
@@ -159,7 +160,7 @@ rimasti "purge"
 altri=$(find "$radice" -xdev \( -name '*misure-di-massa*' -o -name 'it.velmaro.*' \) ! -path "$radice/tmp/*" | head -n 5)
 [[ -z $altri ]] || errore "left in the system after purge: $altri"
 
-# This release's lintian: no error or warning, and no other note than those the README lists.
+# This release's lintian: no error or warning, and no other note than those NOTES explains.
 apt lintian install lintian || { echo "FAIL apt-get install lintian"; exit 1; }
 chroot --userspec=65534:65534 "$radice" /usr/bin/env -i PATH=$percorso HOME=/tmp LC_ALL=C.UTF-8 \
   lintian --pedantic --display-info --display-experimental "/tmp/$nome" >"$lavoro/lintian.out" 2>&1
@@ -167,7 +168,7 @@ echo "ok   $(dentro lintian --version 2>/dev/null) ran: $(grep -cE '^[EWIPXO]: '
 sed 's/^/  lintian: /' "$lavoro/lintian.out"
 grep -qE '^[EW]: ' "$lavoro/lintian.out" && errore "lintian reports errors or warnings"
 while read -r etichetta; do
-  grep -qF "\`$etichetta\`" "$readme" || errore "lintian note $etichetta is not explained in the README"
+  grep -qF "\`$etichetta\`" "$note_lintian" || errore "lintian note $etichetta is not explained in $note_lintian"
 done < <(sed -n 's/^[IPXO]: [^ ]* \([a-z0-9-]*\).*/\1/p' "$lavoro/lintian.out" | sort -u)
 echo "     ($SECONDS s from apt-get update to lintian)"
 exit $fallito
