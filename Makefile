@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Thin wrapper over the CMake presets; see README.md, HACKING.md and docs/testing.md.
 # MASSA_NO_DEPS=1 skips the check for missing Debian packages (scripts/deps.sh).
 .PHONY: run test check build deps deps-test bench clean package deps-package test-package windows deps-windows test-windows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's icon for the desktop's icon theme: a balance scale with a kilogram
 // weight on one pan and brass weights on the other, as in icona.xpm.
 //

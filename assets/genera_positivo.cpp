@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the sound of a right answer: three soft rising notes, each dying away, as a
 // 16-bit mono 44.1 kHz WAV file. Computed rather than recorded, so the build can make it.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the opening of an exercise inside the real program: from the direction click on
 // the start screen until the exercise screen is shown and its answer label painted.
 // With --bare it times a plain 794x556 window shown over a plain window the same way.

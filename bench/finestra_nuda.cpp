@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick of the benchmarks: a bare Qt Widgets window of the drill's client size,
 // started and shown the way the drill starts, with nothing drawn on it.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The second yardstick: the bare window of the benchmarks with what any Qt program that
 // shows text has, a menu bar of three entries and one label. What the drill spends beyond
 // it is the drill's own.

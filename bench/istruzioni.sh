@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Instructions, not seconds: what the main thread executes, counted by valgrind's callgrind,
 # the same on every run of the same build (the wall clock on a shared machine moves by ±30 %).
 #   start-up  from the process start until its (start) window is mapped: the drill, the bare

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Speed and footprint of the drill against a bare Qt Widgets window, both run the same
 # way under Xvfb and openbox. Prints a Markdown table of medians over the runs.
 # usage: bash bench/run.sh [bin folder] [runs]   (defaults: build/dev/bin, 10)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and reports how long it took until a window of a given name was on
 // screen (mapped and viewable), polling the X server every 0.2 ms: spawning a tool per
 // poll would cost more than the difference being measured.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The drill on Wayland against the bare window there, and its memory against X11:
 #   start-up  from the process start until the first frame of its (start) window is committed
 #             to the compositor, read from the client's own protocol log (WAYLAND_DEBUG);

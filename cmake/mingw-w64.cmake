@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross compiling for 64-bit Windows with Debian's MinGW-w64 (POSIX threads: Qt needs
 # std::thread). Used to build Qt itself, and loaded by Qt's own toolchain file after it.
 set(CMAKE_SYSTEM_NAME Windows)

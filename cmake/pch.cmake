@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Qt's headers take most of each compile. They are compiled once per build into a
 # precompiled header that every target of the same kind reuses: "core" (the rules), "widgets"
 # (the rest of the program), and for the tests "prova_core" and "prova" (the same with Qt

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's headers that the tests include, beside the program's: compiled once per build.
 #include "pch_widgets.h"
 #include <QBuffer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's headers that the program's own sources include: compiled once per build.
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced: archivio <release> prints the http(s) mirror apt uses here for that Debian release
 # (deb822 or one-line sources), nothing when there is none.
 archivio() {

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the project needs, and only those that are missing.
 #   scripts/deps.sh        what building and running the program need (make run, make build)
 #   scripts/deps.sh package  that, and what making the Debian package needs (make package)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of the running program, to hold against the designed layouts:
 # the start screen, a number question (first kind) and a symbol question (second kind).
 # usage: scripts/schermate.sh [output folder] [screen size, e.g. 1024x768]

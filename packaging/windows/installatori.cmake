@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the program's folder together and makes both installers from it, the same bytes from
 # the same sources: file times and the package's identity come from SOURCE_DATE_EPOCH (or the
 # last commit) and from the files themselves, never from the clock.

@@ -1,3 +1,4 @@
+; SPDX-License-Identifier: GPL-3.0-or-later
 ; The installer as a program: per machine, into Program Files\Misure di massa, two Start menu
 ; entries (the drill, and the drill on a classroom's whiteboard), an uninstaller listed in
 ; "Apps" / "Programs and Features". Silent with /S, for installing and for removing.

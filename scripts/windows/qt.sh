@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Qt for 64-bit Windows, built once with Debian's MinGW-w64 from Debian's own source of the
 # Qt this machine has (the same version, with Debian's patches), and kept in a cache outside
 # the build folder, keyed by Qt's and the compiler's versions; later runs find it there.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a Windows program of the build under Wine, finding Qt's and the compiler's DLLs, in a
 # Wine prefix of the build's own (made on first use). The build's emulator.
 # Where Qt for Windows is installed (scripts/windows/qt.sh prints it): --qt DIR first, or

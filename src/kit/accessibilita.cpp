@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader is told about the kit's controls. Nothing here changes what is drawn.
 #include "kit/accessibilita.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar of the designed screens: the style draws it as it draws any menu bar, item
 // by item and then the empty area, with the same metrics, so it looks the same; what it
 // leaves out is everything a bar of plain entries does not need (pop-up menus, the overflow

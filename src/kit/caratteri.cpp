@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fonts of this desktop, found once, and off the main thread when the program starts.
 #include "kit/caratteri.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "regole/tastiera.h"
 
 Richiesta MappaTasti::traduci(int tasto, Qt::KeyboardModifiers modificatori, bool ripetuto)

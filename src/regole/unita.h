@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The units of mass, from the largest to the smallest: each is ten times the next. Their

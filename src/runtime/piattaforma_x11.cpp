@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The X11 desktop: the server fills the background, the window manager is asked for frame
 // extents before a window is mapped, and a window destroyed outright is noticed.
 #include "runtime/piattaforma_x11.h"

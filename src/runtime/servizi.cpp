@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/lettore_suono.h"
 #include "runtime/piattaforma.h"
 #include "runtime/registro.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The designed layout of the start screen. Positions are in twips, Left, Top, Width,
 // Height, inside each control's container. Within a container the controls are
 // created in designed order and lowered on creation, so earlier ones lie in front.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "start/frm_inizio_sfondo.h"
 
 #include "exercise/frm_equivmul.h"

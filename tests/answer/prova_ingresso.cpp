@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entering an answer on the keypad and the symbol buttons, and the change rule of the answer labels;
 // a tap on a touch screen does what a click at the same spot does.
 #include "esercizio_prova.h"

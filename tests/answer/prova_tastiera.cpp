@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The physical keyboard on the exercise screen: each key presses its on-screen control,
 // with exactly the gating of the mouse.
 #include "esercizio_prova.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checking an answer, its times, the help offer, the three-attempt rule and "Il quadro".
 #include "esercizio_prova.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts each companion on a real X server with a window manager, closes it the way a
 # child would (Esc, Enter, the window's close box through Alt+F4), and expects status 0.
 # Usage: tests/support/xvfb.sh chiudi_compagni.sh BIN_DIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in companion: writes where it was started from and in which folder it runs into
 // the file PROVA_AVVIO_SEGNO names, then ends. No Qt, so it starts from any folder with any
 // PATH.

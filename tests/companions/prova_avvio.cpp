@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting a companion by its bare name, the way the drill does it: from the program's
 // own folder first, then from absolute PATH folders, and never from the current
 // directory, whatever PATH says and wherever the drill was started from.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three companion windows, built in-process: what they show, that they fit a small
 // school screen, that every way of closing them ends the program, and that the table's
 // examples agree with the table itself.

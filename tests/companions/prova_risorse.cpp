@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The icon and the mouse pointer reach every program that links the drill's core as
 // resources, with no set-up call: pixel pictures of at most 16 colours, with see-through parts.
 #include <QIcon>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the end-to-end runs do with X windows: sourced by their inner scripts, which run
 # under Xvfb. Each caller defines fail() and $work.
 

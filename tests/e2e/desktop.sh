@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on desktops other than the usual one, each under Xvfb with openbox in a
 # session bus of its own:
 #   fonts    without the Liberation fonts: one line on stderr, every menu entry on show;

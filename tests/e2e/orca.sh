@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A blind learner's exercise, heard through Orca: the real program and Debian's Orca under
 # Xvfb and openbox, with the accessibility bus, keys alone. Speech-dispatcher speaks into
 # ALSA's null device; every line Orca speaks lands in a file (a handler added to Orca's

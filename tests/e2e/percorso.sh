@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under Xvfb and openbox, driven with real X input: the start screen
 # shows centred on the green background, a direction button opens the exercise screen
 # and hides the start screen, keypad keys reach the answer label, the close box of the

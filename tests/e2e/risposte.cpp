@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drill as it is, for the play under Wine, which has no screen reader to ask what the
 // question is: a watcher writes the right answer, the score and the question's start time into
 // the file MASSA_PROVA_RISPOSTE names, a line whenever they change.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a desktop may do to a window: ask it to close (as a task bar or a close box does,
 // through the window manager), destroy it outright, or unmap it (as a desktop's "hide" may).
 // usage: tocca_finestra chiudi|distruggi|ritira <window id>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on Wayland: weston with its X11 back end runs inside Xvfb, so real X input
 # (xdotool) reaches it through weston's seat, and a screenshot of the X screen is weston's
 # output. Windows are found by their colours, wherever weston placed them. The background

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The drill under Wine, played with the keyboard as on a Windows classroom PC: the start
 # screen on its green background; a number question answered right, with the chime played
 # through the Windows multimedia library; "Il quadro" opened from the menu and closed; a symbol

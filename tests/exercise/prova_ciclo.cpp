@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The question cycle of the exercise screen: presentation, next question, closing and reopening.
 #include "esercizio_prova.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks the result: every file in its
 # place, the icons at their sizes, the desktop and AppStream files valid and agreeing with
 # the program, and the installed drill starting from PATH under X with its class and icon.

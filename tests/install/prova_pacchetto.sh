@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package as a parent or teacher gets it: made by make package, held to Debian's
 # rules (the dependencies a desktop needs, no maintainer scripts), built a second time to
 # the same bytes (prova_riproducibile.sh), and installed with apt into clean Debian 12 and 13

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The package built a second time, from a copy of the same sources at another path, must be
 # the same file byte for byte: file times from SOURCE_DATE_EPOCH (the last commit's time
 # unless set), the data archive in sorted order, no build path in the binaries. Packaging

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Both Windows installers as a school technician uses them: each installed silently into a
 # Wine prefix of its own, fresh, with nothing of the build on its path; the drill started
 # from its Start menu entry, its windows shown; then removed silently, leaving nothing under

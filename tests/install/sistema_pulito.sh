@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A clean Debian system, and the package tried in it as a parent or teacher would.
 #   sistema_pulito.sh crea SUITE ROOT MIRROR      debootstrap --variant=minbase, with retries
 #   sistema_pulito.sh prova SUITE ROOT DEB NOTES   apt installs DEB there; the drill starts under

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fitting a text in its box where the designed face is missing: the designed font while the
 // text fits, else the largest smaller size that fits; worked out anew on any change.
 #include "kit/adattamento.h"

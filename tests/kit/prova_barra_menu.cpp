@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both menu bars from the keyboard: F10 or Alt alone enters, Left and Right go round the
 // entries that have a caption, Return and Down trigger one, Escape leaves; the focus comes back.
 #include "programma_prova.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drop-down list: its face and its open list in its own colour; Up and Down move the
 // choice, and nothing can be typed into it.
 #include "kit/controlli.h"

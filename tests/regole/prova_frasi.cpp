@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sentences a screen reader says during an exercise: plain texts in, a sentence out.
 #include "regole/frasi.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quantity generators, the draw table and the choice of presentation, as plain functions.
 #include "regole/quantita.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules behind a check and the help offer, without any screen.
 #include "regole/regole.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number-to-text and the text helpers.
 #include "regole/testo.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening and leaving the exercise again and again must leave nothing behind.
 #include "controlli.h"
 #include "exercise/frm_equivmul.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any sequence of clicks on whatever is on show must keep the screens consistent.
 // The seed is printed; MASSA_SEED=<n> replays a failing run.
 #include "controlli.h"

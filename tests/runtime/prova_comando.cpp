@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line: what each asks for, and one clear line for whatever is wrong.
 #include "runtime/comando.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as the desktop knows it: the names it declares agree with its desktop entry,
 // and its icon is drawn for each size a window manager shows.
 #include "identita.h"

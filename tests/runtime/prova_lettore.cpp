@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound player: libcanberra is opened on the first sound, the call never waits for the
 // player (it returns while the player's thread is still held up on an earlier file), the
 // chime's samples reach the sound device, a sound that cannot be played is reported once, on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random source of the running program.
 #include "runtime/servizi_reali.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which sounds reach the sound library and when the beep stands in, with scripted services
 // and real files in their program folder.
 #include "servizi_di_prova.h"

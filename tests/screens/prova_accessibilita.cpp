@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader is told about both designed screens. Run with the accessibility bus
 // on (tests/support/sessione_accessibile.sh), as on a desktop while a screen reader runs.
 #include "programma_prova.h"

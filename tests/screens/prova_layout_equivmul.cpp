@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The designed layout of the exercise screen: every control in place, with its kind and initial state.
 // With MASSA_LAVAGNA=<factor> it runs in the drill's whiteboard mode at that factor, and every
 // control is drawn at that many times its designed place and size.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under Xvfb with a window manager: it maps its background and its
 # start screen, and a close request from the desktop ends it with status 0.
 # usage: avvio.sh <path to misure-di-massa>

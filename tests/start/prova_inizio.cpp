@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start screen, the background and the colour schemes, driven through the real widgets.
 #include "controlli.h"
 #include "exercise/frm_equivmul.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes a compile database for clang-tidy in which the sources come in groups of those
 # compiled alike: clang-tidy spends most of its time walking the Qt headers a translation unit
 # includes, so the fewer units, the less time. The sources of a library share a group as they

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Includes run one way only: from the screens and their parts down to the widget kit, the
 # runtime and the rules, never back up. Each folder of src/, and app/, is a layer; a file may
 # include only headers of its own folder or a lower one.

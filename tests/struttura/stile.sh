@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The sources as .clang-format lays them out, and clean under the checks of .clang-tidy.
 # usage: stile.sh <source root> <build dir with compile_commands.json>
 # Skips (77) only where clang-format or clang-tidy is not installed.
@@ -22,6 +23,17 @@ mapfile -t unita < <(printf '%s\n' "${sorgenti[@]}" | grep '\.cpp$' | grep -v '^
 [ ${#unita[@]} -gt 0 ] || { echo "FAIL: no sources found under $radice"; exit 1; }
 
 rc=0
+# Every source and script names its licence in its first two lines (after a #! or <?xml).
+licenza='SPDX-License-Identifier: GPL-3.0-or-later'
+script='\.(cpp|h|sh|py|cmake|nsi)$|(^|/)CMakeLists\.txt$|^Makefile$|^\.ci/run$|\.(cmake|rc|wxs|6)\.in$'
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  mapfile -t tutti < <(git ls-files | grep -E "$script")
+else
+  mapfile -t tutti < <(find . -type f ! -path './build/*' | sed 's#^\./##' | grep -E "$script" | sort)
+fi
+for f in "${tutti[@]}"; do
+  head -n 2 "$f" | grep -qF "$licenza" || { echo "FAIL: $f does not start with $licenza"; rc=1; }
+done
 if ! clang-format --dry-run -Werror "${sorgenti[@]}"; then
   echo "FAIL: clang-format would change the files above (clang-format -i fixes them)"
   rc=1

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Opens the exercise screen on a question picked by scripted random values, and clicks on it.

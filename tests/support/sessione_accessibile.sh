@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test as it runs on a desktop while a screen reader is on: an X server, a session
 # bus of its own, and the accessibility bus that Qt's bridge talks to.
 # usage: sessione_accessibile.sh <test executable> [arguments]

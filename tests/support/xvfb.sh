@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command under an X server of its own, as xvfb-run -a does, but safe beside other
 # runs: the server picks its display itself (-displayfd: the first whose lock and sockets are
 # all free, never one that a server still going away holds, as xvfb-run's guess from lock files
