@@ -20,28 +20,15 @@
 #   - leaving an exercise says its score.
 # usage: orca.sh <path to misure-di-massa> [folder to keep Orca's speech log in]
 set -u
-exe=$1
-keep=${2:-}
-for tool in Xvfb dbus-run-session orca speech-dispatcher python3; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/deps.sh test installs it)"; exit 77; }
-done
+exe=$1 keep=${2:-}
+source "$(dirname "$0")/aiuti_x11.sh"
+needs SKIP Xvfb dbus-run-session orca speech-dispatcher python3
 [ -x /usr/libexec/at-spi-bus-launcher ] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
-for tool in openbox xdotool xwininfo xprop; do
-  command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/deps.sh test installs it)"; exit 1; }
-done
-
-work=$(mktemp -d)
-cleanup() {
-  if [ -n "$keep" ]; then mkdir -p "$keep" && cp "$work/parlato.log" "$keep/" 2>/dev/null; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
+needs FAIL openbox xdotool xwininfo xprop
+workspace parlato.log
 
 cat >"$work/inner.sh" <<'INNER'
-set -u
 exe=$1
-work=$2
-source "$3"
 # The X server answers, or the run is tried again.
 xprop -root >/dev/null 2>&1 || exit 75
 export LC_ALL=C.UTF-8 LANGUAGE=it
@@ -369,10 +356,9 @@ stop
 echo "PASS: with Orca and the keys alone: the start hint and keys, the kind, both menu bars with their places and every entry, the companions read, six questions of two kinds each within a second and after at most 8 words, the answer so far without a doubled digit, the keypad Orca keeps with NumLock on and off, short verdicts, the help offer, the revealed answer and a retry, the question again, the score, keys that do nothing saying why, flat review of the screen as it is, the score on leaving; no role name said"
 INNER
 
-aiuti="$(cd "$(dirname "$0")" && pwd)/aiuti_x11.sh"
 for n in 1 2 3; do
   mkdir -m 700 "$work/run$n"
-  XDG_RUNTIME_DIR=$work/run$n dbus-run-session -- bash "$(cd "$(dirname "$0")/../support" && pwd)/xvfb.sh" -s "-screen 0 1024x768x24" bash "$work/inner.sh" "$exe" "$work" "$aiuti"
+  XDG_RUNTIME_DIR=$work/run$n in_x 1024x768 "$exe"
   rc=$?
   [ "$rc" -ne 75 ] && exit "$rc"
 done

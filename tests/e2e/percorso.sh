@@ -7,27 +7,13 @@
 # the help, back to the start screen and out. Every step is checked on a screenshot.
 # usage: percorso.sh <path to misure-di-massa> [folder to keep the screenshots in]
 set -u
-exe=$1
-keep=${2:-}
-command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed, no X server to run on"; exit 77; }
-command -v dbus-run-session >/dev/null || { echo "FAIL: dbus-run-session is missing (scripts/deps.sh test installs it)"; exit 1; }
-for tool in openbox xdotool xwininfo xprop import convert compare; do
-  command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/deps.sh installs it)"; exit 1; }
-done
-
-work=$(mktemp -d)
-cleanup() {
-  if [ -n "$keep" ]; then mkdir -p "$keep" && cp "$work"/*.png "$keep"/ 2>/dev/null; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
+exe=$1 keep=${2:-}
+source "$(dirname "$0")/aiuti_x11.sh"
+needs_x dbus-run-session openbox xdotool xwininfo xprop import convert compare
+workspace '*.png'
 
 cat >"$work/inner.sh" <<'INNER'
-set -u
 exe=$1
-work=$2
-source "$3"
-: >"$work/x-started"
 # A marker in the environment finds the program and anything it starts, even orphans.
 token="massa-e2e-$$-$RANDOM"
 
@@ -224,10 +210,4 @@ note "keyboard alone: exercise opened, checked, helped, left, program ended"
 echo "PASS: start screen centred on the background, exercise opened, keys 1 2 shown, close box back to start, exit with status 0, the same with the keyboard alone"
 INNER
 
-dbus-run-session -- bash "$(cd "$(dirname "$0")/../support" && pwd)/xvfb.sh" -s "-screen 0 1024x768x24" bash "$work/inner.sh" "$exe" "$work" "$(cd "$(dirname "$0")" && pwd)/aiuti_x11.sh"
-rc=$?
-if [ ! -e "$work/x-started" ]; then
-  echo "SKIP: Xvfb could not be started"
-  exit 77
-fi
-exit "$rc"
+in_x_or_skip 1024x768 "$exe"

@@ -10,25 +10,13 @@
 # Neither Qt's X11 plug-in nor any OpenGL driver is loaded.
 # usage: wayland.sh <path to misure-di-massa> [folder to keep the screenshots in]
 set -u
-exe=$1
-keep=${2:-}
-command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed, no X server to run on"; exit 77; }
-for tool in dbus-run-session weston xdotool import convert compare; do
-  command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/deps.sh test installs it)"; exit 1; }
-done
-
-work=$(mktemp -d)
-cleanup() {
-  if [ -n "$keep" ]; then mkdir -p "$keep" && cp "$work"/*.png "$keep"/ 2>/dev/null; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
+exe=$1 keep=${2:-}
+source "$(dirname "$0")/aiuti_x11.sh"
+needs_x dbus-run-session weston xdotool import convert compare
+workspace '*.png'
 
 cat >"$work/inner.sh" <<'INNER'
-set -u
-exe=$1 work=$2
-source "$3"
-: >"$work/x-started"
+exe=$1
 token="massa-wayland-$$-$RANDOM"
 pid="" weston=""
 fail() {
@@ -193,10 +181,4 @@ kill "$weston" 2>/dev/null
 echo "PASS: on weston, background over the screen, start screen hidden during the exercise, number and symbol questions, back by Escape and by the close box, out with status 0"
 INNER
 
-dbus-run-session -- bash "$(cd "$(dirname "$0")/../support" && pwd)/xvfb.sh" -s "-screen 0 1040x784x24" bash "$work/inner.sh" "$exe" "$work" "$(cd "$(dirname "$0")" && pwd)/aiuti_x11.sh"
-rc=$?
-if [ ! -e "$work/x-started" ]; then
-  echo "SKIP: Xvfb could not be started"
-  exit 77
-fi
-exit "$rc"
+in_x_or_skip 1040x784 "$exe"

@@ -10,14 +10,9 @@ set -u
 exe=$1 qt=$2 keep=${3:-${MASSA_SCHERMATE:-}}
 emulatore=$(cd "$(dirname "$0")/../../scripts/windows" && pwd)/wine.sh
 source "$(dirname "$0")/aiuti_x11.sh"
-work=$(mktemp -d)
 pid=""
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  if [ -n "$keep" ]; then mkdir -p "$keep" && cp "$work"/*.png "$keep"/ 2>/dev/null; fi
-  [ -n "${MASSA_TIENI:-}" ] || rm -rf "$work"
-}
-trap cleanup EXIT
+stop_drill() { [ -z "$pid" ] || kill "$pid" 2>/dev/null; }
+workspace '*.png' stop_drill
 fail() {
   echo "FAIL: $*"
   echo "---- the drill's last answers and score:"
