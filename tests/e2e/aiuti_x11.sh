@@ -66,6 +66,9 @@ same_region() {
                          <(convert "$work/$2.png" -crop "$5x$6+$3+$4" +repage png:-) null: 2>&1)
   [ "${d%% *}" = "0" ]
 }
+# changed <shot before> <shot> <x> <y> <w> <h>: a new shot, not alike the one before there;
+# with until_true, waits for a region to change
+changed() { shot "$2" && ! same_region "$@"; }
 
 # pixel <shot> <x> <y>  ->  "r,g,b"
 pixel() {
@@ -162,4 +165,21 @@ start_wm() {
 focus() {
   local w=$1
   until_true 100 sh -c "xdotool windowactivate $w >/dev/null 2>&1; sleep 0.05; [ \"\$(xdotool getactivewindow 2>/dev/null)\" = $w ]"
+}
+# ends <variable> <tries of 0.1 s> <what if it runs on> [<after what>]: the program whose pid
+# the variable holds ends, with status 0; the variable is emptied, so fail() leaves it be.
+ends() {
+  local p=${!1} rc
+  until_true "$2" sh -c "! kill -0 $p 2>/dev/null" || fail "$3"
+  wait "$p"
+  rc=$?
+  printf -v "$1" '%s' ""
+  [ "$rc" -eq 0 ] || fail "the program ended with status $rc${4:+ $4}"
+}
+# keys_of <answer>: xdotool's keys for it: digits and commas, or the letters of a unit symbol
+keys_of() {
+  case $1 in
+    kg) echo k ;; hg) echo h ;; dag) echo d a ;; g) echo g ;; dg) echo d g ;; cg) echo c ;; mg) echo m ;;
+    *) sed 's/./& /g; s/,/comma/g' <<<"$1" ;;
+  esac
 }

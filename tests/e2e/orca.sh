@@ -181,13 +181,6 @@ PY
   [ "$parole" -le 8 ] || fail "$1: $parole words before the question: $prima"
   note "$1: the question $secondi s after the key, after $parole words ($prima)"
 }
-# The keys of an answer: digits and commas, or the letters of a unit symbol.
-keys_of() {
-  case $1 in
-    kg) echo k ;; hg) echo h ;; dag) echo d a ;; g) echo g ;; dg) echo d g ;; cg) echo c ;; mg) echo m ;;
-    *) sed 's/./& /g; s/,/comma/g' <<<"$1" ;;
-  esac
-}
 # answer: types the right answer, hearing the answer so far after each digit or symbol.
 answer() {
   local k so_far=""
@@ -347,10 +340,7 @@ right
 says "Escape: the score" "Esercizio finito: esatte 3, errate 0." Escape
 says "F10" "Barra dei menu. Esci, 1 di 3" F10
 key Return
-until_true 300 sh -c "! kill -0 $app 2>/dev/null" || fail "Esci from the menu bar did not end the program"
-wait "$app"
-rc=$?
-[ "$rc" -eq 0 ] || fail "the program ended with status $rc"
+ends app 300 "Esci from the menu bar did not end the program"
 ! grep -qi "notifica" "$log" || fail "a sentence was said with its role name: $(grep -i -m 1 notifica "$log")"
 stop
 echo "PASS: with Orca and the keys alone: the start hint and keys, the kind, both menu bars with their places and every entry, the companions read, six questions of two kinds each within a second and after at most 8 words, the answer so far without a doubled digit, the keypad Orca keeps with NumLock on and off, short verdicts, the help offer, the revealed answer and a retry, the question again, the score, keys that do nothing saying why, flat review of the screen as it is, the score on leaving; no role name said"

@@ -116,12 +116,7 @@ note "answer label before any key: ink ${qw}x${qh} at +$qx, $qn px"
 # press <x> <y> <shot before> <shot after> <what>: clicks, then waits for the answer label to change
 press() {
   click "$1" "$2"
-  for _ in $(seq 1 50); do
-    shot "$4"
-    same_region "$3" "$4" "$ax" "$ay" "$aw" "$ah" || return 0
-    sleep 0.1
-  done
-  fail "$5 left the answer label as it was"
+  until_true 50 changed "$3" "$4" "$ax" "$ay" "$aw" "$ah" || fail "$5 left the answer label as it was"
 }
 press "$k1x" "$k1y" 2-esercizio 3-tasto1 "key 1"
 read -r w1 h1 x1 n1 <<<"$(ink 3-tasto1 "$ax" "$ay" "$aw" "$ah" "$ANSWER_INK")"
@@ -158,11 +153,7 @@ expect 5-ritorno 5 5 "$GREEN" "background, back again"
 
 # ---- 5. "E s c i " ends the program with status 0, leaving nothing behind ----
 click "$c9x" "$c9y"
-until_true 200 sh -c "! kill -0 $pid 2>/dev/null" || fail "the program did not end after a click on E s c i"
-wait "$pid"
-rc=$?
-pid=""
-[ "$rc" -eq 0 ] || fail "the program ended with status $rc"
+ends pid 200 "the program did not end after a click on E s c i"
 left=$(grep -l -s -z "^MASSA_E2E_TOKEN=$token$" /proc/[0-9]*/environ | cut -d/ -f3 | tr '\n' ' ')
 [ -z "$left" ] || fail "processes left running after the end: $left"
 shot 6-fine
@@ -200,11 +191,7 @@ until_true 100 viewable "$start" || fail "Escape did not bring the start screen 
 focus "$start" || fail "the start screen came back without the focus"
 # The focus is back on the direction button that opened the exercise; three Tabs reach "E s c i ".
 xdotool key --clearmodifiers Tab Tab Tab Return
-until_true 200 sh -c "! kill -0 $pid 2>/dev/null" || fail "Shift+Tab and Return on the start screen did not end the program"
-wait "$pid"
-rc=$?
-pid=""
-[ "$rc" -eq 0 ] || fail "the program ended with status $rc after the keyboard run"
+ends pid 200 "Shift+Tab and Return on the start screen did not end the program" "after the keyboard run"
 note "keyboard alone: exercise opened, checked, helped, left, program ended"
 
 echo "PASS: start screen centred on the background, exercise opened, keys 1 2 shown, close box back to start, exit with status 0, the same with the keyboard alone"
