@@ -11,7 +11,7 @@
 #     words, within a second of the key and after at most 8 words; three number questions,
 #     then three symbol questions;
 #   - the answer so far from its second key on (the first is Orca's own echo), its clearing;
-#     the keypad's digits Orca's, with NumLock on and off;
+#     the keypad's keys Orca's flat review, with NumLock on and off;
 #   - short verdicts with the next step; the help offer and its keys; the answer revealed
 #     after "s"; the question again after "n"; "r" the question again, "p" the score;
 #   - keys that do nothing saying why;
@@ -280,15 +280,23 @@ says "a letter where a number is asked" "Qui servono le cifre." k
 says "Return with nothing written" "Prima scrivi il numero." Return
 says "s with no help offered" "S e N servono dopo un errore. Scrivi il numero, poi Invio." s
 flat_review
-# The numeric keypad's digits are Orca's in its desktop layout (flat review), with NumLock on
-# or off: a keypad 4 types nothing, the main row types. The keys are named as with NumLock off
-# (KP_Left is the 4): asked for "KP_4", xdotool would toggle NumLock itself.
+# The numeric keypad's keys are Orca's in its desktop layout (flat review), with NumLock on or
+# off: flat review begins on the window's first word, "Esci" in the menu bar; the keypad's 6
+# reads the next word, its 4 the word before. The keys are named as with NumLock off (KP_Left
+# is the 4): asked for "KP_4", xdotool would toggle NumLock itself. Whether the drill gets a
+# key Orca took as well is up to Qt (its bridge waits 100 ms for Orca's word, then passes the
+# key on): Backspace clears whatever it typed.
+# keypad <on|off>: NumLock toggled to that, then the keypad's 6 and 4 read by flat review
+keypad() {
+  mark; xdotool key Num_Lock KP_Right; heard "NumLock $1, keypad 6: flat review's next word" "^SPEECH OUTPUT: 'Il ?'\$"
+  mark; xdotool key KP_Left; heard "NumLock $1, keypad 4: flat review's word before" "^SPEECH OUTPUT: 'Esci ?'\$"
+  says "Backspace, the whole answer" "Risposta cancellata" BackSpace
+}
 key 3; heard "key 3, Orca's echo" "^SPEECH OUTPUT: '3 ' "
-mark; xdotool key Num_Lock KP_Left; heard "NumLock on, keypad 4: Orca's" .
-says "6 after it: the keypad's 4 never typed" "36" 6
-mark; xdotool key Num_Lock KP_Left; heard "NumLock off, keypad 4: Orca's" .
-says "7 after it" "367" 7
-says "Backspace" "Risposta cancellata" BackSpace
+keypad on
+key 3; heard "key 3, Orca's echo" "^SPEECH OUTPUT: '3 ' "
+says "6 from the main row" "36" 6
+keypad off
 wrong
 says "a digit while the help is offered" "Prima rispondi: S sì, N no." 5
 flat_review
@@ -343,7 +351,7 @@ key Return
 ends app 300 "Esci from the menu bar did not end the program"
 ! grep -qi "notifica" "$log" || fail "a sentence was said with its role name: $(grep -i -m 1 notifica "$log")"
 stop
-echo "PASS: with Orca and the keys alone: the start hint and keys, the kind, both menu bars with their places and every entry, the companions read, six questions of two kinds each within a second and after at most 8 words, the answer so far without a doubled digit, the keypad Orca keeps with NumLock on and off, short verdicts, the help offer, the revealed answer and a retry, the question again, the score, keys that do nothing saying why, flat review of the screen as it is, the score on leaving; no role name said"
+echo "PASS: with Orca and the keys alone: the start hint and keys, the kind, both menu bars with their places and every entry, the companions read, six questions of two kinds each within a second and after at most 8 words, the answer so far without a doubled digit, the keypad's keys Orca's flat review with NumLock on and off, short verdicts, the help offer, the revealed answer and a retry, the question again, the score, keys that do nothing saying why, flat review of the screen as it is, the score on leaving; no role name said"
 INNER
 
 for n in 1 2 3; do
