@@ -1,6 +1,62 @@
+# shellcheck shell=bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# What the end-to-end runs do with X windows: sourced by their inner scripts, which run
-# under Xvfb. Each caller defines fail() and $work.
+# What the end-to-end runs do with X windows: sourced by each run for its opening, and by
+# its inner script, which runs under Xvfb. Each caller defines fail(); workspace gives $work.
+
+# ---- The opening, before the X server ----
+AIUTI_X11=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/aiuti_x11.sh
+# needs_x [<tool...>]: Xvfb, or the run is skipped (77): there is nothing to run on; then
+# needs FAIL for the tools.
+needs_x() {
+  command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed, no X server to run on"; exit 77; }
+  needs FAIL "$@"
+}
+# needs <SKIP|FAIL> <tool...>: each on the path, or the run is skipped (77) or fails (1)
+needs() {
+  local verdict=$1 t
+  shift
+  for t in "$@"; do
+    command -v "$t" >/dev/null && continue
+    [ "$verdict" = SKIP ] && { echo "SKIP: $t is not installed (scripts/deps.sh test installs it)"; exit 77; }
+    echo "FAIL: $t is missing (scripts/deps.sh test installs it)"
+    exit 1
+  done
+}
+# workspace <files to keep, or ""> [<command>]: $work, a folder of the run's own, removed at the
+# end unless MASSA_TIENI is set; the files of the pattern are copied first to $keep, when the
+# run names one. The command, if any, runs before.
+workspace() {
+  work=$(mktemp -d)
+  # shellcheck disable=SC2064 # the pattern and command as given now
+  trap "${2:+$2; }leave_workspace '${1:-}'" EXIT
+}
+leave_workspace() {
+  if [ -n "$1" ] && [ -n "${keep:-}" ]; then
+    # shellcheck disable=SC2086 # a pattern, to be expanded
+    mkdir -p "$keep" && cp "$work"/$1 "$keep"/ 2>/dev/null
+  fi
+  [ -n "${MASSA_TIENI:-}" ] || rm -rf "$work"
+}
+# in_x <WxH> <argument...>: $work/inner.sh under an X server of that size and a session bus,
+# both of its own, given the arguments -> its exit status. It runs under set -u with $work
+# and these helpers, once it has made $work/x-started.
+in_x() {
+  local size=$1
+  shift
+  # shellcheck disable=SC2016 # expanded by the inner bash
+  dbus-run-session -- bash "$(dirname "$AIUTI_X11")/../support/xvfb.sh" -s "-screen 0 ${size}x24" \
+    bash -u -c 'source "$0"; work=$1; shift; : >"$work/x-started"; source "$work/inner.sh"' "$AIUTI_X11" "$work" "$@"
+}
+# in_x_or_skip <WxH> <argument...>: in_x, ending the run with its status; skipped (77) when
+# the inner script never began: no X server to be had.
+in_x_or_skip() {
+  in_x "$@"
+  local rc=$?
+  [ -e "$work/x-started" ] || { echo "SKIP: Xvfb could not be started"; exit 77; }
+  exit "$rc"
+}
+
+# ---- Under X ----
 
 # shot <name>: the whole screen, as $work/<name>.png
 shot() { import -window root "$work/$1.png" || fail "screenshot $1 could not be taken"; }
@@ -11,6 +67,9 @@ same_region() {
                          <(convert "$work/$2.png" -crop "$5x$6+$3+$4" +repage png:-) null: 2>&1)
   [ "${d%% *}" = "0" ]
 }
+# changed <shot before> <shot> <x> <y> <w> <h>: a new shot, not alike the one before there;
+# with until_true, waits for a region to change
+changed() { shot "$2" && ! same_region "$@"; }
 
 # pixel <shot> <x> <y>  ->  "r,g,b"
 pixel() {
@@ -107,4 +166,21 @@ start_wm() {
 focus() {
   local w=$1
   until_true 100 sh -c "xdotool windowactivate $w >/dev/null 2>&1; sleep 0.05; [ \"\$(xdotool getactivewindow 2>/dev/null)\" = $w ]"
+}
+# ends <variable> <tries of 0.1 s> <what if it runs on> [<after what>]: the program whose pid
+# the variable holds ends, with status 0; the variable is emptied, so fail() leaves it be.
+ends() {
+  local p=${!1} rc
+  until_true "$2" sh -c "! kill -0 $p 2>/dev/null" || fail "$3"
+  wait "$p"
+  rc=$?
+  printf -v "$1" '%s' ""
+  [ "$rc" -eq 0 ] || fail "the program ended with status $rc${4:+ $4}"
+}
+# keys_of <answer>: xdotool's keys for it: digits and commas, or the letters of a unit symbol
+keys_of() {
+  case $1 in
+    kg) echo k ;; hg) echo h ;; dag) echo d a ;; g) echo g ;; dg) echo d g ;; cg) echo c ;; mg) echo m ;;
+    *) sed 's/./& /g; s/,/comma/g' <<<"$1" ;;
+  esac
 }

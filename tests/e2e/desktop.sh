@@ -20,18 +20,12 @@ tocca=$2
 shift 2
 scenari=("$@")
 [ ${#scenari[@]} -gt 0 ] || scenari=(fonts scala piccolo medio sfondo lavagna lavagna4k)
-command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed, no X server to run on"; exit 77; }
-for tool in dbus-run-session openbox xdotool xwininfo xprop xev import convert; do
-  command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/deps.sh installs it)"; exit 1; }
-done
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/aiuti_x11.sh"
+needs_x dbus-run-session openbox xdotool xwininfo xprop xev import convert
+workspace ""   # nothing kept: no folder to keep screenshots in
 
 cat >"$work/inner.sh" <<'INNER'
-set -u
-scenario=$1 bin=$2 tocca=$3 work=$4 W=$5 H=$6
-source "$7"
+scenario=$1 bin=$2 tocca=$3 W=$4 H=$5
 exe=$bin/misure-di-massa
 pids=()
 fail() {
@@ -362,7 +356,6 @@ for s in "${scenari[@]}"; do
   [ "$s" = scala ] && size=2048x1536   # the whole exercise on screen at this scale
   [ "$s" = lavagna ] && size=1920x1080
   [ "$s" = lavagna4k ] && size=3840x2160
-  dbus-run-session -- bash "$(cd "$(dirname "$0")/../support" && pwd)/xvfb.sh" -s "-screen 0 ${size}x24" \
-    bash "$work/inner.sh" "$s" "$bin" "$tocca" "$work" "${size%x*}" "${size#*x}" "$(cd "$(dirname "$0")" && pwd)/aiuti_x11.sh" || rc=1
+  in_x "$size" "$s" "$bin" "$tocca" "${size%x*}" "${size#*x}" || rc=1
 done
 exit $rc

@@ -12,7 +12,7 @@
 #     words, within a second of the key and after at most 8 words; three number questions,
 #     then three symbol questions;
 #   - the answer so far from its second key on (the first is Orca's own echo), its clearing;
-#     the keypad's digits Orca's, with NumLock on and off;
+#     the keypad's keys Orca's flat review, with NumLock on and off;
 #   - short verdicts with the next step; the help offer and its keys; the answer revealed
 #     after "s"; the question again after "n"; "r" the question again, "p" the score;
 #   - keys that do nothing saying why;
@@ -21,28 +21,15 @@
 #   - leaving an exercise says its score.
 # usage: orca.sh <path to misure-di-massa> [folder to keep Orca's speech log in]
 set -u
-exe=$1
-keep=${2:-}
-for tool in Xvfb dbus-run-session orca speech-dispatcher python3; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/deps.sh test installs it)"; exit 77; }
-done
+exe=$1 keep=${2:-}
+source "$(dirname "$0")/aiuti_x11.sh"
+needs SKIP Xvfb dbus-run-session orca speech-dispatcher python3
 [ -x /usr/libexec/at-spi-bus-launcher ] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
-for tool in openbox xdotool xwininfo xprop; do
-  command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/deps.sh test installs it)"; exit 1; }
-done
-
-work=$(mktemp -d)
-cleanup() {
-  if [ -n "$keep" ]; then mkdir -p "$keep" && cp "$work/parlato.log" "$keep/" 2>/dev/null; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
+needs FAIL openbox xdotool xwininfo xprop
+workspace parlato.log
 
 cat >"$work/inner.sh" <<'INNER'
-set -u
 exe=$1
-work=$2
-source "$3"
 # The X server answers, or the run is tried again.
 xprop -root >/dev/null 2>&1 || exit 75
 export LC_ALL=C.UTF-8 LANGUAGE=it
@@ -195,13 +182,6 @@ PY
   [ "$parole" -le 8 ] || fail "$1: $parole words before the question: $prima"
   note "$1: the question $secondi s after the key, after $parole words ($prima)"
 }
-# The keys of an answer: digits and commas, or the letters of a unit symbol.
-keys_of() {
-  case $1 in
-    kg) echo k ;; hg) echo h ;; dag) echo d a ;; g) echo g ;; dg) echo d g ;; cg) echo c ;; mg) echo m ;;
-    *) sed 's/./& /g; s/,/comma/g' <<<"$1" ;;
-  esac
-}
 # answer: types the right answer, hearing the answer so far after each digit or symbol.
 answer() {
   local k so_far=""
@@ -301,15 +281,23 @@ says "a letter where a number is asked" "Qui servono le cifre." k
 says "Return with nothing written" "Prima scrivi il numero." Return
 says "s with no help offered" "S e N servono dopo un errore. Scrivi il numero, poi Invio." s
 flat_review
-# The numeric keypad's digits are Orca's in its desktop layout (flat review), with NumLock on
-# or off: a keypad 4 types nothing, the main row types. The keys are named as with NumLock off
-# (KP_Left is the 4): asked for "KP_4", xdotool would toggle NumLock itself.
+# The numeric keypad's keys are Orca's in its desktop layout (flat review), with NumLock on or
+# off: flat review begins on the window's first word, "Esci" in the menu bar; the keypad's 6
+# reads the next word, its 4 the word before. The keys are named as with NumLock off (KP_Left
+# is the 4): asked for "KP_4", xdotool would toggle NumLock itself. Whether the drill gets a
+# key Orca took as well is up to Qt (its bridge waits 100 ms for Orca's word, then passes the
+# key on): Backspace clears whatever it typed.
+# keypad <on|off>: NumLock toggled to that, then the keypad's 6 and 4 read by flat review
+keypad() {
+  mark; xdotool key Num_Lock KP_Right; heard "NumLock $1, keypad 6: flat review's next word" "^SPEECH OUTPUT: 'Il ?'\$"
+  mark; xdotool key KP_Left; heard "NumLock $1, keypad 4: flat review's word before" "^SPEECH OUTPUT: 'Esci ?'\$"
+  says "Backspace, the whole answer" "Risposta cancellata" BackSpace
+}
 key 3; heard "key 3, Orca's echo" "^SPEECH OUTPUT: '3 ' "
-mark; xdotool key Num_Lock KP_Left; heard "NumLock on, keypad 4: Orca's" .
-says "6 after it: the keypad's 4 never typed" "36" 6
-mark; xdotool key Num_Lock KP_Left; heard "NumLock off, keypad 4: Orca's" .
-says "7 after it" "367" 7
-says "Backspace" "Risposta cancellata" BackSpace
+keypad on
+key 3; heard "key 3, Orca's echo" "^SPEECH OUTPUT: '3 ' "
+says "6 from the main row" "36" 6
+keypad off
 wrong
 says "a digit while the help is offered" "Prima rispondi: S sì, N no." 5
 flat_review
@@ -361,19 +349,15 @@ right
 says "Escape: the score" "Esercizio finito: esatte 3, errate 0." Escape
 says "F10" "Barra dei menu. Esci, 1 di 3" F10
 key Return
-until_true 300 sh -c "! kill -0 $app 2>/dev/null" || fail "Esci from the menu bar did not end the program"
-wait "$app"
-rc=$?
-[ "$rc" -eq 0 ] || fail "the program ended with status $rc"
+ends app 300 "Esci from the menu bar did not end the program"
 ! grep -qi "notifica" "$log" || fail "a sentence was said with its role name: $(grep -i -m 1 notifica "$log")"
 stop
-echo "PASS: with Orca and the keys alone: the start hint and keys, the kind, both menu bars with their places and every entry, the companions read, six questions of two kinds each within a second and after at most 8 words, the answer so far without a doubled digit, the keypad Orca keeps with NumLock on and off, short verdicts, the help offer, the revealed answer and a retry, the question again, the score, keys that do nothing saying why, flat review of the screen as it is, the score on leaving; no role name said"
+echo "PASS: with Orca and the keys alone: the start hint and keys, the kind, both menu bars with their places and every entry, the companions read, six questions of two kinds each within a second and after at most 8 words, the answer so far without a doubled digit, the keypad's keys Orca's flat review with NumLock on and off, short verdicts, the help offer, the revealed answer and a retry, the question again, the score, keys that do nothing saying why, flat review of the screen as it is, the score on leaving; no role name said"
 INNER
 
-aiuti="$(cd "$(dirname "$0")" && pwd)/aiuti_x11.sh"
 for n in 1 2 3; do
   mkdir -m 700 "$work/run$n"
-  XDG_RUNTIME_DIR=$work/run$n dbus-run-session -- bash "$(cd "$(dirname "$0")/../support" && pwd)/xvfb.sh" -s "-screen 0 1024x768x24" bash "$work/inner.sh" "$exe" "$work" "$aiuti"
+  XDG_RUNTIME_DIR=$work/run$n in_x 1024x768 "$exe"
   rc=$?
   [ "$rc" -ne 75 ] && exit "$rc"
 done

@@ -11,14 +11,9 @@ set -u
 exe=$1 qt=$2 keep=${3:-${MASSA_SCHERMATE:-}}
 emulatore=$(cd "$(dirname "$0")/../../scripts/windows" && pwd)/wine.sh
 source "$(dirname "$0")/aiuti_x11.sh"
-work=$(mktemp -d)
 pid=""
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  if [ -n "$keep" ]; then mkdir -p "$keep" && cp "$work"/*.png "$keep"/ 2>/dev/null; fi
-  [ -n "${MASSA_TIENI:-}" ] || rm -rf "$work"
-}
-trap cleanup EXIT
+stop_drill() { [ -z "$pid" ] || kill "$pid" 2>/dev/null; }
+workspace '*.png' stop_drill
 fail() {
   echo "FAIL: $*"
   echo "---- the drill's last answers and score:"
@@ -50,10 +45,8 @@ attendi() {
 }
 # digita <answer>: its keys, as the key table gives them
 digita() {
-  case $1 in
-    kg) key k ;; hg) key h ;; dag) key d a ;; g) key g ;; dg) key d g ;; cg) key c ;; mg) key m ;;
-    *) for k in $(sed 's/./& /g; s/,/comma/g' <<<"$1"); do key "$k"; done ;;
-  esac
+  local k
+  for k in $(keys_of "$1"); do key "$k"; done
 }
 
 # Sound goes to ALSA's null device: the machine may have no sound card.
@@ -104,12 +97,7 @@ quadro=$(wait_named '^Il quadro delle misure di massa$')
 [ -n "$quadro" ] || fail "the menu's \"Il quadro\" opened no units table"
 geometry "$quadro"
 qx=$GX qy=$GY qw=$GW qh=$GH
-for _ in $(seq 1 50); do
-  shot 3-quadro
-  same_region 2-esercizio 3-quadro "$qx" "$qy" "$qw" "$qh" || break
-  sleep 0.1
-done
-same_region 2-esercizio 3-quadro "$qx" "$qy" "$qw" "$qh" && fail "the units table was shown but never painted"
+until_true 50 changed 2-esercizio 3-quadro "$qx" "$qy" "$qw" "$qh" || fail "the units table was shown but never painted"
 key Escape
 until_true 100 sh -c "[ -z \"\$(xdotool search --onlyvisible --name '^Il quadro delle misure di massa\$' 2>/dev/null)\" ]" \
   || fail "Escape left the units table open"
@@ -142,9 +130,5 @@ key Escape
 until_true 100 sh -c "[ -z \"\$(xdotool search --onlyvisible --name '$EXERCISE_NAME' 2>/dev/null)\" ]" \
   || fail "Escape did not close the second exercise"
 key F10 Return
-until_true 200 sh -c "! kill -0 $pid 2>/dev/null" || fail "the menu's Esci did not end the program"
-wait "$pid"
-rc=$?
-pid=""
-[ "$rc" -eq 0 ] || fail "the program ended with status $rc"
+ends pid 200 "the menu's Esci did not end the program"
 echo "PASS: under Wine: the start screen and the exercise as laid out, a number answered right with the chime played by PlaySoundW, Il quadro opened and closed, a symbol answered wrong with the help, out with status 0"
