@@ -16,37 +16,49 @@ set -u
 exe=$1
 openbox --sm-disable >/dev/null 2>&1 &
 sleep 0.5
-QT_QPA_PLATFORM=xcb "$exe" &
-pid=$!
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
-# Polled: xdotool's own --sync gives up when a window vanishes during its search.
-find_window() {
-  local id=""
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
-    [ -n "$id" ] && break
-    sleep 0.2
+# As the desktop sets it; a scale that is not a finite positive number counts as 1, said once.
+for scala in "" nan inf; do
+  err=$(mktemp)
+  if [ -n "$scala" ]; then
+    QT_SCALE_FACTOR=$scala QT_QPA_PLATFORM=xcb "$exe" 2>"$err" &
+  else
+    QT_QPA_PLATFORM=xcb "$exe" 2>"$err" &
+  fi
+  pid=$!
+  # Polled: xdotool's own --sync gives up when a window vanishes during its search.
+  find_window() {
+    local id=""
+    for _ in $(seq 100); do
+      id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+      [ -n "$id" ] && break
+      sleep 0.2
+    done
+    echo "$id"
+  }
+  start=$(find_window '^TRASFORMAZIONI CON LE MISURE DI MASSA$')
+  [ -n "$start" ] || fail "the start screen was never mapped (QT_SCALE_FACTOR=$scala)"
+  bg=$(find_window '^Form1$')
+  [ -n "$bg" ] || fail "the background was never mapped"
+  # The sound library is loaded on the first right answer, not at start.
+  grep -q libcanberra "/proc/$pid/maps" && fail "libcanberra was loaded at start"
+  eval "$(xdotool getwindowgeometry --shell "$bg")"
+  [ "$WIDTH" -eq 1024 ] && [ "$HEIGHT" -eq 768 ] || fail "the background covers ${WIDTH}x${HEIGHT}, not the screen (QT_SCALE_FACTOR=$scala)"
+  xdotool windowactivate --sync "$start" >/dev/null 2>&1
+  xdotool key --clearmodifiers alt+F4
+  for _ in $(seq 1 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
   done
-  echo "$id"
-}
-start=$(find_window '^TRASFORMAZIONI CON LE MISURE DI MASSA$')
-[ -n "$start" ] || fail "the start screen was never mapped"
-bg=$(find_window '^Form1$')
-[ -n "$bg" ] || fail "the background was never mapped"
-# The sound library is loaded on the first right answer, not at start.
-grep -q libcanberra "/proc/$pid/maps" && fail "libcanberra was loaded at start"
-eval "$(xdotool getwindowgeometry --shell "$bg")"
-[ "$WIDTH" -eq 1024 ] && [ "$HEIGHT" -eq 768 ] || fail "the background covers ${WIDTH}x${HEIGHT}, not the screen"
-xdotool windowactivate --sync "$start" >/dev/null 2>&1
-xdotool key --clearmodifiers alt+F4
-for _ in $(seq 1 100); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
+  kill -0 "$pid" 2>/dev/null && fail "the program did not end after the close request"
+  wait "$pid"
+  rc=$?
+  [ "$rc" -eq 0 ] || fail "the program ended with status $rc (QT_SCALE_FACTOR=$scala)"
+  if [ -n "$scala" ]; then
+    grep -q "QT_SCALE_FACTOR=$scala non è un numero positivo: uso 1" "$err" || fail "no line on QT_SCALE_FACTOR=$scala: $(cat "$err")"
+  fi
+  rm -f "$err"
 done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end after the close request"
-wait "$pid"
-rc=$?
-[ "$rc" -eq 0 ] || fail "the program ended with status $rc"
-echo "PASS: started without the sound library, mapped its screens, ended with status 0"
+echo "PASS: started without the sound library, mapped its screens, ended with status 0; QT_SCALE_FACTOR nan and inf taken as 1"
 INNER
 dbus-run-session -- bash "$(cd "$(dirname "$0")/../support" && pwd)/xvfb.sh" -s "-screen 0 1024x768x24" bash "$inner" "$exe"
