@@ -8,6 +8,7 @@
 
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLibrary>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -26,6 +27,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 namespace piattaforma {
@@ -43,14 +45,35 @@ bool s_compositoreDecora = false;
 
 // Whether the Wayland compositor the application is about to connect to decorates windows
 // itself (it offers xdg-decoration, as KWin and wlroots compositors do; GNOME's and weston
-// do not). Asked on a connection of our own, before Qt makes its.
+// do not). Asked on a connection of our own, before Qt makes its. libwayland-client is opened
+// here, on Wayland alone: linked, it would be loaded and relocated at every start on X11 too
+// (2.5 % more instructions). Its header gives every type; the calls are those its inline
+// wl_display_get_registry and wl_registry_add_listener make.
 bool compositoreDecora()
 {
 #if MASSA_WAYLAND
     const QByteArray piattaforma = qgetenv("QT_QPA_PLATFORM");
     if (piattaforma.isEmpty() ? !qEnvironmentVariableIsSet("WAYLAND_DISPLAY") : !piattaforma.startsWith("wayland"))
         return false;
-    wl_display* display = wl_display_connect(nullptr);
+    QLibrary wl(QStringLiteral("wayland-client"), 0);
+    const auto cerca = [&wl](const char* nome, auto& funzione) {
+        funzione = reinterpret_cast<std::remove_reference_t<decltype(funzione)>>(wl.resolve(nome));
+        return funzione != nullptr;
+    };
+    decltype(&wl_display_connect) connetti = nullptr;
+    decltype(&wl_display_disconnect) disconnetti = nullptr;
+    decltype(&wl_display_roundtrip) andataRitorno = nullptr;
+    decltype(&wl_proxy_marshal_flags) chiedi = nullptr;
+    decltype(&wl_proxy_get_version) versione = nullptr;
+    decltype(&wl_proxy_add_listener) ascolta = nullptr;
+    decltype(&wl_proxy_destroy) distruggi = nullptr;
+    const auto* registroInterfaccia = reinterpret_cast<const wl_interface*>(wl.resolve("wl_registry_interface"));
+    if (!cerca("wl_display_connect", connetti) || !cerca("wl_display_disconnect", disconnetti) ||
+        !cerca("wl_display_roundtrip", andataRitorno) || !cerca("wl_proxy_marshal_flags", chiedi) ||
+        !cerca("wl_proxy_get_version", versione) || !cerca("wl_proxy_add_listener", ascolta) ||
+        !cerca("wl_proxy_destroy", distruggi) || !registroInterfaccia)
+        return false;
+    wl_display* display = connetti(nullptr);
     if (!display)
         return false;
     bool decora = false;
@@ -61,12 +84,13 @@ bool compositoreDecora()
         },
         [](void*, wl_registry*, uint32_t) {},
     };
-    if (wl_registry* registro = wl_display_get_registry(display)) {
-        wl_registry_add_listener(registro, &ascolto, &decora);
-        wl_display_roundtrip(display);
-        wl_registry_destroy(registro);
+    auto* d = reinterpret_cast<wl_proxy*>(display);
+    if (wl_proxy* registro = chiedi(d, WL_DISPLAY_GET_REGISTRY, registroInterfaccia, versione(d), 0, nullptr)) {
+        ascolta(registro, reinterpret_cast<void (**)()>(const_cast<wl_registry_listener*>(&ascolto)), &decora);
+        andataRitorno(display);
+        distruggi(registro);
     }
-    wl_display_disconnect(display);
+    disconnetti(display);
     return decora;
 #else
     return false;
