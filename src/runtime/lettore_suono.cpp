@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/lettore_suono.h"
 
+#include "runtime/libreria.h"
 #include "runtime/registro.h"
 #include "runtime/servizi.h"
 
@@ -101,22 +102,18 @@ struct Canberra {
     ca_context* contesto = nullptr;
     QString perche; // why apri failed
 
-    template <typename F>
-    static bool cerca(QLibrary& libreria, const char* nome, F& funzione)
-    {
-        funzione = reinterpret_cast<F>(libreria.resolve(nome));
-        return funzione != nullptr;
-    }
-
     bool apri(const QByteArray& file, const QByteArray& nome, const QByteArray& id)
     {
         // Never unloaded: once needed, it stays for the life of the program.
         QLibrary libreria(QFile::decodeName(file));
         libreria.setLoadHints(QLibrary::ResolveAllSymbolsHint);
-        if (!libreria.load() || !cerca(libreria, "ca_context_create", creaContesto) ||
-            !cerca(libreria, "ca_context_change_props", proprieta) || !cerca(libreria, "ca_context_play_full", suona) ||
-            !cerca(libreria, "ca_proplist_create", creaLista) || !cerca(libreria, "ca_proplist_sets", scrivi) ||
-            !cerca(libreria, "ca_proplist_destroy", distruggiLista) || !cerca(libreria, "ca_strerror", spiega)) {
+        if (!libreria.load() || !dinamica::cerca(libreria, "ca_context_create", creaContesto) ||
+            !dinamica::cerca(libreria, "ca_context_change_props", proprieta) ||
+            !dinamica::cerca(libreria, "ca_context_play_full", suona) ||
+            !dinamica::cerca(libreria, "ca_proplist_create", creaLista) ||
+            !dinamica::cerca(libreria, "ca_proplist_sets", scrivi) ||
+            !dinamica::cerca(libreria, "ca_proplist_destroy", distruggiLista) ||
+            !dinamica::cerca(libreria, "ca_strerror", spiega)) {
             perche = libreria.errorString();
             return false;
         }

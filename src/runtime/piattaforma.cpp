@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/piattaforma.h"
+#include "runtime/libreria.h"
 #include "runtime/registro.h"
 
 #if MASSA_X11
@@ -27,7 +28,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
-#include <type_traits>
 #include <vector>
 
 namespace piattaforma {
@@ -56,10 +56,7 @@ bool compositoreDecora()
     if (piattaforma.isEmpty() ? !qEnvironmentVariableIsSet("WAYLAND_DISPLAY") : !piattaforma.startsWith("wayland"))
         return false;
     QLibrary wl(QStringLiteral("wayland-client"), 0);
-    const auto cerca = [&wl](const char* nome, auto& funzione) {
-        funzione = reinterpret_cast<std::remove_reference_t<decltype(funzione)>>(wl.resolve(nome));
-        return funzione != nullptr;
-    };
+    const auto cerca = [&wl](const char* nome, auto& funzione) { return dinamica::cerca(wl, nome, funzione); };
     decltype(&wl_display_connect) connetti = nullptr;
     decltype(&wl_display_disconnect) disconnetti = nullptr;
     decltype(&wl_display_roundtrip) andataRitorno = nullptr;
