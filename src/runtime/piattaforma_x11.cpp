@@ -37,7 +37,8 @@ xcb_atom_t atomo(xcb_connection_t* c, const char* nome)
     return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
-// _NET_FRAME_EXTENTS of a window: left, right, top, bottom.
+// _NET_FRAME_EXTENTS of a window: left, right, top, bottom. None until they are not all zero:
+// openbox first sets zeros while it takes a window on, then the frame it drew.
 std::optional<QMargins> estensioni(xcb_connection_t* c, xcb_window_t w, xcb_atom_t proprieta)
 {
     const Risposta<xcb_get_property_reply_t> r(
@@ -45,7 +46,8 @@ std::optional<QMargins> estensioni(xcb_connection_t* c, xcb_window_t w, xcb_atom
     if (!r || r->format != 32 || xcb_get_property_value_length(r.get()) != 4 * 4)
         return std::nullopt;
     const auto* v = static_cast<const uint32_t*>(xcb_get_property_value(r.get()));
-    return QMargins(int(v[0]), int(v[2]), int(v[1]), int(v[3]));
+    const QMargins m{int(v[0]), int(v[2]), int(v[1]), int(v[3])};
+    return m.isNull() ? std::nullopt : std::optional(m);
 }
 
 bool gestoreLoSa(xcb_connection_t* c, xcb_window_t radice, xcb_atom_t richiesta)
