@@ -167,11 +167,16 @@ focus() {
   local w=$1
   until_true 100 sh -c "xdotool windowactivate $w >/dev/null 2>&1; sleep 0.05; [ \"\$(xdotool getactivewindow 2>/dev/null)\" = $w ]"
 }
+# stacks <pid>: where each thread of a program that runs on is, when gdb is at hand
+stacks() {
+  command -v gdb >/dev/null || return 0
+  gdb -p "$1" -batch -ex "thread apply all bt" 2>/dev/null | grep -E '^(#|Thread)' | cut -c1-160 | sed "s/^/  stack of $1: /"
+}
 # ends <variable> <tries of 0.1 s> <what if it runs on> [<after what>]: the program whose pid
 # the variable holds ends, with status 0; the variable is emptied, so fail() leaves it be.
 ends() {
   local p=${!1} rc
-  until_true "$2" sh -c "! kill -0 $p 2>/dev/null" || fail "$3"
+  until_true "$2" sh -c "! kill -0 $p 2>/dev/null" || { stacks "$p"; fail "$3"; }
   wait "$p"
   rc=$?
   printf -v "$1" '%s' ""
