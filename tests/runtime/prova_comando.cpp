@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command line: what each asks for, and one clear line for whatever is wrong.
 #include "runtime/comando.h"
+#include "runtime/piattaforma.h"
 
 #include <QTest>
 
@@ -45,6 +46,28 @@ private slots:
         QVERIFY2(c.testo.contains(testo), qPrintable(c.testo));
         // An error is one line.
         QVERIFY(uscita != 2 || !c.testo.contains(QLatin1Char('\n')));
+    }
+
+    // QT_SCALE_FACTOR that is not a finite positive number becomes 1 before Qt reads it.
+    void scala_data()
+    {
+        QTest::addColumn<QByteArray>("valore");
+        QTest::addColumn<QByteArray>("usato");
+        QTest::newRow("unset") << QByteArray() << QByteArray();
+        QTest::newRow("1.5") << QByteArray("1.5") << QByteArray("1.5");
+        for (const char* v : {"nan", "inf", "-inf", "0", "-2", "abc", "1e999"})
+            QTest::newRow(v) << QByteArray(v) << QByteArray("1");
+    }
+    void scala()
+    {
+        QFETCH(QByteArray, valore);
+        QFETCH(QByteArray, usato);
+        if (valore.isNull())
+            qunsetenv("QT_SCALE_FACTOR");
+        else
+            qputenv("QT_SCALE_FACTOR", valore);
+        piattaforma::scalaValida("prova");
+        QCOMPARE(qgetenv("QT_SCALE_FACTOR"), usato);
     }
 };
 
