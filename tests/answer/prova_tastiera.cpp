@@ -344,12 +344,16 @@ void ProvaTastiera::finestraDiAvviso()
         if (QWidget* box = QApplication::activeModalWidget())
             QTest::keyClick(box, Qt::Key(tasto));
     });
-    QTimer::singleShot(3000, [&chiusaDaNoi] {
+    // Stopped with this case: a later one's box is not ours to close.
+    QTimer limite;
+    limite.setSingleShot(true);
+    connect(&limite, &QTimer::timeout, [&chiusaDaNoi] {
         if (QWidget* box = QApplication::activeModalWidget()) {
             chiusaDaNoi = true;
             box->close();
         }
     });
+    limite.start(3000);
     reali.messaggio(QStringLiteral("Hai già fatto 3 tentativi. \rOra intervengo io. "), StileMessaggio::Informazione,
                     QStringLiteral("Attenzione"));
     QVERIFY(!chiusaDaNoi);

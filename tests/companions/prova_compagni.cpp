@@ -221,8 +221,12 @@ void ProvaCompagni::chiusura()
         else
             w->windowHandle()->close();
     });
-    // Should the window stay open, the loop is ended from outside with another status.
-    QTimer::singleShot(10000, qApp, [] { QApplication::exit(99); });
+    // Should the window stay open, the loop is ended from outside with another status; the
+    // timer goes with this case, or it would end a later case's loop.
+    QTimer limite;
+    limite.setSingleShot(true);
+    connect(&limite, &QTimer::timeout, qApp, [] { QApplication::exit(99); });
+    limite.start(10000);
     const int stato = compagni::esegui(w);
     QCOMPARE(stato, 0);
     QTRY_VERIFY(w.isNull());
