@@ -5,6 +5,7 @@
 # Usage: tests/support/xvfb.sh chiudi_compagni.sh BIN_DIR
 set -uo pipefail
 bin=$1
+source "$(cd "$(dirname "$0")/../e2e" && pwd)/aiuti_x11.sh"
 export QT_QPA_PLATFORM=xcb
 fallito=0
 
@@ -31,8 +32,7 @@ prova() { # exe title key
   xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
   sleep 0.3
   xdotool key --clearmodifiers "$tasto"
-  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$pid" 2>/dev/null; then
+  if ! until_true 100 gone "$pid"; then
     echo "FAIL $exe: still running after $tasto"; kill "$pid"; wait "$pid"; fallito=1; return
   fi
   wait "$pid"; rc=$?

@@ -172,11 +172,17 @@ stacks() {
   command -v gdb >/dev/null || return 0
   gdb -p "$1" -batch -ex "thread apply all bt" 2>/dev/null | grep -E '^(#|Thread)' | cut -c1-160 | sed "s/^/  stack of $1: /"
 }
+# runs <pid>: whether this shell's own child still runs, by the shell's table of its jobs.
+# Not kill -0: once the shell has reaped the child its number is free, and with pid_max at
+# 32768 a machine that starts many processes (debootstrap, clang-tidy) hands it on within
+# seconds. gone <pid>: the opposite.
+runs() { [[ " $(jobs -pr | tr '\n' ' ') " == *" $1 "* ]]; }
+gone() { ! runs "$1"; }
 # ends <variable> <tries of 0.1 s> <what if it runs on> [<after what>]: the program whose pid
 # the variable holds ends, with status 0; the variable is emptied, so fail() leaves it be.
 ends() {
   local p=${!1} rc
-  until_true "$2" sh -c "! kill -0 $p 2>/dev/null" || { stacks "$p"; fail "$3"; }
+  until_true "$2" gone "$p" || { stacks "$p"; fail "$3"; }
   wait "$p"
   rc=$?
   printf -v "$1" '%s' ""

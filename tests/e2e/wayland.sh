@@ -165,10 +165,9 @@ f1x=$((ZX - 1 - $(tw 60))) f1y=$((ZY - 1 - $(tw 3630)))
 
 # ---- 5. "E s c i " ends the program with status 0, leaving nothing behind ----
 # Clicked again only while the start screen stays, as the direction button above.
-ended() { ! kill -0 "$pid" 2>/dev/null; }
 for _ in 1 2 3; do
   click $((f1x + $(tw 60) + $(tw 6630) / 2)) $((f1y + $(tw 3630) + $(tw 495) / 2))
-  until_true 100 ended && break
+  until_true 100 gone "$pid" && break
   shot_until 12-esci "$START_EXIT" 10000 1 || break
 done
 ends pid 100 "the program did not end after a click on E s c i"

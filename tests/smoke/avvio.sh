@@ -13,7 +13,8 @@ inner=$(mktemp)
 trap 'rm -f "$inner"' EXIT
 cat >"$inner" <<'INNER'
 set -u
-exe=$1
+exe=$1 aiuti=$2
+source "$aiuti"
 openbox --sm-disable >/dev/null 2>&1 &
 sleep 0.5
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
@@ -46,11 +47,7 @@ for scala in "" nan inf; do
   [ "$WIDTH" -eq 1024 ] && [ "$HEIGHT" -eq 768 ] || fail "the background covers ${WIDTH}x${HEIGHT}, not the screen (QT_SCALE_FACTOR=$scala)"
   xdotool windowactivate --sync "$start" >/dev/null 2>&1
   xdotool key --clearmodifiers alt+F4
-  for _ in $(seq 1 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && fail "the program did not end after the close request"
+  until_true 100 gone "$pid" || fail "the program did not end after the close request"
   wait "$pid"
   rc=$?
   [ "$rc" -eq 0 ] || fail "the program ended with status $rc (QT_SCALE_FACTOR=$scala)"
@@ -61,4 +58,5 @@ for scala in "" nan inf; do
 done
 echo "PASS: started without the sound library, mapped its screens, ended with status 0; QT_SCALE_FACTOR nan and inf taken as 1"
 INNER
-dbus-run-session -- bash "$(cd "$(dirname "$0")/../support" && pwd)/xvfb.sh" -s "-screen 0 1024x768x24" bash "$inner" "$exe"
+dbus-run-session -- bash "$(cd "$(dirname "$0")/../support" && pwd)/xvfb.sh" -s "-screen 0 1024x768x24" bash "$inner" "$exe" \
+  "$(cd "$(dirname "$0")/../e2e" && pwd)/aiuti_x11.sh"
