@@ -9,10 +9,8 @@ source "$(cd "$(dirname "$0")/../e2e" && pwd)/aiuti_x11.sh"
 export QT_QPA_PLATFORM=xcb
 fallito=0
 
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-trap 'kill $wm 2>/dev/null' EXIT
-sleep 1
+start_wm || { echo "FAIL: openbox never managed the screen"; exit 1; }
+trap 'kill $WM_PID 2>/dev/null' EXIT
 
 prova() { # exe title key
   local exe=$1 titolo=$2 tasto=$3 pid id rc
@@ -29,8 +27,7 @@ prova() { # exe title key
   if [[ -z "$id" ]]; then
     echo "FAIL $exe: no window titled '$titolo'"; kill "$pid" 2>/dev/null; wait "$pid"; fallito=1; return
   fi
-  xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
-  sleep 0.3
+  focus "$id" || { echo "FAIL $exe: its window never got the focus"; kill "$pid"; wait "$pid"; fallito=1; return; }
   xdotool key --clearmodifiers "$tasto"
   if ! until_true 100 gone "$pid"; then
     echo "FAIL $exe: still running after $tasto"; kill "$pid"; wait "$pid"; fallito=1; return

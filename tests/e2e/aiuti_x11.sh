@@ -153,10 +153,10 @@ start_wm() {
     WM_PID=$!
     for _ in $(seq 1 600); do
       wm_ready && wm_manages && return 0
-      kill -0 "$WM_PID" 2>/dev/null || break
+      runs "$WM_PID" || break
       sleep 0.1
     done
-    kill -0 "$WM_PID" 2>/dev/null && break
+    runs "$WM_PID" && break
     echo "openbox ended before it managed the screen; started again" >>"$WM_LOG"
   done
   sed 's/^/  openbox: /' "$WM_LOG"

@@ -15,8 +15,7 @@ cat >"$inner" <<'INNER'
 set -u
 exe=$1 aiuti=$2
 source "$aiuti"
-openbox --sm-disable >/dev/null 2>&1 &
-sleep 0.5
+start_wm || { echo "FAIL: openbox never managed the screen"; exit 1; }
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
 # As the desktop sets it; a scale that is not a finite positive number counts as 1, said once.
 for scala in "" nan inf; do
@@ -45,9 +44,10 @@ for scala in "" nan inf; do
   grep -q libcanberra "/proc/$pid/maps" && fail "libcanberra was loaded at start"
   eval "$(xdotool getwindowgeometry --shell "$bg")"
   [ "$WIDTH" -eq 1024 ] && [ "$HEIGHT" -eq 768 ] || fail "the background covers ${WIDTH}x${HEIGHT}, not the screen (QT_SCALE_FACTOR=$scala)"
-  xdotool windowactivate --sync "$start" >/dev/null 2>&1
+  # Alt+F4 closes the active window: the start screen, once openbox has made it so.
+  focus "$start" || fail "the start screen never got the focus (QT_SCALE_FACTOR=$scala)"
   xdotool key --clearmodifiers alt+F4
-  until_true 100 gone "$pid" || fail "the program did not end after the close request"
+  until_true 100 gone "$pid" || { stacks "$pid"; fail "the program did not end after the close request"; }
   wait "$pid"
   rc=$?
   [ "$rc" -eq 0 ] || fail "the program ended with status $rc (QT_SCALE_FACTOR=$scala)"
