@@ -212,7 +212,10 @@ right() {
   sleep 1
 }
 wrong() {
-  key 0; heard "a wrong answer" "^SPEECH OUTPUT: '0 ' "
+  # 0, unless the drawn number makes 0 the right answer
+  local k=0
+  [ "$ANSWER" != 0 ] || k=1
+  key $k; heard "a wrong answer" "^SPEECH OUTPUT: '$k ' "
   says "Return, wrong" "Errato. Vuoi aiuto? S sì, N no." Return
 }
 # flat_review: Orca reads the whole window, line by line (KP_Add twice), then leaves flat review
