@@ -49,6 +49,11 @@ digita() {
   for k in $(keys_of "$1"); do key "$k"; done
 }
 
+# The Windows suites share one X server: a start screen of a program that ended just before
+# (a suite that builds one, or this run repeated) may still be going away, and would be
+# taken for this one's.
+unnamed() { [ -z "$(visible_named "$1")" ]; }
+until_true 300 unnamed "$START_NAME" || fail "a start screen of an earlier program stays on the screen"
 # Sound goes to ALSA's null device: the machine may have no sound card.
 printf 'pcm.!default {\n  type null\n  hint { show on description "Null" }\n}\n' >"$work/.asoundrc"
 HOME=$work WINEDEBUG=+winmm MASSA_PROVA_RISPOSTE="Z:${work//\//\\}\\risposte.txt" "$emulatore" --qt "$qt" "$exe" 2>"$work/wine.log" &
