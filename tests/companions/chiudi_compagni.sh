@@ -10,7 +10,7 @@ export QT_QPA_PLATFORM=xcb
 fallito=0
 
 start_wm || { echo "FAIL: openbox never managed the screen"; exit 1; }
-trap 'kill $WM_PID 2>/dev/null' EXIT
+trap 'kill $WM_PID 2>/dev/null; rm -f "$WM_LOG"' EXIT
 
 prova() { # exe title key
   local exe=$1 titolo=$2 tasto=$3 pid id rc

@@ -174,8 +174,8 @@ stacks() {
 }
 # runs <pid>: whether this shell's own child still runs, by the shell's table of its jobs.
 # Not kill -0: once the shell has reaped the child its number is free, and with pid_max at
-# 32768 a machine that starts many processes (debootstrap, clang-tidy) hands it on within
-# seconds. gone <pid>: the opposite.
+# 32768 a machine that starts many processes (debootstrap, clang-tidy) may hand it on while
+# a run still waits. gone <pid>: the opposite.
 runs() { [[ " $(jobs -pr | tr '\n' ' ') " == *" $1 "* ]]; }
 gone() { ! runs "$1"; }
 # ends <variable> <tries of 0.1 s> <what if it runs on> [<after what>]: the program whose pid

@@ -16,6 +16,7 @@ set -u
 exe=$1 aiuti=$2 tocca=$3
 source "$aiuti"
 start_wm || { echo "FAIL: openbox never managed the screen"; exit 1; }
+trap 'rm -f "$WM_LOG"' EXIT
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
 # As the desktop sets it; a scale that is not a finite positive number counts as 1, said once.
 for scala in "" nan inf; do
