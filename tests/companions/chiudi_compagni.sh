@@ -16,14 +16,7 @@ prova() { # exe title key
   local exe=$1 titolo=$2 tasto=$3 pid id rc
   "$bin/$exe" &
   pid=$!
-  # Polled rather than --sync: a window of the previous run may vanish mid-search and
-  # make xdotool give up with BadWindow.
-  id=""
-  for _ in $(seq 150); do
-    id=$(xdotool search --onlyvisible --name "^${titolo}\$" 2>/dev/null | head -n1)
-    [[ -n "$id" ]] && break
-    sleep 0.2
-  done
+  id=$(wait_named "^${titolo}\$")
   if [[ -z "$id" ]]; then
     echo "FAIL $exe: no window titled '$titolo'"; kill "$pid" 2>/dev/null; wait "$pid"; fallito=1; return
   fi

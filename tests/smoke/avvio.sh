@@ -27,19 +27,9 @@ for scala in "" nan inf; do
     QT_QPA_PLATFORM=xcb "$exe" 2>"$err" &
   fi
   pid=$!
-  # Polled: xdotool's own --sync gives up when a window vanishes during its search.
-  find_window() {
-    local id=""
-    for _ in $(seq 100); do
-      id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
-      [ -n "$id" ] && break
-      sleep 0.2
-    done
-    echo "$id"
-  }
-  start=$(find_window '^TRASFORMAZIONI CON LE MISURE DI MASSA$')
+  start=$(wait_named '^TRASFORMAZIONI CON LE MISURE DI MASSA$')
   [ -n "$start" ] || fail "the start screen was never mapped (QT_SCALE_FACTOR=$scala)"
-  bg=$(find_window '^Form1$')
+  bg=$(wait_named '^Form1$')
   [ -n "$bg" ] || fail "the background was never mapped"
   # The sound library is loaded on the first right answer, not at start.
   grep -q libcanberra "/proc/$pid/maps" && fail "libcanberra was loaded at start"
