@@ -5,22 +5,18 @@
 # usage: avvio.sh <path to misure-di-massa> <tocca_finestra>
 set -u
 exe=$1 tocca=$2
-for tool in dbus-run-session Xvfb openbox xdotool; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+source "$(dirname "$0")/../e2e/aiuti_x11.sh"
+needs SKIP dbus-run-session Xvfb openbox xdotool
+workspace ''
 
-inner=$(mktemp)
-trap 'rm -f "$inner"' EXIT
-cat >"$inner" <<'INNER'
-set -u
-exe=$1 aiuti=$2 tocca=$3
-source "$aiuti"
+cat >"$work/inner.sh" <<'INNER'
+exe=$1 tocca=$2
 start_wm || { echo "FAIL: openbox never managed the screen"; exit 1; }
 trap 'rm -f "$WM_LOG"' EXIT
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
+err=$work/stderr
 # As the desktop sets it; a scale that is not a finite positive number counts as 1, said once.
 for scala in "" nan inf; do
-  err=$(mktemp)
   if [ -n "$scala" ]; then
     QT_SCALE_FACTOR=$scala QT_QPA_PLATFORM=xcb "$exe" 2>"$err" &
   else
@@ -38,16 +34,11 @@ for scala in "" nan inf; do
   # Asked as a task bar asks, through the window manager. Not by Alt+F4: on a loaded machine
   # openbox now and then let the key through to the window rather than close it.
   "$tocca" chiudi "$start" || fail "the close request could not be sent"
-  until_true 100 gone "$pid" || { stacks "$pid"; fail "the program did not end after the close request"; }
-  wait "$pid"
-  rc=$?
-  [ "$rc" -eq 0 ] || fail "the program ended with status $rc (QT_SCALE_FACTOR=$scala)"
+  ends pid 100 "the program did not end after the close request" "(QT_SCALE_FACTOR=$scala)"
   if [ -n "$scala" ]; then
     grep -q "QT_SCALE_FACTOR=$scala non è un numero positivo: uso 1" "$err" || fail "no line on QT_SCALE_FACTOR=$scala: $(cat "$err")"
   fi
-  rm -f "$err"
 done
 echo "PASS: started without the sound library, mapped its screens, ended with status 0; QT_SCALE_FACTOR nan and inf taken as 1"
 INNER
-dbus-run-session -- bash "$(cd "$(dirname "$0")/../support" && pwd)/xvfb.sh" -s "-screen 0 1024x768x24" bash "$inner" "$exe" \
-  "$(cd "$(dirname "$0")/../e2e" && pwd)/aiuti_x11.sh" "$tocca"
+in_x_or_skip 1024x768 "$exe" "$tocca"
